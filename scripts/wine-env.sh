@@ -1,0 +1,77 @@
+# Sourced by the Wine runners. Gives every Windows program of the project the same private
+# prefix, a display (the caller's, or an Xvfb of our own) and one persistent wineserver that
+# was started with that display, so test programs start fast and windows can always be made.
+tav_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+tav_state="${TAV_BUILD_ROOT:-$tav_root/build}/wine"
+mkdir -p "$tav_state"
+
+export WINEPREFIX="$tav_state/prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+TAV_WINE=/usr/lib/wine/wine64
+TAV_WINESERVER=/usr/lib/wine/wineserver64
+
+tav_start_xvfb() {
+    local n
+    for n in $(seq 91 140); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        setsid Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp </dev/null >/dev/null 2>&1 9>&- &
+        echo $! >"$tav_state/xvfb.pid"
+        for _ in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$n" ] && break
+            sleep 0.1
+        done
+        echo ":$n" >"$tav_state/xvfb.display"
+        return 0
+    done
+    echo "wine-env: no free X display" >&2
+    return 1
+}
+
+tav_ensure_display() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    if [ -f "$tav_state/xvfb.pid" ] && kill -0 "$(cat "$tav_state/xvfb.pid")" 2>/dev/null; then
+        DISPLAY=$(cat "$tav_state/xvfb.display")
+    else
+        tav_start_xvfb
+        DISPLAY=$(cat "$tav_state/xvfb.display")
+    fi
+    export DISPLAY
+}
+
+tav_server_running() {
+    local pid
+    for pid in $(pgrep -x wineserver64 2>/dev/null; pgrep -x wineserver 2>/dev/null); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
+    done
+    return 1
+}
+
+tav_ensure_wine() {
+    exec 9>"$tav_state/lock"
+    flock 9
+    tav_ensure_display
+    if [ -f "$tav_state/server.display" ] && [ "$(cat "$tav_state/server.display")" != "$DISPLAY" ]; then
+        "$TAV_WINESERVER" -k 2>/dev/null || true
+        "$TAV_WINESERVER" -w 2>/dev/null || true
+    fi
+    if ! tav_server_running; then
+        [ -f "$WINEPREFIX/system.reg" ] || "$TAV_WINE" wineboot -i </dev/null >/dev/null 2>&1 9>&-
+        "$TAV_WINESERVER" -p </dev/null >/dev/null 2>&1 9>&-
+        "$TAV_WINE" wineboot </dev/null >/dev/null 2>&1 9>&-
+        echo "$DISPLAY" >"$tav_state/server.display"
+    fi
+    flock -u 9
+    exec 9>&-
+}
+
+tav_stop_wine() {
+    "$TAV_WINESERVER" -k 2>/dev/null || true
+    "$TAV_WINESERVER" -w 2>/dev/null || true
+    rm -f "$tav_state/server.display"
+    if [ -f "$tav_state/xvfb.pid" ]; then
+        kill "$(cat "$tav_state/xvfb.pid")" 2>/dev/null || true
+        rm -f "$tav_state/xvfb.pid" "$tav_state/xvfb.display"
+    fi
+}

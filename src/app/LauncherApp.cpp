@@ -1,0 +1,116 @@
+#include "app/LauncherApp.h"
+
+#include "app/LauncherDlg.h"
+#include "app/RunCommand.h"
+#include "app/TipText.h"
+#include "ui/wnd/InstallFolder.h"
+
+#include <commctrl.h>
+#include <gdiplus.h>
+#include <objbase.h>
+
+namespace {
+const UINT kToggleWindowId = 0xA001;
+const UINT kCaptureCId = 0xA010;
+const UINT kCaptureAId = 0xA011;
+}  // namespace
+
+bool CLauncherApp::InitInstance()
+{
+    m_installDir = ProgramFolder();
+    SetInstallFolder(m_installDir);
+    g_configPath = m_installDir + "\\TavimorethConfig.ini";
+
+    if (!PassSingleInstanceTest())
+        return false;
+    m_startedUp = true;
+
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    CoInitialize(nullptr);
+
+    RegisterShellExtension(true);
+    m_itemsFile = m_installDir + "\\Shortcut2.dat";
+    m_itemsFile1 = m_installDir + "\\Shortcut1.dat";
+
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    Gdiplus::GdiplusStartup(&m_gdiplusToken, &gdiplusInput, nullptr);
+
+    CLauncherDlg mainDialog;
+    SetMainDialog(&mainDialog);
+    RegisterBuiltInHotkeys();
+
+    mainDialog.DoModal();
+
+    UnregisterBuiltInHotkeys();
+    mainDialog.UnregisterItemHotkeys();
+    SetMainDialog(nullptr);
+    return false;
+}
+
+int CLauncherApp::ExitInstance()
+{
+    if (!m_startedUp)
+        return 0;
+    Gdiplus::GdiplusShutdown(m_gdiplusToken);
+    if (m_instanceMapping) {
+        CloseHandle(m_instanceMapping);
+        m_instanceMapping = nullptr;
+    }
+    RegisterShellExtension(false);
+    CoUninitialize();
+    return 0;
+}
+
+bool CLauncherApp::PassSingleInstanceTest()
+{
+    m_instanceMapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 13, "Tavimoret");
+    if (m_instanceMapping && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(m_instanceMapping);
+        m_instanceMapping = nullptr;
+        std::string text = GetTipText("ProgramRunning");
+        MessageBoxA(nullptr, text.c_str(), "Tips", MB_OK);
+        return false;
+    }
+    return true;
+}
+
+void CLauncherApp::RegisterShellExtension(bool registering) const
+{
+    const std::string command =
+        "RegSvr32.exe " + m_installDir + "\\TavimorethExt.dll " + (registering ? "/s" : "/u /s");
+    RunCommand(command.c_str(), "", false);
+}
+
+void CLauncherApp::RegisterBuiltInHotkeys()
+{
+    m_idToggleWindow = kToggleWindowId;
+    m_idCaptureC = kCaptureCId;
+    m_idCaptureA = kCaptureAId;
+    RegisterHotKey(m_hotkeyOwner, static_cast<int>(m_idToggleWindow), MOD_CONTROL | MOD_SHIFT, 'J');
+    RegisterHotKey(m_hotkeyOwner, static_cast<int>(m_idCaptureA), MOD_CONTROL | MOD_SHIFT, 'A');
+    RegisterHotKey(m_hotkeyOwner, static_cast<int>(m_idCaptureC), MOD_CONTROL | MOD_SHIFT, 'C');
+}
+
+void CLauncherApp::UnregisterBuiltInHotkeys() const
+{
+    UnregisterHotKey(m_hotkeyOwner, static_cast<int>(m_idToggleWindow));
+    UnregisterHotKey(m_hotkeyOwner, static_cast<int>(m_idCaptureA));
+    UnregisterHotKey(m_hotkeyOwner, static_cast<int>(m_idCaptureC));
+}
+
+CLauncherApp& TheApp()
+{
+    static CLauncherApp app;
+    return app;
+}
+
+int CLauncherApp::DoMessageBox(const char* prompt, UINT type, UINT /*helpId*/)
+{
+    if (m_installDir.empty())
+        m_installDir = ProgramFolder();
+    std::string caption = GetTipText("ShortDlgTitle");
+    HWND owner = MainDialog() ? MainDialog()->Hwnd() : nullptr;
+    // The system box stands in until the skinned message box exists.
+    return MessageBoxA(owner, prompt, caption.c_str(), type);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The application object: start-up in its fixed order, the single-instance test, the shell
+// extension's registration, GDI+, the built-in hotkeys, and the main window's modal run.
+#include "ui/wnd/Application.h"
+
+#include <string>
+
+class CLauncherDlg;
+
+class CLauncherApp : public CApplication {
+public:
+    bool InitInstance() override;
+    int ExitInstance() override;
+    int DoMessageBox(const char* prompt, UINT type, UINT helpId) override;
+
+    HWND m_hotkeyOwner = nullptr;  // the built-in hotkeys belong to the thread, not to a window
+    UINT m_idToggleWindow = 0;
+    UINT m_idCaptureC = 0;
+    UINT m_idCaptureA = 0;
+    std::string m_installDir;
+    std::string m_itemsFile;
+    std::string m_itemsFile1;
+    HANDLE m_instanceMapping = nullptr;
+
+private:
+    bool PassSingleInstanceTest();
+    void RegisterShellExtension(bool registering) const;
+    void RegisterBuiltInHotkeys();
+    void UnregisterBuiltInHotkeys() const;
+
+    ULONG_PTR m_gdiplusToken = 0;
+    // Set once start-up passed the single-instance test: only such a run may undo what start-up
+    // did (a refused second copy must leave the running copy's extension and GDI+ alone).
+    bool m_startedUp = false;
+};
+
+CLauncherApp& TheApp();

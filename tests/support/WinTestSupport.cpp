@@ -1,0 +1,103 @@
+#include "WinTestSupport.h"
+
+#include "ui/wnd/InstallFolder.h"
+#include "ui/wnd/PngImage.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <cstdlib>
+#include <map>
+
+WinTestEnvironment::WinTestEnvironment()
+{
+    CoInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    m_gdiplus = new CGdiplusSession;
+    if (!DistFolder().empty())
+        SetInstallFolder(DistFolder());
+}
+
+WinTestEnvironment::~WinTestEnvironment()
+{
+    delete m_gdiplus;
+    CoUninitialize();
+}
+
+std::string DistFolder()
+{
+    const char* folder = std::getenv("TAV_DIST_DIR");
+    return folder ? folder : "";
+}
+
+void PumpFor(DWORD milliseconds)
+{
+    PumpUntil([] { return false; }, milliseconds);
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (condition())
+            return true;
+        if (GetTickCount() - start >= timeoutMs)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+namespace {
+std::map<UINT_PTR, std::function<void()>>& PendingActions()
+{
+    static std::map<UINT_PTR, std::function<void()>> actions;
+    return actions;
+}
+
+void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR timerId, DWORD)
+{
+    KillTimer(nullptr, timerId);
+    auto found = PendingActions().find(timerId);
+    if (found == PendingActions().end())
+        return;
+    auto action = std::move(found->second);
+    PendingActions().erase(found);
+    action();
+}
+}  // namespace
+
+void RunSoon(std::function<void()> action, UINT delayMs)
+{
+    UINT_PTR id = SetTimer(nullptr, 0, delayMs, &RunPendingAction);
+    PendingActions()[id] = std::move(action);
+}
+
+HWND FindTopWindow(const char* className, const char* caption)
+{
+    HWND found = FindWindowA(className, caption);
+    return found && IsWindowVisible(found) ? found : nullptr;
+}
+
+HANDLE StartProcess(const std::string& commandLine, const std::string& folder)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    std::string line = commandLine;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+bool WaitForFile(const std::string& path, DWORD timeoutMs)
+{
+    return PumpUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs);
+}

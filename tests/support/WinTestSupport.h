@@ -1,0 +1,36 @@
+#pragma once
+// Helpers for tests that drive real windows and real processes under Wine.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+class CGdiplusSession;
+
+// Sets up what the program's start-up would: COM, common controls, GDI+, the install folder.
+class WinTestEnvironment {
+public:
+    WinTestEnvironment();
+    ~WinTestEnvironment();
+
+private:
+    CGdiplusSession* m_gdiplus;
+};
+
+// The staged installation folder (Windows path), from TAV_DIST_DIR.
+std::string DistFolder();
+
+// Pumps this thread's messages until the condition holds or the time is up.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+void PumpFor(DWORD milliseconds);
+
+// Runs `action` once the message loop is running (from a thread timer), e.g. to drive a
+// modal dialog that the test is about to open.
+void RunSoon(std::function<void()> action, UINT delayMs = 50);
+
+// A visible top-level window of the given class and caption, in any process.
+HWND FindTopWindow(const char* className, const char* caption);
+
+// Starts a program and returns its process handle (closed by the caller), or nullptr.
+HANDLE StartProcess(const std::string& commandLine, const std::string& folder = "");
+bool WaitForFile(const std::string& path, DWORD timeoutMs);
