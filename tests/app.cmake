@@ -1,3 +1,4 @@
+tav_core_test(app_core_test app/Search_test.cpp)
 tav_win_test(app_test app/TipText_test.cpp app/RunCommand_test.cpp app/SingleInstance_test.cpp)
 if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 8)
     # The 32-bit program cannot run here, but it must always be built and linked.

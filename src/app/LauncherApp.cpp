@@ -13,7 +13,7 @@ namespace {
 const UINT kToggleWindowId = 0xA001;
 const UINT kCaptureCId = 0xA010;
 const UINT kCaptureAId = 0xA011;
-}  // namespace
+} // namespace
 
 bool CLauncherApp::InitInstance()
 {

@@ -13,7 +13,7 @@ public:
     int ExitInstance() override;
     int DoMessageBox(const char* prompt, UINT type, UINT helpId) override;
 
-    HWND m_hotkeyOwner = nullptr;  // the built-in hotkeys belong to the thread, not to a window
+    HWND m_hotkeyOwner = nullptr; // the built-in hotkeys belong to the thread, not to a window
     UINT m_idToggleWindow = 0;
     UINT m_idCaptureC = 0;
     UINT m_idCaptureA = 0;

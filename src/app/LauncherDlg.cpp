@@ -8,11 +8,17 @@
 namespace {
 const UINT kTrayMessage = 0x405;
 const UINT kTrayIconId = 0x8F;
-}  // namespace
+} // namespace
 
-CLauncherDlg::CLauncherDlg() : CDialog(IDD_LAUNCHER) { m_title = GetTipText("ShortDlgTitle"); }
+CLauncherDlg::CLauncherDlg() : CDialog(IDD_LAUNCHER)
+{
+    m_title = GetTipText("ShortDlgTitle");
+}
 
-CLauncherDlg::~CLauncherDlg() { RemoveTrayIcon(); }
+CLauncherDlg::~CLauncherDlg()
+{
+    RemoveTrayIcon();
+}
 
 BOOL CLauncherDlg::OnInitDialog()
 {
@@ -95,9 +101,13 @@ void CLauncherDlg::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage)
         ShowOrHideWindow(true);
 }
 
-void CLauncherDlg::RegisterItemHotkeys() {}
+void CLauncherDlg::RegisterItemHotkeys()
+{
+}
 
-void CLauncherDlg::UnregisterItemHotkeys() {}
+void CLauncherDlg::UnregisterItemHotkeys()
+{
+}
 
 bool CLauncherDlg::PreTranslateMessage(MSG* msg)
 {

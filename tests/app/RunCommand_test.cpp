@@ -28,7 +28,7 @@ protected:
     std::string m_marker;
     std::string m_program;
 };
-}  // namespace
+} // namespace
 
 TEST_F(RunCommandTest, FullProgramPathIsCreatedAsProcess)
 {

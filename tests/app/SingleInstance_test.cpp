@@ -24,14 +24,17 @@ std::string MessageBoxText(HWND box)
 }
 
 // Answers a message box of another process by pressing one of its buttons.
-void Press(HWND box, int button) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+void Press(HWND box, int button)
+{
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+}
 
 std::string ShippedText(const char* key)
 {
     g_configPath = DistFolder() + "\\TavimorethConfig.ini";
     return GetTipText(key);
 }
-}  // namespace
+} // namespace
 
 TEST(SingleInstance, SecondStartIsRefusedAndFirstCopyQuitsWithCodeZero)
 {
@@ -60,10 +63,12 @@ TEST(SingleInstance, SecondStartIsRefusedAndFirstCopyQuitsWithCodeZero)
     // The quit path: the close button asks "HideProgram"; No ends the program.
     PostMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(1019, BN_CLICKED), 0);
     HWND question = nullptr;
-    PumpUntil([&] {
-        question = FindTopWindow("#32770", title.c_str());
-        return question && question != mainWindow;
-    }, 20000);
+    PumpUntil(
+        [&] {
+            question = FindTopWindow("#32770", title.c_str());
+            return question && question != mainWindow;
+        },
+        20000);
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(MessageBoxText(question), ShippedText("HideProgram"));
     Press(question, IDNO);

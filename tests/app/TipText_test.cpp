@@ -14,7 +14,7 @@ protected:
     void WriteTexts(const std::string& lines) { WriteBytes(g_configPath, "[TipMsgs]\r\n" + lines); }
     TempFolder m_folder;
 };
-}  // namespace
+} // namespace
 
 TEST_F(TipTextTest, MissingFileSectionOrKeyGiveEmptyText)
 {
@@ -50,8 +50,9 @@ TEST_F(TipTextTest, LongTextIsCutAt2047Characters)
 
 TEST(ShippedTexts, EveryKeyTheWindowsUseHasAText)
 {
-    const char* keys[] = {"ProgramRunning", "ShortDlgTitle", "HideProgram", "AllCatalogsTitle", "ExitButton",
-                          "MinButton", "HelpButton", "NameEmpty", "SaveData", "CheckComposedItem", "BatchReplace"};
+    const char* keys[] = {"ProgramRunning", "ShortDlgTitle",     "HideProgram", "AllCatalogsTitle",
+                          "ExitButton",     "MinButton",         "HelpButton",  "NameEmpty",
+                          "SaveData",       "CheckComposedItem", "BatchReplace"};
     g_configPath = DistFolder() + "\\TavimorethConfig.ini";
     for (const char* key : keys)
         EXPECT_STRNE(GetTipText(key), "") << key;

@@ -13,9 +13,8 @@ TempFolder::TempFolder()
     static std::atomic<int> counter{0};
     std::random_device random;
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    m_path = fs::temp_directory_path() /
-             ("tavtest-" + std::to_string(stamp % 1000000007) + "-" + std::to_string(random() % 100000) + "-" +
-              std::to_string(counter++));
+    m_path = fs::temp_directory_path() / ("tavtest-" + std::to_string(stamp % 1000000007) + "-" +
+                                          std::to_string(random() % 100000) + "-" + std::to_string(counter++));
     fs::create_directories(m_path);
 }
 

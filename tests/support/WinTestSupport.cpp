@@ -70,7 +70,7 @@ void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR timerId, DWORD)
     PendingActions().erase(found);
     action();
 }
-}  // namespace
+} // namespace
 
 void RunSoon(std::function<void()> action, UINT delayMs)
 {

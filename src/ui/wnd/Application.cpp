@@ -9,9 +9,12 @@ CApplication::MessageBoxResponder& Responder()
     static CApplication::MessageBoxResponder responder;
     return responder;
 }
-}  // namespace
+} // namespace
 
-CApplication::CApplication() { g_application = this; }
+CApplication::CApplication()
+{
+    g_application = this;
+}
 
 CApplication::~CApplication()
 {
@@ -19,7 +22,10 @@ CApplication::~CApplication()
         g_application = nullptr;
 }
 
-CApplication* CApplication::Current() { return g_application; }
+CApplication* CApplication::Current()
+{
+    return g_application;
+}
 
 int CApplication::Run(HINSTANCE instance)
 {
@@ -39,9 +45,15 @@ int CApplication::DoMessageBox(const char* prompt, UINT type, UINT /*helpId*/)
     return MessageBoxA(owner, prompt, "", type);
 }
 
-bool CApplication::PreTranslateMessage(MSG* msg) { return CDialog::RoutePreTranslate(msg, m_mainDialog); }
+bool CApplication::PreTranslateMessage(MSG* msg)
+{
+    return CDialog::RoutePreTranslate(msg, m_mainDialog);
+}
 
-void CApplication::SetMessageBoxResponder(MessageBoxResponder responder) { Responder() = std::move(responder); }
+void CApplication::SetMessageBoxResponder(MessageBoxResponder responder)
+{
+    Responder() = std::move(responder);
+}
 
 int CApplication::ShowMessage(const char* prompt, UINT type, UINT helpId)
 {
@@ -55,9 +67,11 @@ int CApplication::ShowMessage(const char* prompt, UINT type, UINT helpId)
 void CApplication::ReportUnexpected(const char* where) noexcept
 {
     char text[256];
-    wsprintfA(text, "An unexpected error stopped an operation (%s). Your data files were not changed by it.",
-              where);
+    wsprintfA(text, "An unexpected error stopped an operation (%s). Your data files were not changed by it.", where);
     MessageBoxA(nullptr, text, "Tavimoreth", MB_OK | MB_ICONERROR);
 }
 
-int AppMessageBox(const char* prompt, UINT type, UINT helpId) { return CApplication::ShowMessage(prompt, type, helpId); }
+int AppMessageBox(const char* prompt, UINT type, UINT helpId)
+{
+    return CApplication::ShowMessage(prompt, type, helpId);
+}

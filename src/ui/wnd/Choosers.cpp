@@ -28,9 +28,12 @@ bool RunFileDialog(HWND owner, const char* filter, const char* defaultExtension,
     path = buffer;
     return true;
 }
-}  // namespace
+} // namespace
 
-void SetChooserAnswer(ChooserAnswer answer) { Answer() = std::move(answer); }
+void SetChooserAnswer(ChooserAnswer answer)
+{
+    Answer() = std::move(answer);
+}
 
 bool ChooseOpenFile(HWND owner, const char* filter, std::string& path)
 {

@@ -9,7 +9,9 @@ namespace {
 const char kDialogProperty[] = "Tavimoreth.Dialog";
 }
 
-CDialog::CDialog(int templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
+CDialog::CDialog(int templateId, HWND parent) : m_templateId(templateId), m_parent(parent)
+{
+}
 
 CDialog::~CDialog()
 {
@@ -80,7 +82,10 @@ void CDialog::EndDialog(INT_PTR result)
         PostMessageA(m_hwnd, WM_NULL, 0, 0);
 }
 
-bool CDialog::PreTranslateMessage(MSG*) { return false; }
+bool CDialog::PreTranslateMessage(MSG*)
+{
+    return false;
+}
 
 bool CDialog::RoutePreTranslate(MSG* msg, CDialog* mainDialog)
 {
@@ -141,7 +146,7 @@ INT_PTR CDialog::Reflect(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled)
     case WM_NOTIFY:
         control = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
         break;
-    default:  // WM_CTLCOLOR*, WM_HSCROLL, WM_VSCROLL
+    default: // WM_CTLCOLOR*, WM_HSCROLL, WM_VSCROLL
         control = reinterpret_cast<HWND>(lParam);
         break;
     }
@@ -206,7 +211,8 @@ INT_PTR CDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         INT_PTR answer = Reflect(msg, wParam, lParam, reflected);
         if (reflected)
             return answer;
-        return reinterpret_cast<INT_PTR>(OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), msg));
+        return reinterpret_cast<INT_PTR>(
+            OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), msg));
     }
     case WM_TIMER:
         OnTimer(wParam);

@@ -8,11 +8,17 @@ std::string& Folder()
     static std::string folder = ProgramFolder();
     return folder;
 }
-}  // namespace
+} // namespace
 
-const std::string& InstallFolder() { return Folder(); }
+const std::string& InstallFolder()
+{
+    return Folder();
+}
 
-void SetInstallFolder(const std::string& folder) { Folder() = folder; }
+void SetInstallFolder(const std::string& folder)
+{
+    Folder() = folder;
+}
 
 std::string ProgramFolder()
 {

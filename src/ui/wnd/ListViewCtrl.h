@@ -45,7 +45,10 @@ public:
         Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
         return buffer;
     }
-    int NextItem(int start, UINT flags) const { return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(start), flags)); }
+    int NextItem(int start, UINT flags) const
+    {
+        return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(start), flags));
+    }
     int FirstSelected() const { return NextItem(-1, LVNI_SELECTED); }
     void SetItemState(int row, UINT state, UINT mask) const
     {

@@ -13,11 +13,16 @@ std::wstring Widen(const std::string& text)
     MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
     return wide.data();
 }
-}  // namespace
+} // namespace
 
-CPngImage::~CPngImage() { Reset(); }
+CPngImage::~CPngImage()
+{
+    Reset();
+}
 
-CPngImage::CPngImage(CPngImage&& other) noexcept : m_image(std::exchange(other.m_image, nullptr)) {}
+CPngImage::CPngImage(CPngImage&& other) noexcept : m_image(std::exchange(other.m_image, nullptr))
+{
+}
 
 CPngImage& CPngImage::operator=(CPngImage&& other) noexcept
 {
@@ -74,9 +79,9 @@ void CPngImage::DrawPart(HDC dc, const RECT& destination, int srcX, int srcY, in
     if (Gdiplus::DllExports::GdipCreateFromHDC(dc, &graphics) != Gdiplus::Ok)
         return;
     Gdiplus::DllExports::GdipDrawImageRectRectI(graphics, m_image, destination.left, destination.top,
-                                                 destination.right - destination.left,
-                                                 destination.bottom - destination.top, srcX, srcY, srcWidth,
-                                                 srcHeight, Gdiplus::UnitPixel, nullptr, nullptr, nullptr);
+                                                destination.right - destination.left,
+                                                destination.bottom - destination.top, srcX, srcY, srcWidth, srcHeight,
+                                                Gdiplus::UnitPixel, nullptr, nullptr, nullptr);
     Gdiplus::DllExports::GdipDeleteGraphics(graphics);
 }
 

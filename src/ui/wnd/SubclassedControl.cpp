@@ -7,14 +7,18 @@
 namespace {
 const char kControlProperty[] = "Tavimoreth.Control";
 const UINT_PTR kSubclassId = 0x7A5;
-}  // namespace
+} // namespace
 
-CSubclassedControl::~CSubclassedControl() { Detach(); }
+CSubclassedControl::~CSubclassedControl()
+{
+    Detach();
+}
 
 bool CSubclassedControl::Attach(HWND hwnd)
 {
     Detach();
-    if (!hwnd || !SetWindowSubclass(hwnd, &CSubclassedControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    if (!hwnd ||
+        !SetWindowSubclass(hwnd, &CSubclassedControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
         return false;
     m_hwnd = hwnd;
     SetPropA(hwnd, kControlProperty, this);

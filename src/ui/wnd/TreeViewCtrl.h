@@ -31,7 +31,10 @@ public:
     HTREEITEM Parent(HTREEITEM item) const { return NextItem(item, TVGN_PARENT); }
     HTREEITEM Selection() const { return NextItem(nullptr, TVGN_CARET); }
     void Select(HTREEITEM item) const { Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)); }
-    void Expand(HTREEITEM item, UINT code = TVE_EXPAND) const { Send(TVM_EXPAND, code, reinterpret_cast<LPARAM>(item)); }
+    void Expand(HTREEITEM item, UINT code = TVE_EXPAND) const
+    {
+        Send(TVM_EXPAND, code, reinterpret_cast<LPARAM>(item));
+    }
     std::string ItemText(HTREEITEM handle) const
     {
         char buffer[1024] = {};
@@ -60,6 +63,9 @@ public:
         item.iSelectedImage = selectedImage;
         Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
-    void SetImageList(HIMAGELIST images) const { Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images)); }
+    void SetImageList(HIMAGELIST images) const
+    {
+        Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+    }
     int Count() const { return static_cast<int>(Send(TVM_GETCOUNT)); }
 };

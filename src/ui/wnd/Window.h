@@ -43,7 +43,10 @@ public:
     {
         MoveWindow(m_hwnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
     }
-    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { return SendMessageA(m_hwnd, msg, wParam, lParam); }
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return SendMessageA(m_hwnd, msg, wParam, lParam);
+    }
 
 protected:
     HWND m_hwnd = nullptr;

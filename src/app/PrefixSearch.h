@@ -1,0 +1,19 @@
+#pragma once
+// The search of the quick-launch boxes: the first row whose cell begins with the typed text,
+// letters compared without regard to case. Rows are never filtered; only the choice moves.
+#include <cstddef>
+#include <functional>
+#include <string>
+
+constexpr size_t kNoRow = static_cast<size_t>(-1);
+
+// cellAt(row) gives the searched cell of a row. Returns kNoRow when no row matches or the
+// typed text is empty.
+size_t FindFirstPrefixRow(size_t rowCount, const std::function<const std::string&(size_t)>& cellAt,
+                          const std::string& typed);
+
+// Lower-cases the ASCII letters only: double-byte characters of the code page carry bytes in
+// the letter range as their second byte, and must stay as they are.
+std::string LowerAscii(const std::string& text);
+// Blanks and tabs removed from both ends.
+std::string TrimBlanks(const std::string& text);

@@ -1,0 +1,70 @@
+#include "app/HotkeyIds.h"
+#include "app/PrefixSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+size_t Find(const std::vector<std::string>& rows, const std::string& typed)
+{
+    return FindFirstPrefixRow(
+        rows.size(), [&](size_t row) -> const std::string& { return rows[row]; }, typed);
+}
+} // namespace
+
+TEST(PrefixSearch, FirstRowInListOrderWhoseStartMatchesIgnoringCase)
+{
+    const std::vector<std::string> shortNames = {"mw2", "N", "nod", "Notepad", "O"};
+    EXPECT_EQ(Find(shortNames, "N"), 1u);
+    EXPECT_EQ(Find(shortNames, "no"), 2u);
+    EXPECT_EQ(Find(shortNames, "NOT"), 3u);
+    EXPECT_EQ(Find(shortNames, "o"), 4u);
+    EXPECT_EQ(Find(shortNames, "x"), kNoRow);
+    EXPECT_EQ(Find(shortNames, ""), kNoRow);
+    // Typed text longer than every cell matches nothing, and blanks are matched as typed.
+    EXPECT_EQ(Find(shortNames, "notepad++"), kNoRow);
+    EXPECT_EQ(Find(shortNames, " n"), kNoRow);
+}
+
+TEST(PrefixSearch, DoubleByteCharactersAreComparedAsTheyAre)
+{
+    // 0xC1 0x41 is one double-byte character whose second byte looks like 'A'.
+    const std::vector<std::string> names = {"\xC1"
+                                            "a",
+                                            "\xC1"
+                                            "A"
+                                            "b"};
+    EXPECT_EQ(Find(names, "\xC1"
+                          "A"),
+              1u);
+    EXPECT_EQ(LowerAscii("AB\xC1"
+                         "AC"),
+              "ab\xC1"
+              "Ac");
+    EXPECT_EQ(TrimBlanks("  nod \t"), "nod");
+    EXPECT_EQ(TrimBlanks("   "), "");
+}
+
+TEST(HotkeyIds, GrowFromA002SkippingBuiltInIdsAndWrapInsideTheRange)
+{
+    uint32_t id = kToggleWindowHotkeyId;
+    std::vector<uint32_t> first;
+    for (int i = 0; i < 16; ++i)
+        first.push_back(id = NextItemHotkeyId(id));
+    EXPECT_EQ(first[0], 0xA002u);
+    EXPECT_EQ(first[4], 0xA006u);
+    EXPECT_EQ(first[5], 0xA007u);
+    // 0xA010 to 0xA012 belong to the capture and save hotkeys.
+    EXPECT_EQ(first[13], 0xA00Fu);
+    EXPECT_EQ(first[14], 0xA013u);
+    EXPECT_EQ(NextItemHotkeyId(0xBFFE), 0xBFFFu);
+    EXPECT_EQ(NextItemHotkeyId(0xBFFF), 0xA002u);
+    for (uint32_t last = 0xA001; last <= 0xBFFF; ++last) {
+        const uint32_t next = NextItemHotkeyId(last);
+        ASSERT_FALSE(IsBuiltInHotkeyId(next));
+        ASSERT_GE(next, kFirstItemHotkeyId);
+        ASSERT_LE(next, kLastHotkeyId);
+    }
+}
