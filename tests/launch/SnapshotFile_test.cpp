@@ -1,0 +1,120 @@
+#include "data/SnapshotFile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+using namespace std::string_literals;
+
+namespace {
+// A record header written by hand: both slots with their digits, a 0x00 and zero filler.
+std::string Header(const std::string& format, const std::string& size)
+{
+    std::string header = format;
+    header.resize(8, '\0');
+    std::string sizeSlot = size;
+    sizeSlot.resize(8, '\0');
+    return header + sizeSlot;
+}
+} // namespace
+
+TEST(SnapshotFile, RecordLayoutIsDigitsThenZeroFillerThenData)
+{
+    std::string bytes;
+    ASSERT_TRUE(EncodeSnapshotRecord(13, "abc\0de", 6, bytes));
+    EXPECT_EQ(bytes, "13\0\0\0\0\0\0"s
+                     "6\0\0\0\0\0\0\0"s
+                     "abc\0de"s);
+
+    // Seven digits of size still leave room for the terminating 0x00.
+    std::string large(kSnapshotMaxDataSize, 'x');
+    std::string big;
+    ASSERT_TRUE(EncodeSnapshotRecord(49161, large.data(), large.size(), big));
+    EXPECT_EQ(big.substr(0, 16), "49161\0\0\0"s
+                                 "9999999\0"s);
+    EXPECT_EQ(big.size(), 16 + large.size());
+
+    std::string untouched = "keep";
+    std::string tooLarge(kSnapshotMaxDataSize + 1, 'x');
+    EXPECT_FALSE(EncodeSnapshotRecord(1, tooLarge.data(), tooLarge.size(), untouched));
+    EXPECT_FALSE(EncodeSnapshotRecord(0, "a", 1, untouched));
+    EXPECT_FALSE(EncodeSnapshotRecord(65536, "a", 1, untouched));
+    EXPECT_EQ(untouched, "keep");
+}
+
+TEST(SnapshotFile, WholeFilesReadBackRecordByRecord)
+{
+    const std::string file = Header("1", "6") + "hello\0"s + Header("13", "12") + "h\0e\0l\0l\0o\0\0\0"s +
+                             Header("16", "4") + "\x04\x08\0\0"s + Header("49300", "0");
+    const SnapshotContents contents = ParseSnapshot(file);
+    EXPECT_TRUE(contents.IsWhole());
+    ASSERT_EQ(contents.records.size(), 4u);
+    EXPECT_EQ(contents.records[0].format, 1u);
+    EXPECT_EQ(contents.records[0].data, "hello\0"s);
+    EXPECT_EQ(contents.records[1].format, 13u);
+    EXPECT_EQ(contents.records[1].offset, 22u);
+    EXPECT_EQ(contents.records[1].data.size(), 12u);
+    EXPECT_EQ(contents.records[2].data, "\x04\x08\0\0"s);
+    EXPECT_EQ(contents.records[3].format, 49300u);
+    EXPECT_EQ(contents.records[3].data, "");
+
+    // Writing what was read gives the same bytes.
+    EXPECT_EQ(EncodeSnapshot(contents.records), file);
+
+    // An empty file is an empty clipboard, not damage.
+    EXPECT_TRUE(ParseSnapshot("").IsWhole());
+    EXPECT_TRUE(ParseSnapshot("").records.empty());
+
+    // Filler after the digits is not looked at.
+    std::string header = Header("1", "2");
+    header[3] = 'Z';
+    header[12] = 'Q';
+    EXPECT_TRUE(ParseSnapshot(header + "ok").IsWhole());
+}
+
+TEST(SnapshotFile, DamageStopsReadingAndKeepsWhatWasWhole)
+{
+    const std::string good = Header("1", "3") + "abc";
+    struct Case {
+        const char* name;
+        std::string tail;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"header cut short", "7\0\0\0"s, "cut short"},
+        {"data cut short", Header("7", "10") + "12345", "cut short"},
+        {"size of eight digits", Header("1", "10000000") + "x", "eight digits"},
+        {"size slot all digits, no terminator", Header("1", "99999999"), "eight digits"},
+        {"size slot not a number", Header("1", "x3") + "abc", "size slot"},
+        {"size slot empty", Header("1", "") + "abc", "size slot"},
+        {"format not a number", Header("CF", "3") + "abc", "format slot"},
+        {"format zero", Header("0", "3") + "abc", "out of range"},
+        {"format of six digits", Header("100000", "3") + "abc", "out of range"},
+        {"format above 16 bits", Header("65536", "3") + "abc", "out of range"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = good + c.tail;
+        const SnapshotContents contents = ParseSnapshot(file.data(), file.size());
+        ASSERT_EQ(contents.records.size(), 1u);
+        EXPECT_EQ(contents.records[0].data, "abc");
+        ASSERT_EQ(contents.problems.size(), 1u);
+        EXPECT_EQ(contents.problems[0].offset, good.size());
+        EXPECT_NE(contents.problems[0].what.find(c.problem), std::string::npos) << contents.problems[0].what;
+    }
+}
+
+TEST(SnapshotFile, NeverReadsPastTheEndOfItsBuffer)
+{
+    // A heap copy of exactly the file's bytes lets the address sanitizer catch any read past it.
+    const std::string full = Header("1", "5") + "12345" + Header("2", "9999999") + "abc";
+    for (size_t length = 0; length <= full.size(); ++length) {
+        std::unique_ptr<char[]> exact(new char[length ? length : 1]);
+        std::copy(full.data(), full.data() + length, exact.get());
+        const SnapshotContents contents = ParseSnapshot(exact.get(), length);
+        EXPECT_EQ(contents.records.size(), length >= 21 ? 1u : 0u) << length;
+        EXPECT_EQ(contents.IsWhole(), length == 0 || length == 21) << length;
+    }
+}
