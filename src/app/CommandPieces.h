@@ -1,0 +1,28 @@
+#pragma once
+// How an item's command text is started: the part after the first "^^^" of a composed item,
+// split at CR LF into pieces (empty ones kept, since each piece costs a pause), each trimmed
+// and lower-cased, then run, restored as a clipboard snapshot, or skipped.
+#include <string>
+#include <vector>
+
+enum class PieceAction {
+    Skip,            // four characters or fewer
+    Run,             // handed to RunCommand
+    RestoreSnapshot, // a ".stx" clipboard snapshot
+};
+
+struct CommandPiece {
+    std::string text; // trimmed and lower-cased: the text that is started
+    PieceAction action = PieceAction::Skip;
+};
+
+// Tells whether a byte starts a double-byte character of the system code page. Letters in a
+// trail byte are part of that character and are never lower-cased.
+using LeadBytePredicate = bool (*)(unsigned char);
+bool IsGbkLeadByte(unsigned char byte);
+
+// The commands that `text` holds, in launch order.
+std::vector<CommandPiece> SplitCommandText(const std::string& text, LeadBytePredicate isLeadByte = IsGbkLeadByte);
+
+// Lower-cases the single-byte letters of `text`, leaving double-byte characters whole.
+std::string LowerCaseText(const std::string& text, LeadBytePredicate isLeadByte = IsGbkLeadByte);

@@ -1,0 +1,78 @@
+#include "app/CommandPieces.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+std::vector<std::string> Texts(const std::vector<CommandPiece>& pieces)
+{
+    std::vector<std::string> texts;
+    for (const CommandPiece& piece : pieces)
+        texts.push_back(piece.text);
+    return texts;
+}
+
+bool NoLeadBytes(unsigned char)
+{
+    return false;
+}
+} // namespace
+
+TEST(SplitCommandText, LinesEmptyPiecesAndTrimming)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Texts(SplitCommandText("C:\\Tools\\App.EXE")), V{"c:\\tools\\app.exe"});
+    EXPECT_EQ(Texts(SplitCommandText("")), V{""});
+    EXPECT_EQ(Texts(SplitCommandText("c:\\a.exe\r\n\r\nc:\\b.exe")), (V{"c:\\a.exe", "", "c:\\b.exe"}));
+    EXPECT_EQ(Texts(SplitCommandText("c:\\a.exe\r\n")), (V{"c:\\a.exe", ""}));
+    EXPECT_EQ(Texts(SplitCommandText("\r\n")), (V{"", ""}));
+    EXPECT_EQ(Texts(SplitCommandText("  c:\\a.exe \t\r\n\tNotes.TXT  ")), (V{"c:\\a.exe", "notes.txt"}));
+    // A lone LF or CR is no separator; it is white space at the ends of a piece only.
+    EXPECT_EQ(Texts(SplitCommandText("c:\\a.exe\nc:\\b.exe")), V{"c:\\a.exe\nc:\\b.exe"});
+    EXPECT_EQ(Texts(SplitCommandText("c:\\a.exe\r\r\n\nc:\\b.exe")), (V{"c:\\a.exe", "c:\\b.exe"}));
+}
+
+TEST(SplitCommandText, ComposedItemsStartOnlyWhatFollowsTheMarker)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Texts(SplitCommandText("Editor\r\nBrowser^^^c:\\ed.exe\r\nhttp://Example.org")),
+              (V{"c:\\ed.exe", "http://example.org"}));
+    // Trimming after the marker drops a leading line break, so no empty first piece.
+    EXPECT_EQ(Texts(SplitCommandText("One\r\nTwo\r\n^^^\r\nc:\\a.exe\r\nc:\\b.exe\r\n")),
+              (V{"c:\\a.exe", "c:\\b.exe"}));
+    // A second marker stays inside the started text.
+    EXPECT_EQ(Texts(SplitCommandText("A^^^c:\\a.exe\r\nx^^^c:\\b.exe")), (V{"c:\\a.exe", "x^^^c:\\b.exe"}));
+    EXPECT_EQ(Texts(SplitCommandText("Names only^^^")), V{""});
+}
+
+TEST(SplitCommandText, ActionsBySuffixAndLength)
+{
+    const std::vector<CommandPiece> pieces =
+        SplitCommandText("C:\\A.BAT\r\nd:\\data\\1234-abcd.STX\r\nx.stx\r\n.stx\r\nabcd\r\nabcde\r\n\r\ncmd /c dir");
+    ASSERT_EQ(pieces.size(), 8u);
+    EXPECT_EQ(pieces[0].action, PieceAction::Run);
+    EXPECT_EQ(pieces[1].action, PieceAction::RestoreSnapshot);
+    EXPECT_EQ(pieces[1].text, "d:\\data\\1234-abcd.stx");
+    EXPECT_EQ(pieces[2].action, PieceAction::RestoreSnapshot);
+    EXPECT_EQ(pieces[3].action, PieceAction::Skip);
+    EXPECT_EQ(pieces[4].action, PieceAction::Skip);
+    EXPECT_EQ(pieces[5].action, PieceAction::Run);
+    EXPECT_EQ(pieces[6].action, PieceAction::Skip);
+    EXPECT_EQ(pieces[7].action, PieceAction::Run);
+    // Four characters after trimming are still too short, however many blanks surround them.
+    EXPECT_EQ(SplitCommandText("   calc   ")[0].action, PieceAction::Skip);
+}
+
+TEST(LowerCaseText, DoubleByteCharactersStayWhole)
+{
+    // GBK trail bytes can be ASCII capitals (0x40 to 0x7E); lower-casing them would name
+    // another character and so another file.
+    const std::string folder = "C:\\\xB2\x41\xB3\x5A\\Run.EXE";
+    EXPECT_EQ(LowerCaseText(folder), "c:\\\xB2\x41\xB3\x5A\\run.exe");
+    EXPECT_EQ(LowerCaseText(folder, NoLeadBytes), "c:\\\xB2\x61\xB3\x7A\\run.exe");
+    // A lead byte at the very end has no trail byte to skip.
+    EXPECT_EQ(LowerCaseText("AB\xB2"), "ab\xB2");
+    EXPECT_EQ(SplitCommandText("D:\\\xB2\x41.EXE")[0].text, "d:\\\xB2\x41.exe");
+}
