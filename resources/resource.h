@@ -56,3 +56,9 @@
 #define IDC_STATIC (-1)
 #endif
 #define IDC_TITLE_STATIC 1071
+
+// Skinned message box and progress window
+#define IDD_PROGRESS 142
+#define IDD_SKIN_MESSAGEBOX 144
+#define IDC_PROGRESS_TEXT 1067
+#define IDC_MESSAGE_TEXT 1070

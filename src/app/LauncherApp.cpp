@@ -3,6 +3,7 @@
 #include "app/LauncherDlg.h"
 #include "app/RunCommand.h"
 #include "app/TipText.h"
+#include "ui/SkinMessageBox.h"
 #include "ui/wnd/InstallFolder.h"
 
 #include <commctrl.h>
@@ -109,8 +110,14 @@ int CLauncherApp::DoMessageBox(const char* prompt, UINT type, UINT /*helpId*/)
 {
     if (m_installDir.empty())
         m_installDir = ProgramFolder();
+    const std::string images = m_installDir + "\\Images\\";
     std::string caption = GetTipText("ShortDlgTitle");
     HWND owner = MainDialog() ? MainDialog()->Hwnd() : nullptr;
-    // The system box stands in until the skinned message box exists.
-    return MessageBoxA(owner, prompt, caption.c_str(), type);
+    CSkinMessageBox box(caption, prompt ? prompt : "", type, images + "CommonDlg.png", RGB(7, 191, 255),
+                        images + "normalbtn_01.png", images + "normalbtn_02.png", owner);
+    const INT_PTR result = box.DoModal();
+    // Without its template the skinned box cannot open; the question must still be asked.
+    if (result < 0)
+        return MessageBoxA(owner, prompt, caption.c_str(), type);
+    return static_cast<int>(result);
 }

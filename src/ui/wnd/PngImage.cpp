@@ -33,11 +33,13 @@ CPngImage& CPngImage::operator=(CPngImage&& other) noexcept
     return *this;
 }
 
-bool CPngImage::Load(const std::string& path)
+bool CPngImage::Load(const std::string& path) { return Load(Widen(path)); }
+
+bool CPngImage::Load(const std::wstring& path)
 {
     Reset();
     Gdiplus::GpImage* image = nullptr;
-    if (Gdiplus::DllExports::GdipLoadImageFromFile(Widen(path).c_str(), &image) != Gdiplus::Ok)
+    if (Gdiplus::DllExports::GdipLoadImageFromFile(path.c_str(), &image) != Gdiplus::Ok)
         return false;
     m_image = image;
     return true;

@@ -20,6 +20,7 @@ public:
     CPngImage& operator=(CPngImage&& other) noexcept;
 
     bool Load(const std::string& path);
+    bool Load(const std::wstring& path);
     void Reset();
     bool IsLoaded() const { return m_image != nullptr; }
     UINT Width() const;

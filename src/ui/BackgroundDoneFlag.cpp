@@ -1,0 +1,3 @@
+#include "ui/BackgroundDoneFlag.h"
+
+std::atomic<int> BackgroundDoneFlag{0};

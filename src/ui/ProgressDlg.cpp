@@ -1,0 +1,43 @@
+#include "ui/ProgressDlg.h"
+
+#include "resource.h"
+#include "ui/BackgroundDoneFlag.h"
+#include "ui/wnd/InstallFolder.h"
+
+CProgressDlg::CProgressDlg(HWND parent) : CSkinDialog(IDD_PROGRESS, parent), m_imageBaseFolder(InstallFolder())
+{
+}
+
+BOOL CProgressDlg::OnInitDialog()
+{
+    SetBackgroundPath(m_imageBaseFolder + "\\Images\\DealProgress.png");
+    CSkinDialog::OnInitDialog();
+    SetDlgItemTextA(Hwnd(), IDC_PROGRESS_TEXT, m_text.c_str());
+    SetTimer(Hwnd(), kPollTimer, kPollMilliseconds, nullptr);
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, client.right, client.bottom, SWP_NOMOVE | SWP_NOACTIVATE);
+    return TRUE;
+}
+
+void CProgressDlg::OnTimer(UINT_PTR timerId)
+{
+    if (timerId != kPollTimer || BackgroundDoneFlag.load() == 0)
+        return;
+    KillTimer(Hwnd(), kPollTimer);
+    EndDialog(IDOK);
+}
+
+bool CProgressDlg::OnEraseBkgnd(HDC dc)
+{
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    RECT picture = client;
+    picture.bottom = picture.bottom > 2 ? picture.bottom - 2 : picture.bottom;
+    RECT strip{client.left, picture.bottom, client.right, client.bottom};
+    HBRUSH brush = CreateSolidBrush(kFallbackBackground);
+    FillRect(dc, &strip, brush);
+    DeleteObject(brush);
+    DrawBackground(dc, picture);
+    return true;
+}
