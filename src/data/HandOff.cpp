@@ -1,0 +1,109 @@
+#include "data/HandOff.h"
+
+#include "data/ProfileValue.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+const char kRequestSection[] = "ghyjtytsadf";
+const char kItemSection[] = "sdfggsadf";
+
+namespace {
+// The extension and earlier versions use these buffer sizes; longer values arrive cut to them.
+constexpr DWORD kNameBuffer = 260;
+constexpr DWORD kTextBuffer = 1024;
+constexpr DWORD kHotkeyBuffer = 20;
+constexpr DWORD kNodeIdBuffer = 37;
+constexpr DWORD kDestBuffer = 260;
+
+std::string ReadValue(const char* section, const char* key, DWORD bufferSize)
+{
+    std::vector<char> buffer(bufferSize, '\0');
+    const DWORD length = GetProfileStringA(section, key, "", buffer.data(), bufferSize);
+    return std::string(buffer.data(), length < bufferSize ? length : bufferSize - 1);
+}
+
+// The item section is written and read only by this program, so its values travel encoded:
+// a multi-line description would otherwise lose every line after its first.
+std::string ReadItemValue(const char* key, DWORD bufferSize)
+{
+    const std::string stored = ReadValue(kItemSection, key, bufferSize * 3);
+    return DecodeProfileValue(stored, bufferSize - 1);
+}
+
+void WriteItemValue(const char* key, const std::string& value)
+{
+    WriteProfileStringA(kItemSection, key, EncodeProfileValue(value).c_str());
+}
+} // namespace
+
+bool ReadHandOffRequest(HandOffRequest& request)
+{
+    request = HandOffRequest{};
+    request.Name = ReadValue(kRequestSection, "Name", kNameBuffer);
+    if (request.Name.empty())
+        return false;
+    request.ShortName = ReadValue(kRequestSection, "ShortName", kNameBuffer);
+    request.Description = ReadValue(kRequestSection, "Description", kTextBuffer);
+    request.ExePath = ReadValue(kRequestSection, "ExePath", kTextBuffer);
+    return true;
+}
+
+void PublishHandOffDest(HWND window)
+{
+    // Window handles fit in 32 bits on both word sizes; "%d" keeps the stored form readable by
+    // 32-bit builds and by the extension.
+    char text[16];
+    std::snprintf(text, sizeof(text), "%d", static_cast<int>(reinterpret_cast<INT_PTR>(window)));
+    WriteProfileStringA(kItemSection, "Dest", text);
+}
+
+HWND HandOffDest()
+{
+    const std::string text = ReadValue(kItemSection, "Dest", kDestBuffer);
+    char* end = nullptr;
+    const long long number = std::strtoll(text.c_str(), &end, 10);
+    if (end == text.c_str() || number == 0)
+        return nullptr;
+    HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(static_cast<int>(number)));
+    DWORD process = 0;
+    if (!IsWindow(window) || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId())
+        return nullptr;
+    return window;
+}
+
+void WriteHandOffItem(const HandOffItem& item)
+{
+    WriteItemValue("Name", item.Name);
+    WriteItemValue("ShortName", item.ShortName);
+    WriteItemValue("Hotkey1", item.Hotkey1);
+    WriteItemValue("Hotkey2", item.Hotkey2);
+    WriteItemValue("Description", item.Description);
+    WriteItemValue("ExePath", item.ExePath);
+    WriteItemValue("NodeID", item.NodeID);
+}
+
+bool SendItemWaiting()
+{
+    HWND dest = HandOffDest();
+    if (!dest)
+        return false;
+    SendMessageA(dest, kItemWaitingMessage, 0, 0);
+    return true;
+}
+
+bool ReadHandOffItem(HandOffItem& item)
+{
+    item = HandOffItem{};
+    item.Name = ReadItemValue("Name", kNameBuffer);
+    if (item.Name.empty())
+        return false;
+    item.ShortName = ReadItemValue("ShortName", kNameBuffer);
+    item.Hotkey1 = ReadItemValue("Hotkey1", kHotkeyBuffer);
+    item.Hotkey2 = ReadItemValue("Hotkey2", kHotkeyBuffer);
+    item.Description = ReadItemValue("Description", kTextBuffer);
+    item.ExePath = ReadItemValue("ExePath", kTextBuffer);
+    item.NodeID = ReadItemValue("NodeID", kNodeIdBuffer);
+    return true;
+}

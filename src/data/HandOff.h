@@ -1,0 +1,50 @@
+#pragma once
+// The hand-off through win.ini between the Explorer extension, the add-item dialog and the
+// window that owns the data. The extension leaves a request in "ghyjtytsadf" and posts
+// kHandOffRequestMessage to the main window; the add-item dialog leaves the finished item in
+// "sdfggsadf" and sends kItemWaitingMessage to the window named there under "Dest".
+#include <windows.h>
+
+#include <string>
+
+constexpr UINT kItemWaitingMessage = WM_USER + 20;
+constexpr UINT kHandOffRequestMessage = WM_USER + 30;
+
+extern const char kRequestSection[]; // "ghyjtytsadf"
+extern const char kItemSection[];    // "sdfggsadf"
+
+// What the extension hands over for one file or folder.
+struct HandOffRequest {
+    std::string Name;
+    std::string ShortName;
+    std::string Description;
+    std::string ExePath;
+};
+
+// A finished item on its way from the add-item dialog to the window that owns the data.
+struct HandOffItem {
+    std::string Name;
+    std::string ShortName;
+    std::string Hotkey1;
+    std::string Hotkey2;
+    std::string Description;
+    std::string ExePath;
+    std::string NodeID;
+};
+
+// Reads the extension's request. False when its Name is missing or empty: nothing to open.
+bool ReadHandOffRequest(HandOffRequest& request);
+
+// Names the window that receives finished items; nullptr writes "0" (no receiver).
+void PublishHandOffDest(HWND window);
+// The window named under "Dest", or nullptr when the text names no live window of this
+// process (a handle left by an earlier run may since belong to anybody).
+HWND HandOffDest();
+
+// Leaves the finished item in the item section.
+void WriteHandOffItem(const HandOffItem& item);
+// Sends kItemWaitingMessage to the "Dest" window and waits until it has taken the item.
+// False when there is no such window.
+bool SendItemWaiting();
+// Reads the finished item. False when its Name is missing or empty: nothing to add.
+bool ReadHandOffItem(HandOffItem& item);

@@ -1,0 +1,1 @@
+tav_core_test(additem_core_test additem/ProfileValue_test.cpp)
