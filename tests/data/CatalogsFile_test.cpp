@@ -1,0 +1,141 @@
+#include "TempFolder.h"
+
+#include "data/CatalogData.h"
+#include "data/CatalogTree.h"
+#include "data/CatalogsFile.h"
+#include "data/FileAccess.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const std::string kRoot = kRootNodeId;
+const std::string kA = "AAAAAAAA-0000-0000-0000-000000000001";
+const std::string kB = "BBBBBBBB-0000-0000-0000-000000000002";
+const std::string kC = "CCCCCCCC-0000-0000-0000-000000000003";
+const std::string kD = "DDDDDDDD-0000-0000-0000-000000000004";
+
+std::vector<std::string> Names(const CatalogTree& tree)
+{
+    std::vector<std::string> names;
+    for (const CatalogTree::Node& node : tree.Nodes())
+        names.push_back(node.name);
+    return names;
+}
+
+CatalogTree Place(const std::string& text)
+{
+    return CatalogTree::FromRecords(ParseCatalogs(text).records);
+}
+} // namespace
+
+TEST(CatalogsFile, ChildAfterParentNoSeparatorAtTheEnd)
+{
+    CatalogTree tree;
+    long a = tree.Add(CatalogTree::kRoot, "A", kA + "|0,2");
+    tree.Add(a, "B", kB);
+    const std::string text = tree.Format();
+    EXPECT_EQ(text, kRoot + "|A|" + kA + "|0,2\\" + kA + "|B|" + kB);
+
+    CatalogTree back = Place(text);
+    ASSERT_EQ(back.Count(), 2u);
+    EXPECT_EQ(back.Nodes()[1].parent, 0);
+    EXPECT_EQ(back.Nodes()[0].data, kA + "|0,2");
+    EXPECT_EQ(back.Nodes()[1].data, kB);
+    EXPECT_EQ(back.Format(), text);
+}
+
+TEST(CatalogsFile, DepthFirstOrderAndItemNodesLeftOut)
+{
+    CatalogTree tree;
+    long a = tree.Add(CatalogTree::kRoot, "A", kA + "|");
+    long d = tree.Add(CatalogTree::kRoot, "D", kD);
+    tree.Add(a, "item", ItemNodeData(3));
+    long b = tree.Add(a, "B", kB + "|1");
+    tree.Add(b, "C", kC);
+    tree.Add(d, "gone", ItemNodeData(0));
+    EXPECT_EQ(tree.Format(),
+              kRoot + "|A|" + kA + "|\\" + kA + "|B|" + kB + "|1\\" + kB + "|C|" + kC + "\\" + kRoot + "|D|" + kD);
+    EXPECT_EQ(CatalogTree().Format(), "");
+}
+
+TEST(CatalogsFile, ParentsResolvedAsTheWindowsDo)
+{
+    // Empty records are skipped; an unknown parent drops the record and, with it, its children.
+    CatalogTree tree = Place("\\\\" + kRoot + "|A|" + kA + "\\" + "99999999-0000-0000-0000-000000000000|X|" + kB +
+                             "\\" + kB + "|Y|" + kC + "\\" + kA + "|Z|" + kD + "\\");
+    EXPECT_EQ(Names(tree), (std::vector<std::string>{"A", "Z"}));
+
+    // Two fields: a node without data, which cannot be a parent.
+    tree = Place(kRoot + "|Short\\|ignored\\" + kRoot + "|After|" + kA);
+    EXPECT_EQ(Names(tree), (std::vector<std::string>{"Short"}));
+    tree = Place(kRoot + "|Short\\" + "|x|y");
+    ASSERT_EQ(tree.Count(), 1u);
+    EXPECT_EQ(tree.Nodes()[0].data, "");
+
+    // An empty parent field ends the reading; the first catalog stays.
+    CatalogParse parse = ParseCatalogs(kRoot + "|A|" + kA + "\\|B|" + kB + "\\" + kRoot + "|C|" + kC);
+    EXPECT_EQ(parse.records.size(), 1u);
+    EXPECT_EQ(parse.problems.size(), 1u);
+
+    // A name with "|" shifts the rest of its record: the name is cut, its id is the name's tail.
+    tree = Place(kRoot + "|Left|Right|" + kA + "|1,2");
+    ASSERT_EQ(tree.Count(), 1u);
+    EXPECT_EQ(tree.Nodes()[0].name, "Left");
+    EXPECT_EQ(tree.Nodes()[0].data, "Right|" + kA);
+
+    // The parent that was just used is recognised without regard to case.
+    std::string lower = kA;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string mixed = kRoot + "|A|" + kA + "\\" + kA + "|B|" + kB + "\\" + lower + "|C|" + kC;
+    tree = Place(mixed);
+    EXPECT_EQ(Names(tree), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(tree.Nodes()[2].parent, 0);
+    // ...but a lookup in the table is exact.
+    tree = Place(kRoot + "|A|" + kA + "\\" + kRoot + "|D|" + kD + "\\" + lower + "|C|" + kC);
+    EXPECT_EQ(Names(tree), (std::vector<std::string>{"A", "D"}));
+}
+
+TEST(CatalogsFile, CheckNamesEveryFlaw)
+{
+    const std::string text = kRoot + "|A|" + kA + "|1,7,2\\" + kRoot + "|NoId\\" + kC + "|Lost|" + kD + "\\" + kRoot +
+                             "|Bar|x|" + kB + "|3\\|rest|" + kB + "\\" + kRoot + "|Never|" + kC;
+    CatalogParse parse = ParseCatalogs(text);
+    std::vector<std::string> ids{kRootNodeId};
+    std::vector<CatalogLink> links = LinkCatalogs(parse.records, ids);
+    std::vector<DataProblem> problems = CheckCatalogs(parse, links, 5);
+    std::vector<std::string> texts;
+    for (const DataProblem& p : problems)
+        texts.push_back(p.text);
+    ASSERT_EQ(texts.size(), 5u);
+    EXPECT_NE(texts[0].find("index 7 past the item count 5"), std::string::npos);
+    EXPECT_NE(texts[1].find("no NodeID"), std::string::npos);
+    EXPECT_NE(texts[2].find("is unknown"), std::string::npos);
+    EXPECT_NE(texts[3].find("5 fields"), std::string::npos);
+    EXPECT_NE(texts[4].find("rest is ignored"), std::string::npos);
+    EXPECT_EQ(problems[1].offset, int64_t(text.find("|NoId") - kRoot.size()));
+    // Without the item count, indexes are not judged.
+    EXPECT_EQ(CheckCatalogs(parse, links, -1).size(), 4u);
+}
+
+TEST(CatalogsFile, SavedInOneStepOrNotAtAll)
+{
+    TempFolder folder;
+    const std::string path = folder.File("Shortcut2.clg");
+    WriteBytes(path, "old");
+    CatalogTree tree;
+    tree.Add(CatalogTree::kRoot, "A", kA);
+    ASSERT_TRUE(SaveCatalogsText(path, tree.Format()));
+    EXPECT_EQ(ReadBytes(path), kRoot + "|A|" + kA);
+    EXPECT_FALSE(FileExists(FreshFileName(path).c_str()));
+
+    CatalogTree loaded;
+    CatalogParse parse;
+    ASSERT_TRUE(LoadCatalogTree(path, loaded, &parse));
+    EXPECT_EQ(loaded.Format(), tree.Format());
+
+    ASSERT_TRUE(SaveCatalogsText(path, ""));
+    EXPECT_FALSE(FileExists(path.c_str()));
+    EXPECT_FALSE(LoadCatalogTree(path, loaded));
+    EXPECT_EQ(loaded.Count(), 0u);
+}
