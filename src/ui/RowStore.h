@@ -1,0 +1,46 @@
+#pragma once
+// The rows behind a skinned list: per row the texts of its cells, the caller's item data and
+// the check mark. The list control only shows these rows (it holds no copy of its own), so a
+// list of the user's whole item list fills and sorts at the speed of plain vectors.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class RowStore {
+public:
+    size_t Count() const { return m_rows.size(); }
+    bool Empty() const { return m_rows.empty(); }
+
+    // Inserts a row with the text of its first cell; a row past the end is appended. Returns
+    // the row's index.
+    size_t Insert(size_t row, const std::string& text);
+    bool Erase(size_t row);
+    void Clear() { m_rows.clear(); }
+
+    // Texts of cells that were never set read as empty.
+    const std::string& Text(size_t row, size_t column) const;
+    bool SetText(size_t row, size_t column, const std::string& text);
+    uintptr_t Data(size_t row) const { return row < m_rows.size() ? m_rows[row].data : 0; }
+    bool SetData(size_t row, uintptr_t data);
+    bool Checked(size_t row) const { return row < m_rows.size() && m_rows[row].checked; }
+    bool SetChecked(size_t row, bool checked);
+    // The row's icon in the list's image list; -1 for none.
+    int Image(size_t row) const { return row < m_rows.size() ? m_rows[row].image : -1; }
+    bool SetImage(size_t row, int image);
+    void Swap(size_t first, size_t second);
+
+    // Orders rows first..last (last inclusive, clamped to the end) by the bytes of their text
+    // in `column`, case-sensitively. Rows with equal texts keep their order, in both
+    // directions, which is exactly what repeated insertion by exchange gives. Returns false,
+    // leaving the rows as they are, when the range is empty.
+    bool Sort(size_t column, bool ascending, size_t first, size_t last);
+
+private:
+    struct Row {
+        std::vector<std::string> cells;
+        uintptr_t data = 0;
+        bool checked = false;
+        int image = -1;
+    };
+    std::vector<Row> m_rows;
+};

@@ -1,0 +1,616 @@
+#include "ui/SkinListCtrl.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+const COLORREF kSelectedFill = RGB(255, 120, 220);
+const int kCheckArea = 18;
+const int kCheckBox = 13;
+const int kTextInset = 4;
+
+UINT FlushMessage()
+{
+    static const UINT message = RegisterWindowMessageA("Tavimoreth.SkinList.Flush");
+    return message;
+}
+
+// Style bits an owner-data list view refuses or that make no sense for one.
+const DWORD kDroppedStyles = LVS_SORTASCENDING | LVS_SORTDESCENDING | LVS_TYPEMASK;
+const DWORD kNeededStyles = LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED;
+} // namespace
+
+CSkinListCtrl::CSkinListCtrl() = default;
+
+bool CSkinListCtrl::BindDlgItem(HWND dialog, int id)
+{
+    HWND existing = GetDlgItem(dialog, id);
+    if (!existing)
+        return false;
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(existing, GWL_STYLE));
+    if ((style & kNeededStyles) == kNeededStyles && (style & LVS_TYPEMASK) == LVS_REPORT)
+        return Attach(existing);
+    // Owner data can only be chosen when a list view is created: make the same list again.
+    RECT rect{};
+    GetWindowRect(existing, &rect);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(existing, GWL_EXSTYLE));
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(existing, WM_GETFONT, 0, 0));
+    HWND previous = GetWindow(existing, GW_HWNDPREV);
+    HWND created =
+        CreateWindowExA(exStyle, WC_LISTVIEWA, "", (style & ~kDroppedStyles) | kNeededStyles, rect.left, rect.top,
+                        rect.right - rect.left, rect.bottom - rect.top, dialog,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (!created)
+        return false;
+    DestroyWindow(existing);
+    SetWindowPos(created, previous ? previous : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (font)
+        SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return Attach(created);
+}
+
+bool CSkinListCtrl::Create(HWND parent, int id, const RECT& rect, DWORD style)
+{
+    HWND created =
+        CreateWindowExA(0, WC_LISTVIEWA, "", (style & ~kDroppedStyles) | kNeededStyles, rect.left, rect.top,
+                        rect.right - rect.left, rect.bottom - rect.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (!created)
+        return false;
+    SendMessageA(created, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
+    return Attach(created);
+}
+
+void CSkinListCtrl::OnAttached()
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageA(Hwnd(), LVM_GETHEADER, 0, 0));
+    if (header)
+        m_header.Attach(header);
+    SendMessageA(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    FlushCount();
+}
+
+void CSkinListCtrl::Initialise()
+{
+    if (!Hwnd() || m_initialised)
+        return;
+    m_initialised = true;
+    m_verticalBar.Create(Hwnd());
+    m_horizontalBar.Create(Hwnd());
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    if (SendMessageA(Hwnd(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row)))
+        m_firstRowHeight = row.bottom - row.top;
+    PlaceBars();
+}
+
+void CSkinListCtrl::AttachImages(const std::string& installFolder)
+{
+    m_verticalBar.AttachImages(installFolder);
+    m_horizontalBar.AttachImages(installFolder);
+}
+
+int CSkinListCtrl::HeaderHeight() const
+{
+    RECT rect{};
+    if (!m_header.Hwnd() || !IsWindowVisible(m_header.Hwnd()) || !GetWindowRect(m_header.Hwnd(), &rect))
+        return 0;
+    return rect.bottom - rect.top;
+}
+
+void CSkinListCtrl::PlaceBars()
+{
+    m_verticalBar.Place(HeaderHeight());
+    m_horizontalBar.Place();
+}
+
+void CSkinListCtrl::PlaceWithoutCorner()
+{
+    m_verticalBar.SetCorner(false);
+    PlaceBars();
+    ShowWindow(Hwnd(), SW_SHOW);
+    EnableWindow(Hwnd(), TRUE);
+    m_verticalBar.Show(true);
+    m_verticalBar.Enable(true);
+}
+
+void CSkinListCtrl::ShowAll()
+{
+    for (HWND window : {Hwnd(), m_verticalBar.Hwnd(), m_horizontalBar.Hwnd()}) {
+        if (window) {
+            ShowWindow(window, SW_SHOW);
+            EnableWindow(window, TRUE);
+        }
+    }
+}
+
+void CSkinListCtrl::HideAll()
+{
+    for (HWND window : {Hwnd(), m_verticalBar.Hwnd(), m_horizontalBar.Hwnd()}) {
+        if (window) {
+            ShowWindow(window, SW_HIDE);
+            EnableWindow(window, FALSE);
+        }
+    }
+}
+
+int CSkinListCtrl::InsertColumn(int index, const std::string& heading, int format, int width, int subItem)
+{
+    m_header.InsertColumnText(index, heading, CHeaderCtrlCl::AlignmentDigit(format));
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH | (subItem >= 0 ? LVCF_SUBITEM : 0);
+    column.fmt = format;
+    column.cx = width;
+    column.pszText = const_cast<char*>(heading.c_str());
+    column.iSubItem = subItem;
+    const int inserted = static_cast<int>(
+        SendMessageA(Hwnd(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
+    if (inserted < 0)
+        m_header.RemoveColumnText(index);
+    return inserted;
+}
+
+int CSkinListCtrl::ColumnCount() const
+{
+    return m_header.Hwnd() ? static_cast<int>(SendMessageA(m_header.Hwnd(), HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+int CSkinListCtrl::InsertItem(int row, const std::string& text)
+{
+    if (row < 0)
+        return -1;
+    const size_t index = m_rows.Insert(static_cast<size_t>(row), text);
+    RowsChanged();
+    return static_cast<int>(index);
+}
+
+bool CSkinListCtrl::SetItemText(int row, int column, const std::string& text)
+{
+    if (row < 0 || column < 0 || !m_rows.SetText(static_cast<size_t>(row), static_cast<size_t>(column), text))
+        return false;
+    RepaintSoon();
+    return true;
+}
+
+std::string CSkinListCtrl::GetItemText(int row, int column) const
+{
+    if (row < 0 || column < 0)
+        return "";
+    return m_rows.Text(static_cast<size_t>(row), static_cast<size_t>(column));
+}
+
+bool CSkinListCtrl::SetItemData(int row, uintptr_t data)
+{
+    return ValidRow(row) && m_rows.SetData(static_cast<size_t>(row), data);
+}
+
+uintptr_t CSkinListCtrl::GetItemData(int row) const
+{
+    return ValidRow(row) ? m_rows.Data(static_cast<size_t>(row)) : 0;
+}
+
+bool CSkinListCtrl::SetItemImage(int row, int image)
+{
+    if (!ValidRow(row))
+        return false;
+    m_rows.SetImage(static_cast<size_t>(row), image);
+    RepaintSoon();
+    return true;
+}
+
+bool CSkinListCtrl::DeleteItem(int row)
+{
+    if (!ValidRow(row))
+        return false;
+    FlushCount();
+    m_rows.Erase(static_cast<size_t>(row));
+    // The list view shifts its selection and focus past the removed row itself.
+    SendMessageA(Hwnd(), LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+    if (SendMessageA(Hwnd(), LVM_GETITEMCOUNT, 0, 0) != static_cast<LRESULT>(m_rows.Count()))
+        RowsChanged();
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+    return true;
+}
+
+void CSkinListCtrl::DeleteAllItems()
+{
+    m_rows.Clear();
+    m_countPending = false;
+    SendMessageA(Hwnd(), LVM_DELETEALLITEMS, 0, 0);
+    SendMessageA(Hwnd(), LVM_SETITEMCOUNT, 0, 0);
+}
+
+bool CSkinListCtrl::GetCheck(int row) const
+{
+    return ValidRow(row) && m_rows.Checked(static_cast<size_t>(row));
+}
+
+void CSkinListCtrl::SetCheck(int row, bool checked)
+{
+    if (!ValidRow(row))
+        return;
+    m_rows.SetChecked(static_cast<size_t>(row), checked);
+    RepaintSoon();
+}
+
+// Rows are added one by one, often by the hundred thousand: tell the list view their number
+// once, when it next needs it, rather than after every row.
+void CSkinListCtrl::RowsChanged()
+{
+    if (!m_countPending && Hwnd())
+        PostMessageA(Hwnd(), FlushMessage(), 0, 0);
+    m_countPending = true;
+}
+
+void CSkinListCtrl::FlushCount() const
+{
+    if (!Hwnd())
+        return;
+    m_countPending = false;
+    SendMessageA(Hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(m_rows.Count()), LVSICF_NOSCROLL);
+}
+
+void CSkinListCtrl::RepaintSoon()
+{
+    if (m_repaintPending || !Hwnd())
+        return;
+    m_repaintPending = true;
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+int CSkinListCtrl::GetNextSelected(int after) const
+{
+    if (m_countPending)
+        FlushCount();
+    return static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(after), LVNI_SELECTED));
+}
+
+void CSkinListCtrl::SelectRow(int row, bool select)
+{
+    if (m_countPending)
+        FlushCount();
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = select ? LVIS_SELECTED | LVIS_FOCUSED : 0;
+    SendMessageA(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void CSkinListCtrl::ClearSelection()
+{
+    SelectRow(-1, false);
+}
+
+void CSkinListCtrl::EnsureVisible(int row)
+{
+    if (m_countPending)
+        FlushCount();
+    SendMessageA(Hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+int CSkinListCtrl::GetTopIndex() const
+{
+    if (m_countPending)
+        FlushCount();
+    return static_cast<int>(SendMessageA(Hwnd(), LVM_GETTOPINDEX, 0, 0));
+}
+
+void CSkinListCtrl::SetEntry(std::vector<ColourEntry>& entries, int row, int column, COLORREF colour)
+{
+    for (ColourEntry& entry : entries) {
+        if (entry.row == row && entry.column == column) {
+            entry.colour = colour;
+            return;
+        }
+    }
+    entries.push_back(ColourEntry{row, column, colour});
+}
+
+bool CSkinListCtrl::FindEntry(const std::vector<ColourEntry>& entries, int row, int column, COLORREF& colour)
+{
+    for (const ColourEntry& entry : entries) {
+        if (entry.row == row && entry.column == column) {
+            colour = entry.colour;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CSkinListCtrl::FindCellColour(int row, int column, COLORREF& colour) const
+{
+    return FindEntry(m_cellColours, row, column, colour);
+}
+
+bool CSkinListCtrl::FindCellTextColour(int row, int column, COLORREF& colour) const
+{
+    return FindEntry(m_cellTextColours, row, column, colour);
+}
+
+void CSkinListCtrl::ClearColours()
+{
+    m_rowColours.clear();
+    m_cellColours.clear();
+    m_rowTextColours.clear();
+    m_cellTextColours.clear();
+    RepaintSoon();
+}
+
+void CSkinListCtrl::SetRowHeight(int height)
+{
+    m_rowHeight = height;
+    if (!Hwnd())
+        return;
+    // The list view asks for the row height only when its size changes: make it ask again.
+    RECT rect{};
+    GetWindowRect(Hwnd(), &rect);
+    const int width = rect.right - rect.left;
+    const int tall = rect.bottom - rect.top;
+    const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(Hwnd(), nullptr, 0, 0, width, tall + 1, flags);
+    SetWindowPos(Hwnd(), nullptr, 0, 0, width, tall, flags);
+}
+
+void CSkinListCtrl::SetSortState(int column, bool ascending)
+{
+    m_sortColumn = column;
+    m_ascending = ascending;
+}
+
+int CSkinListCtrl::Sort(int column, bool ascending, int first, int last)
+{
+    if (!m_header.Hwnd())
+        return -1;
+    if (column < 0 || column >= ColumnCount() || m_rows.Empty() || first < 0)
+        return 0;
+    const size_t end = last < 0 ? m_rows.Count() - 1 : static_cast<size_t>(last);
+    if (!m_rows.Sort(static_cast<size_t>(column), ascending, static_cast<size_t>(first), end))
+        return 0;
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+    return 1;
+}
+
+int CSkinListCtrl::SortByColumnClick(int column)
+{
+    m_ascending = !m_ascending;
+    m_sortColumn = column;
+    InvalidateRect(m_header.Hwnd(), nullptr, FALSE);
+    return Sort(column, m_ascending);
+}
+
+bool CSkinListCtrl::RefuseTracking(const NMHEADERA* notice) const
+{
+    if (m_resizeLimit >= 0)
+        return notice->iItem >= m_resizeLimit;
+    return !m_lockedColumns.empty();
+}
+
+LRESULT CSkinListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == FlushMessage()) {
+        if (m_countPending)
+            FlushCount();
+        return 0;
+    }
+    switch (msg) {
+    case WM_PAINT:
+        m_repaintPending = false;
+        if (m_countPending)
+            FlushCount();
+        break;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        break;
+    case WM_KEYDOWN: {
+        LRESULT result = DefaultProc(msg, wParam, lParam);
+        AfterKeyDown();
+        return result;
+    }
+    case WM_NOTIFY: {
+        const auto* notice = reinterpret_cast<const NMHDR*>(lParam);
+        if (notice->hwndFrom == m_header.Hwnd() &&
+            (notice->code == HDN_BEGINTRACKA || notice->code == HDN_BEGINTRACKW) &&
+            RefuseTracking(reinterpret_cast<const NMHEADERA*>(lParam)))
+            return TRUE;
+        break;
+    }
+    case WM_WINDOWPOSCHANGED: {
+        LRESULT result = DefaultProc(msg, wParam, lParam);
+        const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+        if (m_initialised && (position->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+            PlaceBars();
+        return result;
+    }
+    default:
+        break;
+    }
+    return DefaultProc(msg, wParam, lParam);
+}
+
+void CSkinListCtrl::OnLButtonDown(POINT point)
+{
+    if (m_countPending)
+        FlushCount();
+    const int top = static_cast<int>(SendMessageA(Hwnd(), LVM_GETTOPINDEX, 0, 0));
+    const int perPage = static_cast<int>(SendMessageA(Hwnd(), LVM_GETCOUNTPERPAGE, 0, 0));
+    const int end = std::min(top + perPage + 1, GetItemCount());
+    for (int row = std::max(top, 0); row < end; ++row) {
+        RECT bounds{};
+        bounds.left = LVIR_BOUNDS;
+        if (!SendMessageA(Hwnd(), LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds)))
+            continue;
+        RECT checkArea{bounds.left, bounds.top, bounds.left + kCheckArea, bounds.bottom};
+        if (PtInRect(&checkArea, point)) {
+            m_rows.SetChecked(static_cast<size_t>(row), !m_rows.Checked(static_cast<size_t>(row)));
+            InvalidateRect(Hwnd(), &bounds, FALSE);
+            break;
+        }
+    }
+}
+
+void CSkinListCtrl::AfterKeyDown()
+{
+    const int row = GetFirstSelected();
+    if (!ValidRow(row))
+        return;
+    if (m_linkedEdit)
+        SetWindowTextA(m_linkedEdit, GetItemText(row, 0).c_str());
+    SendMessageA(GetParent(Hwnd()), kRowSelectedMessage, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(Hwnd()));
+}
+
+bool CSkinListCtrl::OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    switch (msg) {
+    case WM_DRAWITEM:
+        DrawRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        result = TRUE;
+        return true;
+    case WM_MEASUREITEM:
+        if (m_rowHeight < 1)
+            return false;
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = static_cast<UINT>(m_rowHeight);
+        result = TRUE;
+        return true;
+    case WM_NOTIFY: {
+        auto* notice = reinterpret_cast<NMHDR*>(lParam);
+        if (notice->code == LVN_GETDISPINFOA || notice->code == LVN_GETDISPINFOW)
+            return OnDispInfo(notice);
+        if (notice->code == LVN_COLUMNCLICK && m_sortOnHeaderClick) {
+            SortByColumnClick(reinterpret_cast<NMLISTVIEW*>(lParam)->iSubItem);
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+// Other code may still ask the list view itself for a cell (LVM_GETITEMTEXT): answer from
+// the rows.
+bool CSkinListCtrl::OnDispInfo(NMHDR* header)
+{
+    if (header->code == LVN_GETDISPINFOA) {
+        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+            lstrcpynA(item.pszText, GetItemText(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
+        if (item.mask & LVIF_PARAM)
+            item.lParam = static_cast<LPARAM>(GetItemData(item.iItem));
+        return true;
+    }
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+        const std::string text = GetItemText(item.iItem, item.iSubItem);
+        const int written = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), item.pszText,
+                                                item.cchTextMax - 1);
+        item.pszText[std::max(written, 0)] = L'\0';
+    }
+    if (item.mask & LVIF_PARAM)
+        item.lParam = static_cast<LPARAM>(GetItemData(item.iItem));
+    return true;
+}
+
+void CSkinListCtrl::DrawRow(const DRAWITEMSTRUCT& item)
+{
+    const int row = static_cast<int>(item.itemID);
+    if (!ValidRow(row))
+        return;
+    HDC dc = item.hDC;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    COLORREF background = static_cast<COLORREF>(SendMessageA(Hwnd(), LVM_GETBKCOLOR, 0, 0));
+    if (background == CLR_NONE)
+        background = GetSysColor(COLOR_WINDOW);
+    COLORREF rowColour = background;
+    if (!selected && FindRowColour(row, rowColour))
+        background = rowColour;
+
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0));
+    if (!font)
+        font = reinterpret_cast<HFONT>(SendMessageA(GetParent(Hwnd()), WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+
+    RECT cell = item.rcItem;
+    const int columns = ColumnCount();
+    for (int column = 0; column < columns; ++column) {
+        LVCOLUMNA info{};
+        info.mask = LVCF_WIDTH;
+        SendMessageA(Hwnd(), LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
+        cell.right = cell.left + info.cx;
+        DrawCell(dc, row, column, cell, selected, background);
+        cell.left = cell.right;
+    }
+    if (cell.left < item.rcItem.right) {
+        RECT rest{cell.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
+        HBRUSH brush = CreateSolidBrush(selected ? kSelectedFill : background);
+        FillRect(dc, &rest, brush);
+        DeleteObject(brush);
+    }
+    SetBkMode(dc, oldMode);
+    if (oldFont)
+        SelectObject(dc, oldFont);
+}
+
+void CSkinListCtrl::DrawCell(HDC dc, int row, int column, const RECT& cell, bool selected, COLORREF background)
+{
+    COLORREF fill = background;
+    if (selected)
+        fill = kSelectedFill;
+    else
+        FindCellColour(row, column, fill);
+    HBRUSH brush = CreateSolidBrush(fill);
+    FillRect(dc, &cell, brush);
+    DeleteObject(brush);
+
+    RECT text = cell;
+    text.left += kTextInset;
+    text.right -= kTextInset;
+    if (column == 0) {
+        HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(Hwnd(), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+        const int image = m_rows.Image(static_cast<size_t>(row));
+        if (images && image >= 0) {
+            int width = 0;
+            int height = 0;
+            ImageList_GetIconSize(images, &width, &height);
+            ImageList_Draw(images, image, dc, cell.left + 2, cell.top + (cell.bottom - cell.top - height) / 2,
+                           ILD_TRANSPARENT);
+            text.left = cell.left + 2 + width + kTextInset;
+        }
+        if (SendMessageA(Hwnd(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_CHECKBOXES) {
+            DrawCheck(dc, row, RECT{text.left - kTextInset, cell.top, text.right, cell.bottom});
+            text.left += kCheckArea;
+        }
+    }
+
+    COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
+    if (selected) {
+        ink = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    } else if (!FindCellTextColour(row, column, ink) && !FindRowTextColour(row, ink)) {
+        ink = GetSysColor(COLOR_WINDOWTEXT);
+    }
+    SetTextColor(dc, ink);
+    UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+    const char alignment = m_header.Alignment(column);
+    format |= alignment == '1' ? DT_CENTER : alignment == '2' ? DT_RIGHT : DT_LEFT;
+    const std::string& content = m_rows.Text(static_cast<size_t>(row), static_cast<size_t>(column));
+    DrawTextA(dc, content.c_str(), static_cast<int>(content.size()), &text, format);
+}
+
+void CSkinListCtrl::DrawCheck(HDC dc, int row, const RECT& cell) const
+{
+    const int top = cell.top + (cell.bottom - cell.top - kCheckBox) / 2;
+    RECT box{cell.left + 2, top, cell.left + 2 + kCheckBox, top + kCheckBox};
+    FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    FrameRect(dc, &box, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    if (!m_rows.Checked(static_cast<size_t>(row)))
+        return;
+    HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
+    HGDIOBJ old = SelectObject(dc, pen);
+    POINT mark[3] = {{box.left + 3, box.top + 6}, {box.left + 5, box.top + 9}, {box.left + 10, box.top + 3}};
+    Polyline(dc, mark, 3);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}

@@ -1,0 +1,122 @@
+#include "ui/RowStore.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+RowStore MakeRows(const std::vector<std::string>& keys)
+{
+    RowStore rows;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        rows.Insert(rows.Count(), "row" + std::to_string(i));
+        rows.SetText(i, 1, keys[i]);
+        rows.SetData(i, 1000 + i);
+    }
+    return rows;
+}
+
+std::vector<std::string> Column(const RowStore& rows, size_t column)
+{
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < rows.Count(); ++i)
+        texts.push_back(rows.Text(i, column));
+    return texts;
+}
+
+// The insertion by exchange the list's sort must match: every row i takes its key once, and
+// each earlier row j that the key should follow (ascending) or precede (descending) is
+// exchanged with row i, the key never being read again.
+void ExchangeSort(RowStore& rows, size_t column, bool ascending)
+{
+    for (size_t i = 0; i < rows.Count(); ++i) {
+        const std::string key = rows.Text(i, column);
+        for (size_t j = 0; j <= i; ++j) {
+            const int order = std::strcmp(rows.Text(j, column).c_str(), key.c_str());
+            if (ascending ? order > 0 : order < 0)
+                rows.Swap(j, i);
+        }
+    }
+}
+} // namespace
+
+TEST(RowStore, SortOrdersBytesWithUpperCaseFirstAndFlipsDirection)
+{
+    RowStore rows = MakeRows({"beta", "Beta", "alpha", "BETA", "Alpha", "\xB0\xA1", "a"});
+    ASSERT_TRUE(rows.Sort(1, true, 0, static_cast<size_t>(-1)));
+    EXPECT_EQ(Column(rows, 1), (std::vector<std::string>{"Alpha", "BETA", "Beta", "a", "alpha", "beta", "\xB0\xA1"}));
+    // Item data and the other cells travel with their row.
+    EXPECT_EQ(rows.Text(0, 0), "row4");
+    EXPECT_EQ(rows.Data(0), 1004u);
+    EXPECT_EQ(rows.Data(6), 1005u);
+
+    ASSERT_TRUE(rows.Sort(1, false, 0, static_cast<size_t>(-1)));
+    EXPECT_EQ(Column(rows, 1), (std::vector<std::string>{"\xB0\xA1", "beta", "alpha", "a", "Beta", "BETA", "Alpha"}));
+}
+
+TEST(RowStore, EqualKeysKeepTheirOrderInBothDirections)
+{
+    RowStore rows = MakeRows({"b", "a", "b", "a", "c", "b"});
+    rows.SetChecked(2, true);
+    rows.Sort(1, true, 0, 100);
+    EXPECT_EQ(Column(rows, 0), (std::vector<std::string>{"row1", "row3", "row0", "row2", "row5", "row4"}));
+    EXPECT_TRUE(rows.Checked(3));
+    rows.Sort(1, false, 0, 100);
+    EXPECT_EQ(Column(rows, 0), (std::vector<std::string>{"row4", "row0", "row2", "row5", "row1", "row3"}));
+}
+
+TEST(RowStore, SortMatchesInsertionByExchangeExactly)
+{
+    std::mt19937 random(20240611);
+    const char* pool[] = {"", "a", "A", "ab", "aB", "Ab", "b", "B", "ba", "\x80", "\xC4\xE3", "a b", "zz", "Z"};
+    for (int round = 0; round < 40; ++round) {
+        std::vector<std::string> keys(static_cast<size_t>(random() % 60));
+        for (std::string& key : keys)
+            key = pool[random() % (sizeof(pool) / sizeof(pool[0]))];
+        for (bool ascending : {true, false}) {
+            RowStore fast = MakeRows(keys);
+            RowStore slow = MakeRows(keys);
+            fast.Sort(1, ascending, 0, static_cast<size_t>(-1));
+            ExchangeSort(slow, 1, ascending);
+            ASSERT_EQ(Column(fast, 0), Column(slow, 0)) << "round " << round << " ascending " << ascending;
+        }
+    }
+}
+
+TEST(RowStore, EmptyRangesAndMissingCellsLeaveRowsAlone)
+{
+    RowStore empty;
+    EXPECT_FALSE(empty.Sort(0, true, 0, static_cast<size_t>(-1)));
+
+    RowStore rows = MakeRows({"c", "b", "a"});
+    EXPECT_FALSE(rows.Sort(1, true, 3, 10));
+    EXPECT_FALSE(rows.Sort(1, true, 2, 1));
+    // A column no row has reads as empty texts: all equal, so nothing moves.
+    EXPECT_TRUE(rows.Sort(7, true, 0, 2));
+    EXPECT_EQ(Column(rows, 1), (std::vector<std::string>{"c", "b", "a"}));
+
+    // Only the asked range moves.
+    RowStore part = MakeRows({"d", "c", "b", "a"});
+    part.Sort(1, true, 1, 2);
+    EXPECT_EQ(Column(part, 1), (std::vector<std::string>{"d", "b", "c", "a"}));
+}
+
+TEST(RowStore, InsertEraseAndCellsOutOfRange)
+{
+    RowStore rows;
+    EXPECT_EQ(rows.Insert(5, "first"), 0u);
+    EXPECT_EQ(rows.Insert(0, "zeroth"), 0u);
+    EXPECT_EQ(rows.Insert(1, "middle"), 1u);
+    EXPECT_EQ(Column(rows, 0), (std::vector<std::string>{"zeroth", "middle", "first"}));
+    EXPECT_EQ(rows.Text(0, 9), "");
+    EXPECT_EQ(rows.Text(9, 0), "");
+    EXPECT_FALSE(rows.SetText(3, 0, "x"));
+    EXPECT_FALSE(rows.SetData(3, 1));
+    EXPECT_EQ(rows.Data(3), 0u);
+    EXPECT_TRUE(rows.Erase(1));
+    EXPECT_FALSE(rows.Erase(2));
+    EXPECT_EQ(Column(rows, 0), (std::vector<std::string>{"zeroth", "first"}));
+}

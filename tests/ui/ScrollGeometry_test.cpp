@@ -1,0 +1,66 @@
+#include "ui/ScrollGeometry.h"
+
+#include <gtest/gtest.h>
+
+using Part = ScrollGeometry::Part;
+
+TEST(ScrollGeometry, ThumbRunsFromTheStartArrowToTheEndOfTheTrack)
+{
+    // 200 pixels with the corner kept: 200 - 2*12 - 12 - 12 = 152 pixels of travel.
+    ScrollGeometry bar(200, true);
+    EXPECT_EQ(bar.TrackLength(), 152);
+    EXPECT_EQ(bar.ThumbOffsetFor(0, 100), 12);
+    EXPECT_EQ(bar.ThumbOffsetFor(100, 100), 12 + 152);
+    EXPECT_EQ(bar.ThumbOffsetFor(50, 100), 12 + 76);
+    // Rounded towards zero: 1 * 152 / 100 = 1.52.
+    EXPECT_EQ(bar.ThumbOffsetFor(1, 100), 13);
+    // Out-of-range positions never leave the track.
+    EXPECT_EQ(bar.ThumbOffsetFor(1000, 100), 164);
+    EXPECT_EQ(bar.ThumbOffsetFor(-5, 100), 12);
+
+    // Without the corner the track is 12 pixels longer and the thumb ends at the end arrow.
+    bar.SetCorner(false);
+    EXPECT_EQ(bar.TrackLength(), 164);
+    EXPECT_EQ(bar.ThumbOffsetFor(100, 100) + ScrollGeometry::kThumbLength, bar.EndArrowStart());
+}
+
+TEST(ScrollGeometry, NothingToScrollKeepsTheThumbAtTheStart)
+{
+    ScrollGeometry bar(120, true);
+    EXPECT_EQ(bar.ThumbOffsetFor(0, 0), 12);
+    EXPECT_EQ(bar.ThumbOffsetFor(3, 0), 12);
+    EXPECT_DOUBLE_EQ(bar.PixelsPerUnit(0), 1.0);
+    EXPECT_DOUBLE_EQ(bar.PixelsPerUnit(144), 0.5);
+
+    // A bar too short for its parts has no track, and the thumb sits right after the arrow.
+    ScrollGeometry tiny(30, true);
+    EXPECT_EQ(tiny.TrackLength(), 0);
+    EXPECT_EQ(tiny.ThumbOffsetFor(7, 10), 12);
+    EXPECT_EQ(tiny.ClampThumb(-40), 12);
+    EXPECT_EQ(tiny.ClampThumb(400), 12);
+}
+
+TEST(ScrollGeometry, HitTestFindsEveryPart)
+{
+    ScrollGeometry bar(200, true);
+    const int thumb = 80;
+    EXPECT_EQ(bar.HitTest(0, thumb), Part::StartArrow);
+    EXPECT_EQ(bar.HitTest(11, thumb), Part::StartArrow);
+    EXPECT_EQ(bar.HitTest(12, thumb), Part::PageBefore);
+    EXPECT_EQ(bar.HitTest(79, thumb), Part::PageBefore);
+    EXPECT_EQ(bar.HitTest(80, thumb), Part::Thumb);
+    EXPECT_EQ(bar.HitTest(91, thumb), Part::Thumb);
+    EXPECT_EQ(bar.HitTest(92, thumb), Part::PageAfter);
+    EXPECT_EQ(bar.HitTest(175, thumb), Part::PageAfter);
+    EXPECT_EQ(bar.HitTest(176, thumb), Part::EndArrow);
+    EXPECT_EQ(bar.HitTest(187, thumb), Part::EndArrow);
+    EXPECT_EQ(bar.HitTest(188, thumb), Part::Corner);
+    EXPECT_EQ(bar.HitTest(199, thumb), Part::Corner);
+    EXPECT_EQ(bar.HitTest(200, thumb), Part::None);
+    EXPECT_EQ(bar.HitTest(-1, thumb), Part::None);
+
+    bar.SetCorner(false);
+    EXPECT_EQ(bar.HitTest(199, thumb), Part::EndArrow);
+    EXPECT_EQ(bar.HitTest(188, thumb), Part::EndArrow);
+    EXPECT_EQ(bar.HitTest(187, thumb), Part::PageAfter);
+}
