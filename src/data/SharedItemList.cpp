@@ -1,0 +1,3 @@
+#include "data/SharedItemList.h"
+
+ItemList g_itemList;
