@@ -1,11 +1,15 @@
 #include "data/CatalogData.h"
 
+#include <algorithm>
+
 const char* const kRootNodeId = "885D48E4-F5A7-4DF9-BB33-5C86DEDDE3AF";
 const char* const kItemNodeMarker = "TempItemNode";
 
 std::string NodeIdOf(const std::string& catalogData)
 {
-    return catalogData.substr(0, kNodeIdLength);
+    // A well-formed NodeID is 36 characters. A shorter, hand-edited one must not drag the "|"
+    // and index list after it into a child's parent field, which would shift that record.
+    return catalogData.substr(0, std::min(kNodeIdLength, catalogData.find('|')));
 }
 
 std::string IndexListOf(const std::string& catalogData)

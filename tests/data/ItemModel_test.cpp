@@ -92,6 +92,8 @@ TEST(CatalogData, IdentifierIndexListAndAdding)
 {
     const std::string id = "11111111-2222-3333-4444-555555555555";
     EXPECT_EQ(NodeIdOf(id + "|1,2"), id);
+    EXPECT_EQ(NodeIdOf(id + "XYZ"), id);
+    EXPECT_EQ(NodeIdOf("short|1,2"), "short");
     EXPECT_EQ(IndexListOf(id), "");
     EXPECT_EQ(IndexListOf(id + "|"), "");
     EXPECT_EQ(IndexListOf(id + "|4,5|6"), "4,5|6");
