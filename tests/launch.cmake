@@ -1,1 +1,5 @@
 tav_core_test(launch_core_test launch/SnapshotFile_test.cpp launch/ShortName_test.cpp launch/CommandPieces_test.cpp)
+tav_win_test(launch_win_test launch/ClipboardSnapshot_test.cpp launch/Launcher_test.cpp)
+if(WIN32)
+    add_dependencies(launch_win_test marker)
+endif()

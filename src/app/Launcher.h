@@ -1,0 +1,13 @@
+#pragma once
+// Starting items: every path through the program (hotkeys, the quick-launch box, the test
+// button of composed items) ends here.
+#include <windows.h>
+
+#include <string>
+
+// The main window; restored clipboard snapshots are put on the clipboard in its name.
+extern HWND g_mainWnd;
+
+// Starts every command of `text` in order, 500 ms apart, on the calling thread. Commands that
+// fail to start are not reported. Always returns true.
+bool LaunchCommandText(const std::string& text);

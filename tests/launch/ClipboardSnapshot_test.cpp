@@ -1,0 +1,167 @@
+#include "data/ClipboardSnapshot.h"
+#include "data/SnapshotFile.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+void PutText(HWND owner, const std::string& text)
+{
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
+std::string ClipboardText(HWND owner)
+{
+    if (!OpenClipboard(owner))
+        return "<clipboard busy>";
+    std::string text = "<no text>";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+class ClipboardSnapshotTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_owner = CreateWindowA("STATIC", "snapshot owner", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(m_owner, nullptr);
+        m_path = m_folder.File("1B4E28BA-2FA1-11D2-883F-0016D3CCA427.stx");
+    }
+    void TearDown() override { DestroyWindow(m_owner); }
+
+    TempFolder m_folder;
+    HWND m_owner = nullptr;
+    std::string m_path;
+};
+
+} // namespace
+
+TEST_F(ClipboardSnapshotTest, PlainTextComesBackFromTheFile)
+{
+    const std::string text = "Line one\r\nLine two \xB1\xB1\xBE\xA9 end";
+    PutText(m_owner, text);
+    ASSERT_EQ(SaveClipboardSnapshot(m_owner, m_path.c_str()), 1);
+
+    // The file holds the text record as the clipboard gave it, terminator included.
+    const SnapshotContents contents = ParseSnapshot(ReadBytes(m_path));
+    EXPECT_TRUE(contents.IsWhole());
+    bool sawText = false;
+    for (const SnapshotRecord& record : contents.records) {
+        EXPECT_NE(record.format, 49260u);
+        if (record.format == CF_TEXT) {
+            sawText = true;
+            EXPECT_EQ(record.data.substr(0, text.size() + 1), text + '\0');
+        }
+    }
+    EXPECT_TRUE(sawText);
+
+    PutText(m_owner, "something else");
+    ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);
+    EXPECT_EQ(ClipboardText(m_owner), text);
+
+    // Saving again over the same path replaces the file rather than appending to it.
+    const std::string first = ReadBytes(m_path);
+    ASSERT_EQ(SaveClipboardSnapshot(m_owner, m_path.c_str()), 1);
+    EXPECT_EQ(ParseSnapshot(ReadBytes(m_path)).records.size(), ParseSnapshot(first).records.size());
+    EXPECT_FALSE(FileExists(m_path + ".new"));
+}
+
+TEST_F(ClipboardSnapshotTest, BitmapOnlyClipboardLeavesNoFile)
+{
+    WriteBytes(m_path, "an older snapshot that must go");
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
+    ReleaseDC(nullptr, screen);
+    ASSERT_TRUE(OpenClipboard(m_owner));
+    EmptyClipboard();
+    ASSERT_NE(SetClipboardData(CF_BITMAP, bitmap), nullptr);
+    CloseClipboard();
+
+    EXPECT_EQ(SaveClipboardSnapshot(m_owner, m_path.c_str()), 1);
+    EXPECT_FALSE(FileExists(m_path));
+
+    // Restoring the missing file reports it and leaves the bitmap where it was.
+    EXPECT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 0);
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+}
+
+TEST_F(ClipboardSnapshotTest, ApplicationsOwnDibIsKept)
+{
+    // A 1x1 24-bit DIB placed by the application itself is memory data and is stored.
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = 1;
+    header.biHeight = 1;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    const std::string pixel("\x10\x20\x30\x00", 4);
+    std::string dib(reinterpret_cast<const char*>(&header), sizeof(header));
+    dib += pixel;
+    ASSERT_TRUE(OpenClipboard(m_owner));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, dib.size());
+    std::memcpy(GlobalLock(block), dib.data(), dib.size());
+    GlobalUnlock(block);
+    ASSERT_NE(SetClipboardData(CF_DIB, block), nullptr);
+    CloseClipboard();
+
+    ASSERT_EQ(SaveClipboardSnapshot(m_owner, m_path.c_str()), 1);
+    bool sawDib = false;
+    for (const SnapshotRecord& record : ParseSnapshot(ReadBytes(m_path)).records) {
+        if (record.format == CF_DIB) {
+            sawDib = true;
+            EXPECT_EQ(record.data.substr(0, dib.size()), dib);
+        }
+    }
+    EXPECT_TRUE(sawDib);
+
+    ASSERT_TRUE(OpenClipboard(m_owner));
+    EmptyClipboard();
+    CloseClipboard();
+    ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB));
+}
+
+TEST_F(ClipboardSnapshotTest, HandMadeFilesRestoreTheirWholeRecords)
+{
+    // A private format and text, then a record cut short: the whole ones reach the clipboard.
+    const UINT privateFormat = RegisterClipboardFormatA("Tavimoreth.SnapshotTest");
+    std::string bytes;
+    ASSERT_TRUE(EncodeSnapshotRecord(privateFormat, "\x01\x00\x02", 3, bytes));
+    ASSERT_TRUE(EncodeSnapshotRecord(CF_TEXT, "kept\0", 5, bytes));
+    bytes += std::string("1\0\0\0\0\0\0\0"
+                         "100\0\0\0\0\0"
+                         "short",
+                         21);
+    WriteBytes(m_path, bytes);
+
+    ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);
+    EXPECT_EQ(ClipboardText(m_owner), "kept");
+    ASSERT_TRUE(OpenClipboard(m_owner));
+    HANDLE data = GetClipboardData(privateFormat);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(data)), 3), std::string("\x01\x00\x02", 3));
+    GlobalUnlock(data);
+    CloseClipboard();
+
+    // An empty file is an empty clipboard.
+    WriteBytes(m_path, "");
+    ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);
+    EXPECT_EQ(CountClipboardFormats(), 0);
+}

@@ -1,0 +1,149 @@
+#include "app/Launcher.h"
+#include "data/ClipboardSnapshot.h"
+
+#include "TempFolder.h"
+#include "WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Start {
+    unsigned long tick = 0;
+    std::string commandLine;
+};
+
+std::string TestProgramFolder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.rfind('\\'));
+}
+
+class LauncherTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_marker = m_folder.File("starts.txt");
+        const std::string marker = TestProgramFolder() + "\\marker.exe";
+        for (const char* name : {"first.exe", "second.exe", "member.exe"})
+            ASSERT_TRUE(CopyFileA(marker.c_str(), m_folder.File(name).c_str(), FALSE)) << name;
+        // The first start of a program under Wine is slow; warm up so the ticks show the pauses.
+        HANDLE warm = StartProcess("\"" + m_folder.File("member.exe") + "\" " + m_folder.File("warm.txt"));
+        ASSERT_NE(warm, nullptr);
+        WaitForSingleObject(warm, 30000);
+        CloseHandle(warm);
+        SetEnvironmentVariableA("TAV_MARKER", m_marker.c_str());
+    }
+    void TearDown() override { SetEnvironmentVariableA("TAV_MARKER", nullptr); }
+
+    std::vector<Start> WaitForStarts(size_t count)
+    {
+        std::vector<Start> starts;
+        PumpUntil(
+            [&] {
+                starts = ReadStarts();
+                return starts.size() >= count;
+            },
+            20000);
+        return starts;
+    }
+
+    std::vector<Start> ReadStarts() const
+    {
+        std::vector<Start> starts;
+        std::istringstream lines(ReadBytes(m_marker));
+        std::string line;
+        while (std::getline(lines, line)) {
+            Start start;
+            const size_t blank = line.find(' ');
+            start.tick = std::stoul(line.substr(0, blank));
+            start.commandLine = line.substr(blank + 1);
+            starts.push_back(start);
+        }
+        return starts;
+    }
+
+    TempFolder m_folder;
+    std::string m_marker;
+};
+
+} // namespace
+
+TEST_F(LauncherTest, ComposedItemStartsOnlyItsCommandsInOrderWithPauses)
+{
+    // Member names that would start something if they were ever run.
+    const std::string text = m_folder.File("member.exe") + "\r\n" + m_folder.File("MEMBER.EXE") + "^^^\r\n  " +
+                             m_folder.File("First.EXE") + "\r\n" + m_folder.File("second.exe") + " \r\n";
+    EXPECT_TRUE(LaunchCommandText(text));
+
+    const std::vector<Start> starts = WaitForStarts(2);
+    PumpFor(1000); // time for a wrongly started member to show up
+    ASSERT_EQ(ReadStarts().size(), 2u);
+    EXPECT_NE(starts[0].commandLine.find("first.exe"), std::string::npos) << starts[0].commandLine;
+    EXPECT_NE(starts[1].commandLine.find("second.exe"), std::string::npos) << starts[1].commandLine;
+    // The command is started as lower-cased text.
+    EXPECT_EQ(starts[0].commandLine.find("First"), std::string::npos) << starts[0].commandLine;
+    EXPECT_GE(starts[1].tick - starts[0].tick, 450u);
+}
+
+TEST_F(LauncherTest, EmptyAndShortPiecesCostAPauseButStartNothing)
+{
+    const std::string text = m_folder.File("first.exe") + "\r\n\r\ncalc\r\n" + m_folder.File("second.exe");
+    const DWORD before = GetTickCount();
+    EXPECT_TRUE(LaunchCommandText(text));
+    // Three pauses of 500 ms stand between the four pieces.
+    EXPECT_GE(GetTickCount() - before, 1450u);
+
+    const std::vector<Start> starts = WaitForStarts(2);
+    ASSERT_EQ(starts.size(), 2u);
+    EXPECT_NE(starts[0].commandLine.find("first.exe"), std::string::npos);
+    EXPECT_GE(starts[1].tick - starts[0].tick, 1400u);
+
+    // Nothing to start at all: an empty command, blanks, a four-character word.
+    EXPECT_TRUE(LaunchCommandText(""));
+    EXPECT_TRUE(LaunchCommandText("   \t "));
+    EXPECT_TRUE(LaunchCommandText("calc"));
+    PumpFor(500);
+    EXPECT_EQ(ReadStarts().size(), 2u);
+}
+
+TEST_F(LauncherTest, SnapshotPieceRestoresTheClipboard)
+{
+    HWND owner = CreateWindowA("STATIC", "main", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(owner, nullptr);
+    g_mainWnd = owner;
+    const std::string saved = "saved for later";
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, saved.size() + 1);
+    std::memcpy(GlobalLock(block), saved.c_str(), saved.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+    const std::string path = m_folder.File("A1B2C3D4-0000-1111-2222-333344445555.stx");
+    ASSERT_EQ(SaveClipboardSnapshot(owner, path.c_str()), 1);
+
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    CloseClipboard();
+    // Written in capitals, started lower-cased, and followed by a program.
+    EXPECT_TRUE(LaunchCommandText("Clip^^^" + path + "\r\n" + m_folder.File("first.exe")));
+
+    ASSERT_TRUE(OpenClipboard(owner));
+    HANDLE data = GetClipboardData(CF_TEXT);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(data))), saved);
+    GlobalUnlock(data);
+    CloseClipboard();
+    ASSERT_EQ(WaitForStarts(1).size(), 1u);
+
+    g_mainWnd = nullptr;
+    DestroyWindow(owner);
+}
