@@ -3,6 +3,7 @@
 #include "app/CommandPieces.h"
 #include "app/RunCommand.h"
 #include "data/ClipboardSnapshot.h"
+#include "data/SharedItemList.h"
 
 #include <vector>
 
@@ -43,4 +44,13 @@ bool LaunchCommandText(const std::string& text)
             Sleep(kPauseBetweenPiecesMs);
     }
     return true;
+}
+
+void LaunchItemByIndex(int index)
+{
+    if (index < 0 || static_cast<size_t>(index) >= g_itemList.Count())
+        return;
+    // A copy: a started command may lead to a reload of the list before the pauses are over.
+    const std::string command = g_itemList.At(static_cast<size_t>(index)).ExePath;
+    LaunchCommandText(command);
 }

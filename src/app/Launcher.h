@@ -11,3 +11,7 @@ extern HWND g_mainWnd;
 // Starts every command of `text` in order, 500 ms apart, on the calling thread. Commands that
 // fail to start are not reported. Always returns true.
 bool LaunchCommandText(const std::string& text);
+
+// Starts the commands of item `index` of the shared item list. A negative index, or one past
+// the list, starts nothing.
+void LaunchItemByIndex(int index);

@@ -1,5 +1,6 @@
 #include "app/Launcher.h"
 #include "data/ClipboardSnapshot.h"
+#include "data/SharedItemList.h"
 
 #include "TempFolder.h"
 #include "WinTestSupport.h"
@@ -146,4 +147,32 @@ TEST_F(LauncherTest, SnapshotPieceRestoresTheClipboard)
 
     g_mainWnd = nullptr;
     DestroyWindow(owner);
+}
+
+TEST_F(LauncherTest, ItemByIndexStartsThatItemsCommand)
+{
+    g_itemList.Clear();
+    ShortcutItem first;
+    first.Name = "First";
+    first.ExePath = m_folder.File("FIRST.exe");
+    ShortcutItem second;
+    second.Name = "Second";
+    second.ExePath = m_folder.File("second.exe");
+    g_itemList.Append(first);
+    g_itemList.Append(second);
+
+    // Out of range in either direction: nothing starts and nothing breaks.
+    LaunchItemByIndex(-1);
+    LaunchItemByIndex(2);
+    LaunchItemByIndex(1);
+    std::vector<Start> starts = WaitForStarts(1);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_NE(starts[0].commandLine.find("second.exe"), std::string::npos) << starts[0].commandLine;
+
+    // A deleted item has an empty command and starts nothing.
+    g_itemList.Tombstone(0, false);
+    LaunchItemByIndex(0);
+    PumpFor(1000);
+    EXPECT_EQ(ReadStarts().size(), 1u);
+    g_itemList.Clear();
 }
