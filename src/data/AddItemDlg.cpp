@@ -1,0 +1,242 @@
+#include "data/AddItemDlg.h"
+
+#include "app/TipText.h"
+#include "data/CatalogData.h"
+#include "data/FileAccess.h"
+#include "data/HandOff.h"
+#include "data/KeyTable.h"
+#include "data/CatalogsFile.h"
+#include "data/ShortName.h"
+#include "resource.h"
+#include "ui/DropButtonFace.h"
+#include "ui/wnd/Application.h"
+#include "ui/wnd/DataExchange.h"
+#include "ui/wnd/InstallFolder.h"
+
+namespace {
+std::string Trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void ShowMessageOfKey(const char* key)
+{
+    const std::string text = GetTipText(key);
+    AppMessageBox(text.c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
+bool IsWithin(HWND window, HWND ancestor)
+{
+    return ancestor && (window == ancestor || IsChild(ancestor, window));
+}
+} // namespace
+
+CAddItemDlg::CAddItemDlg(HWND parent) : CSkinDialog(IDD_ADD_ITEM, parent), InstallPath(InstallFolder())
+{
+    SetBackground("CommonDlg.png");
+    SetFrameButtons(IDC_ADDITEM_MIN, IDC_ADDITEM_EXIT, IDC_ADDITEM_HELP, kHelp01);
+    SetInputControls({IDC_ADDITEM_NAME, IDC_ADDITEM_SHORTNAME, IDC_ADDITEM_DESCRIPTION, IDC_ADDITEM_MODIFIER,
+                      IDC_ADDITEM_KEY, IDC_ADDITEM_KEY_LIST, IDC_ADDITEM_TREE});
+}
+
+CAddItemDlg::~CAddItemDlg()
+{
+    if (m_treeImages)
+        ImageList_Destroy(m_treeImages);
+}
+
+BOOL CAddItemDlg::OnInitDialog()
+{
+    CSkinDialog::OnInitDialog();
+    const std::string title = GetTipText("AddTavimorethDlgTitle");
+    SetWindowTextA(Hwnd(), title.c_str());
+    SetDlgItemTextA(Hwnd(), IDC_TITLE_STATIC, title.c_str());
+    SetupImageButton(m_okButton, IDOK, "normalbtn", "Btn_CloseDialogwithSave");
+    SetupImageButton(m_cancelButton, IDCANCEL, "normalbtn", "Btn_CloseDialogwithoutSave");
+
+    ExchangeText(Hwnd(), IDC_ADDITEM_NAME, Name, false);
+    ExchangeText(Hwnd(), IDC_ADDITEM_SHORTNAME, ShortName, false);
+    ExchangeText(Hwnd(), IDC_ADDITEM_DESCRIPTION, Description, false);
+    FillModifierPicker();
+    FillKeyList();
+    LoadCatalogTree();
+    return TRUE;
+}
+
+void CAddItemDlg::FillModifierPicker()
+{
+    for (const char* modifier : {"Ctrl", "Alt", "Shift", kNoHotkey})
+        SendDlgItemMessageA(Hwnd(), IDC_ADDITEM_MODIFIER, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(modifier));
+}
+
+void CAddItemDlg::FillKeyList()
+{
+    m_keyList.AttachDlgItem(Hwnd(), IDC_ADDITEM_KEY_LIST);
+    m_keyList.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    m_keyList.InsertColumn(0, "Keys", 60);
+    int row = 0;
+    for (const KeyTableEntry& key : KeyTable())
+        m_keyList.InsertItem(row++, key.name.c_str());
+}
+
+void CAddItemDlg::LoadCatalogTree()
+{
+    m_tree.AttachDlgItem(Hwnd(), IDC_ADDITEM_TREE);
+    m_tree.Initialise(false);
+    m_treeImages = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0);
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    for (int icon : {IDI_CATALOG_CLOSED, IDI_CATALOG_OPEN}) {
+        HICON handle = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(icon), IMAGE_ICON, 16, 16, 0));
+        ImageList_AddIcon(m_treeImages, handle);
+        DestroyIcon(handle);
+    }
+    TreeView_SetImageList(m_tree.Hwnd(), m_treeImages, TVSIL_NORMAL);
+
+    const std::string rootTitle = GetTipText("AllCatalogsTitle");
+    m_catalogs.Attach(m_tree.Hwnd(), &m_tree);
+    m_root = m_catalogs.ResetRoot(rootTitle);
+    // This tree only picks a place: catalogs without their items, each carrying just its NodeID.
+    std::string text;
+    ReadWholeFile(InstallPath + "\\Shortcut2.clg", text);
+    std::vector<CatalogRecord> records = ParseCatalogs(text).records;
+    for (CatalogRecord& record : records) {
+        record.fieldCount = record.fieldCount < 3 ? record.fieldCount : 3;
+        record.indexList.clear();
+    }
+    m_catalogs.LoadRecords(records, nullptr, false);
+    TreeView_Expand(m_tree.Hwnd(), m_root, TVE_EXPAND);
+}
+
+void CAddItemDlg::DropKeyList(bool drop)
+{
+    m_keyListDropped = drop;
+    // While the list is down, clicks on the background must reach the dialog (to close it)
+    // rather than start a drag of the window.
+    SetDragAnywhere(!drop);
+    if (drop) {
+        SetWindowPos(m_keyList.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        SetFocus(m_keyList.Hwnd());
+    } else {
+        m_keyList.Show(false);
+    }
+}
+
+bool CAddItemDlg::OnCommand(int id, int code)
+{
+    if (id == IDC_ADDITEM_KEY_DROP && code == BN_CLICKED) {
+        DropKeyList(!m_keyListDropped);
+        return true;
+    }
+    return CSkinDialog::OnCommand(id, code);
+}
+
+bool CAddItemDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
+{
+    if (id == IDC_ADDITEM_KEY_LIST && header->code == NM_CLICK) {
+        OnKeyListClick(*reinterpret_cast<NMITEMACTIVATE*>(header));
+        return true;
+    }
+    if (id == IDC_ADDITEM_TREE && (header->code == TVN_ITEMEXPANDEDA || header->code == TVN_ITEMEXPANDEDW)) {
+        m_catalogs.OnItemExpanded(*reinterpret_cast<NMTREEVIEWA*>(header));
+        return true;
+    }
+    return false;
+}
+
+void CAddItemDlg::OnKeyListClick(const NMITEMACTIVATE& click)
+{
+    LVHITTESTINFO hit{};
+    hit.pt = click.ptAction;
+    const int row = static_cast<int>(m_keyList.Send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (row < 0)
+        return;
+    SetDlgItemTextA(Hwnd(), IDC_ADDITEM_KEY, m_keyList.ItemText(row, 0).c_str());
+    DropKeyList(false);
+}
+
+bool CAddItemDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item)
+{
+    if (id != IDC_ADDITEM_KEY_DROP)
+        return false;
+    DropButtonState state = DropButtonState::Normal;
+    if (item->itemState & ODS_DISABLED)
+        state = DropButtonState::Disabled;
+    else if (item->itemState & ODS_SELECTED)
+        state = DropButtonState::Pressed;
+    DrawDropButtonFace(item->hDC, item->rcItem, state);
+    return true;
+}
+
+bool CAddItemDlg::ClosesKeyList(const MSG& msg) const
+{
+    switch (msg.message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+        break;
+    default:
+        return false;
+    }
+    // The list's own clicks pick a key; the drop button toggles the list itself.
+    return IsWithin(msg.hwnd, Hwnd()) && !IsWithin(msg.hwnd, m_keyList.Hwnd()) &&
+           msg.hwnd != GetDlgItem(Hwnd(), IDC_ADDITEM_KEY_DROP);
+}
+
+bool CAddItemDlg::PreTranslateMessage(MSG* msg)
+{
+    if (m_keyListDropped && ClosesKeyList(*msg))
+        DropKeyList(false);
+    return CSkinDialog::PreTranslateMessage(msg);
+}
+
+bool CAddItemDlg::TakeFields()
+{
+    ExchangeText(Hwnd(), IDC_ADDITEM_NAME, Name, true);
+    ExchangeText(Hwnd(), IDC_ADDITEM_SHORTNAME, ShortName, true);
+    ExchangeText(Hwnd(), IDC_ADDITEM_DESCRIPTION, Description, true);
+    ExchangeText(Hwnd(), IDC_ADDITEM_MODIFIER, Hotkey1, true);
+    ExchangeText(Hwnd(), IDC_ADDITEM_KEY, Hotkey2, true);
+
+    HTREEITEM selected = TreeView_GetSelection(m_tree.Hwnd());
+    if (!selected) {
+        ShowMessageOfKey("SelectCatalog");
+        return false;
+    }
+    if (selected == m_root) {
+        ShowMessageOfKey("SelSubCatalog");
+        return false;
+    }
+    Name = Trimmed(Name);
+    ShortName = Trimmed(ShortName);
+    if (Name.empty()) {
+        ShowMessageOfKey("NameEmpty");
+        return false;
+    }
+    if (ShortName.empty())
+        ShortName = MakeShortName(Name);
+    NodeID = SelectedNodeId(selected);
+    return true;
+}
+
+std::string CAddItemDlg::SelectedNodeId(HTREEITEM selected) const
+{
+    const CatalogTables& tables = m_catalogs.Tables();
+    for (size_t k = 0; k < tables.nodes.size() && k < tables.ids.size(); ++k) {
+        if (tables.nodes[k] == selected)
+            return tables.ids[k];
+    }
+    return kRootNodeId;
+}
+
+void CAddItemDlg::OnOK()
+{
+    if (!TakeFields())
+        return;
+    WriteHandOffItem(HandOffItem{Name, ShortName, Hotkey1, Hotkey2, Description, ExePath, NodeID});
+    SendItemWaiting();
+    EndDialog(IDOK);
+}

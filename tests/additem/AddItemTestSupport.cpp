@@ -1,0 +1,115 @@
+#include "AddItemTestSupport.h"
+
+#include "WinTestSupport.h"
+#include "data/CatalogData.h"
+#include "data/HandOff.h"
+#include "data/ItemsFile.h"
+#include "resource.h"
+
+#include <memory>
+
+const char* const kToolsId = "AAAAAAAA-1111-4111-8111-000000000001";
+const char* const kEditorsId = "BBBBBBBB-2222-4222-8222-000000000002";
+const char* const kGamesId = "CCCCCCCC-3333-4333-8333-000000000003";
+
+std::string SampleCatalogsText()
+{
+    const std::string root = kRootNodeId;
+    return root + "|Tools|" + kToolsId + "|0,1\\" + kToolsId + "|Editors|" + kEditorsId + "|\\" + root + "|Games|" +
+           kGamesId;
+}
+
+namespace {
+struct DriveState {
+    CAddItemDlg* dialog;
+    std::vector<DialogStep> steps;
+    bool finished = false;
+};
+
+// A step left over when the dialog ended early must not touch it once DoModal has returned.
+void RunStep(std::shared_ptr<DriveState> state, size_t next)
+{
+    if (state->finished || next >= state->steps.size() || !state->dialog->IsRunning())
+        return;
+    state->steps[next](state->dialog->Hwnd());
+    RunSoon([state, next] { RunStep(state, next + 1); });
+}
+} // namespace
+
+INT_PTR RunAddItemDialog(CAddItemDlg& dialog, std::vector<DialogStep> steps)
+{
+    auto state = std::make_shared<DriveState>(DriveState{&dialog, std::move(steps)});
+    RunSoon([state] { RunStep(state, 0); });
+    const INT_PTR result = dialog.DoModal();
+    state->finished = true;
+    return result;
+}
+
+HTREEITEM FindTreeNode(HWND tree, const std::string& text)
+{
+    std::vector<HTREEITEM> pending{TreeView_GetRoot(tree)};
+    while (!pending.empty()) {
+        HTREEITEM node = pending.back();
+        pending.pop_back();
+        if (!node)
+            continue;
+        char buffer[256] = {};
+        TVITEMA item{};
+        item.mask = TVIF_TEXT;
+        item.hItem = node;
+        item.pszText = buffer;
+        item.cchTextMax = sizeof(buffer);
+        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        if (text == buffer)
+            return node;
+        pending.push_back(TreeView_GetNextSibling(tree, node));
+        pending.push_back(TreeView_GetChild(tree, node));
+    }
+    return nullptr;
+}
+
+void SelectTreeNode(HWND dialog, const std::string& text)
+{
+    HWND tree = GetDlgItem(dialog, IDC_ADDITEM_TREE);
+    TreeView_SelectItem(tree, FindTreeNode(tree, text));
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+TestReceiver::TestReceiver(const std::string& itemsPath, const std::string& catalogsPath)
+    : m_itemsPath(itemsPath), m_catalogsPath(catalogsPath)
+{
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = &TestReceiver::WindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "TavTestReceiver";
+    RegisterClassA(&windowClass);
+    m_window = CreateWindowA("TavTestReceiver", "receiver", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
+                             windowClass.hInstance, nullptr);
+    SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    HWND tree = CreateWindowA(WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 200, m_window, nullptr,
+                              windowClass.hInstance, nullptr);
+    LoadItems(m_itemsPath, m_items);
+    m_catalogs.Attach(tree);
+    m_catalogs.ResetRoot("All Catalogs");
+    m_catalogs.LoadCatalogs(m_catalogsPath, &m_items, true);
+}
+
+TestReceiver::~TestReceiver()
+{
+    DestroyWindow(m_window);
+}
+
+LRESULT CALLBACK TestReceiver::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<TestReceiver*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (self && msg == kItemWaitingMessage) {
+        self->m_last = ReceiveHandOffItem(self->m_items, self->m_itemsPath, self->m_catalogs, self->m_catalogsPath);
+        ++self->m_received;
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}

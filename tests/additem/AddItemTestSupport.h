@@ -1,0 +1,54 @@
+#pragma once
+// Drives the add-item dialog in-process: steps run one after another from the dialog's own
+// message loop, so messages posted by one step pass through the dialog's pre-translation
+// before the next step looks at the result.
+#include "data/AddItemDlg.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using DialogStep = std::function<void(HWND dialog)>;
+
+INT_PTR RunAddItemDialog(CAddItemDlg& dialog, std::vector<DialogStep> steps);
+
+// The catalogs file the tests start from: Tools (with Editors below it) and Games.
+extern const char* const kToolsId;
+extern const char* const kEditorsId;
+extern const char* const kGamesId;
+std::string SampleCatalogsText();
+
+HTREEITEM FindTreeNode(HWND tree, const std::string& text);
+void SelectTreeNode(HWND dialog, const std::string& text);
+void ClickButton(HWND dialog, int id);
+
+#include "data/CatalogTreeView.h"
+#include "data/ItemList.h"
+#include "data/ReceiveItem.h"
+
+// A window that owns data the way the main window does: an item list, a catalog tree loaded
+// from the catalogs file, and a handler of the item-waiting message that receives the item.
+class TestReceiver {
+public:
+    TestReceiver(const std::string& itemsPath, const std::string& catalogsPath);
+    ~TestReceiver();
+    TestReceiver(const TestReceiver&) = delete;
+    TestReceiver& operator=(const TestReceiver&) = delete;
+
+    HWND Hwnd() const { return m_window; }
+    ItemList& Items() { return m_items; }
+    CCatalogTreeView& Catalogs() { return m_catalogs; }
+    int Received() const { return m_received; }
+    const ReceivedItem& Last() const { return m_last; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    std::string m_itemsPath;
+    std::string m_catalogsPath;
+    HWND m_window = nullptr;
+    ItemList m_items;
+    CCatalogTreeView m_catalogs;
+    int m_received = 0;
+    ReceivedItem m_last;
+};

@@ -1,0 +1,124 @@
+#include "data/HandOff.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+void ClearSection(const char* section)
+{
+    WriteProfileStringA(section, nullptr, nullptr);
+}
+
+std::string Stored(const char* section, const char* key)
+{
+    char buffer[8192] = {};
+    GetProfileStringA(section, key, "", buffer, sizeof(buffer));
+    return buffer;
+}
+
+HWND MakeWindow()
+{
+    return CreateWindowA("STATIC", "handoff-test", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+}
+} // namespace
+
+TEST(HandOffRequest, AMissingOrEmptyNameIsNothingToOpen)
+{
+    ClearSection(kRequestSection);
+    WriteProfileStringA(kRequestSection, "ShortName", "np");
+    WriteProfileStringA(kRequestSection, "Description", "editor");
+    WriteProfileStringA(kRequestSection, "ExePath", "C:\\Tools\\np.exe");
+    HandOffRequest request;
+    EXPECT_FALSE(ReadHandOffRequest(request));
+    WriteProfileStringA(kRequestSection, "Name", "");
+    EXPECT_FALSE(ReadHandOffRequest(request));
+    EXPECT_TRUE(request.ExePath.empty());
+
+    WriteProfileStringA(kRequestSection, "Name", "Notepad");
+    ASSERT_TRUE(ReadHandOffRequest(request));
+    EXPECT_EQ(request.Name, "Notepad");
+    EXPECT_EQ(request.ShortName, "np");
+    EXPECT_EQ(request.Description, "editor");
+    EXPECT_EQ(request.ExePath, "C:\\Tools\\np.exe");
+}
+
+TEST(HandOffRequest, LongValuesArriveCutToTheirBuffers)
+{
+    ClearSection(kRequestSection);
+    WriteProfileStringA(kRequestSection, "Name", std::string(400, 'n').c_str());
+    WriteProfileStringA(kRequestSection, "ShortName", std::string(300, 's').c_str());
+    WriteProfileStringA(kRequestSection, "Description", std::string(2000, 'd').c_str());
+    WriteProfileStringA(kRequestSection, "ExePath", std::string(1500, 'e').c_str());
+    HandOffRequest request;
+    ASSERT_TRUE(ReadHandOffRequest(request));
+    EXPECT_EQ(request.Name, std::string(259, 'n'));
+    EXPECT_EQ(request.ShortName, std::string(259, 's'));
+    EXPECT_EQ(request.Description, std::string(1023, 'd'));
+    EXPECT_EQ(request.ExePath, std::string(1023, 'e'));
+}
+
+TEST(HandOffDest, OnlyALiveWindowOfThisProcessIsNamed)
+{
+    HWND window = MakeWindow();
+    ASSERT_NE(window, nullptr);
+    PublishHandOffDest(window);
+    EXPECT_EQ(Stored(kItemSection, "Dest"), std::to_string(static_cast<int>(reinterpret_cast<INT_PTR>(window))));
+    EXPECT_EQ(HandOffDest(), window);
+
+    DestroyWindow(window);
+    EXPECT_EQ(HandOffDest(), nullptr);
+    EXPECT_FALSE(SendItemWaiting());
+
+    PublishHandOffDest(nullptr);
+    EXPECT_EQ(Stored(kItemSection, "Dest"), "0");
+    EXPECT_EQ(HandOffDest(), nullptr);
+
+    // A handle an earlier run left behind may now name another program's window.
+    PublishHandOffDest(GetDesktopWindow());
+    EXPECT_EQ(HandOffDest(), nullptr);
+
+    for (const char* text : {"", "not a number", "-"}) {
+        WriteProfileStringA(kItemSection, "Dest", text);
+        EXPECT_EQ(HandOffDest(), nullptr) << text;
+    }
+}
+
+TEST(HandOffItem, ValuesComeBackWholeAndCutToTheirBuffers)
+{
+    ClearSection(kItemSection);
+    HandOffItem item{"Report \"final\"",
+                     "  rf ",
+                     "Ctrl",
+                     "F5",
+                     "first line\r\nNodeID=forged\r\n\r\n[other]\r\nlast",
+                     "C:\\Reports\\100% done.xlsx",
+                     "AAAAAAAA-0000-0000-0000-000000000001"};
+    WriteHandOffItem(item);
+    HandOffItem back;
+    ASSERT_TRUE(ReadHandOffItem(back));
+    EXPECT_EQ(back.Name, item.Name);
+    EXPECT_EQ(back.ShortName, item.ShortName);
+    EXPECT_EQ(back.Hotkey1, "Ctrl");
+    EXPECT_EQ(back.Hotkey2, "F5");
+    EXPECT_EQ(back.Description, item.Description);
+    EXPECT_EQ(back.ExePath, item.ExePath);
+    EXPECT_EQ(back.NodeID, item.NodeID);
+    // The forged line stayed inside the description.
+    EXPECT_EQ(Stored(kItemSection, "NodeID"), item.NodeID);
+
+    item = HandOffItem{std::string(300, 'n'),   std::string(300, 's'),  std::string(30, 'c'), std::string(30, 'k'),
+                       std::string(1200, '\n'), std::string(1100, 'e'), std::string(40, 'A')};
+    WriteHandOffItem(item);
+    ASSERT_TRUE(ReadHandOffItem(back));
+    EXPECT_EQ(back.Name, std::string(259, 'n'));
+    EXPECT_EQ(back.ShortName, std::string(259, 's'));
+    EXPECT_EQ(back.Hotkey1, std::string(19, 'c'));
+    EXPECT_EQ(back.Hotkey2, std::string(19, 'k'));
+    EXPECT_EQ(back.Description, std::string(1023, '\n'));
+    EXPECT_EQ(back.ExePath, std::string(1023, 'e'));
+    EXPECT_EQ(back.NodeID, std::string(36, 'A'));
+
+    WriteProfileStringA(kItemSection, "Name", "");
+    EXPECT_FALSE(ReadHandOffItem(back));
+}

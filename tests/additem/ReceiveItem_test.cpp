@@ -1,0 +1,135 @@
+#include "../data/DataBytes.h"
+#include "AddItemTestSupport.h"
+#include "TempFolder.h"
+#include "data/CatalogData.h"
+#include "data/HandOff.h"
+#include "data/ItemsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+std::string Record(const std::string& name, const std::string& shortName, const std::string& hotkey1,
+                   const std::string& hotkey2, const std::string& description, const std::string& state,
+                   const std::string& guid, const std::string& exePath)
+{
+    return Slot(name) + Slot(shortName) + Slot(hotkey1) + Slot(hotkey2) + Slot("") + Slot(description) + Slot(state) +
+           Slot(guid) + Slot(exePath);
+}
+
+bool IsGuidText(const std::string& text)
+{
+    if (text.size() != 36)
+        return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
+        if (dash ? c != '-' : !((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F')))
+            return false;
+    }
+    return true;
+}
+
+class ReceiveItemTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteProfileStringA(kItemSection, nullptr, nullptr);
+        m_existing =
+            Header("0000000000000002") +
+            Record("Notepad", "N", "Ctrl", "N", "", "0", "11111111-0000-0000-0000-000000000000", "notepad.exe") +
+            Record("", "", "", "", "", "-1", "", "");
+        WriteBytes(ItemsPath(), m_existing);
+        WriteBytes(CatalogsPath(), SampleCatalogsText());
+    }
+    std::string ItemsPath() const { return m_folder.File("Shortcut2.dat"); }
+    std::string CatalogsPath() const { return m_folder.File("Shortcut2.clg"); }
+
+    static void Hand(const std::string& name, const std::string& nodeId)
+    {
+        WriteHandOffItem(HandOffItem{name, name.substr(0, 2), "Alt", "F2", "line 1\r\nline 2", "D:\\" + name, nodeId});
+    }
+
+    TempFolder m_folder;
+    std::string m_existing;
+};
+} // namespace
+
+TEST_F(ReceiveItemTest, AppendsTheItemAndAddsItsIndexToTheChosenCatalog)
+{
+    TestReceiver receiver(ItemsPath(), CatalogsPath());
+    ASSERT_EQ(receiver.Items().Count(), 2u);
+
+    Hand("Editor", kEditorsId);
+    SendMessageA(receiver.Hwnd(), kItemWaitingMessage, 0, 0);
+    ASSERT_TRUE(receiver.Last().added);
+    EXPECT_EQ(receiver.Last().index, 2u);
+    EXPECT_EQ(receiver.Last().catalog, receiver.Catalogs().FindCatalog(kEditorsId));
+    const ShortcutItem& item = receiver.Items().At(2);
+    EXPECT_EQ(item.Reserved, "");
+    EXPECT_EQ(item.State, "0");
+    EXPECT_TRUE(IsGuidText(item.guid)) << item.guid;
+
+    // One record at the end; the header still counts the two the file was written with.
+    std::string expected =
+        m_existing + Record("Editor", "Ed", "Alt", "F2", "line 1\r\nline 2", "0", item.guid, "D:\\Editor");
+    EXPECT_EQ(ReadBytes(ItemsPath()), expected);
+    const std::string root = kRootNodeId;
+    EXPECT_EQ(ReadBytes(CatalogsPath()), root + "|Tools|" + kToolsId + "|0,1\\" + kToolsId + "|Editors|" + kEditorsId +
+                                             "|,2\\" + root + "|Games|" + kGamesId);
+
+    // A catalog without an index list gets its first one; each item has its own guid.
+    Hand("Game", kGamesId);
+    SendMessageA(receiver.Hwnd(), kItemWaitingMessage, 0, 0);
+    EXPECT_EQ(receiver.Last().index, 3u);
+    EXPECT_NE(receiver.Items().At(3).guid, item.guid);
+    EXPECT_EQ(ReadBytes(CatalogsPath()), root + "|Tools|" + kToolsId + "|0,1\\" + kToolsId + "|Editors|" + kEditorsId +
+                                             "|,2\\" + root + "|Games|" + kGamesId + "|3");
+    ItemList reread;
+    ASSERT_TRUE(LoadItems(ItemsPath(), reread));
+    ASSERT_EQ(reread.Count(), 4u);
+    EXPECT_EQ(reread.At(2), receiver.Items().At(2));
+    EXPECT_EQ(reread.At(3), receiver.Items().At(3));
+}
+
+TEST_F(ReceiveItemTest, NoCatalogOrNoNameLeavesTheCatalogsFileAsItWas)
+{
+    // A rewrite would drop the orphan record, so an untouched file shows that none happened.
+    const std::string catalogs = SampleCatalogsText() + "\\99999999-0000-0000-0000-000000000009|Orphan|" + kGamesId;
+    WriteBytes(CatalogsPath(), catalogs);
+    TestReceiver receiver(ItemsPath(), CatalogsPath());
+
+    Hand("Unknown", "DDDDDDDD-0000-0000-0000-000000000004");
+    SendMessageA(receiver.Hwnd(), kItemWaitingMessage, 0, 0);
+    EXPECT_TRUE(receiver.Last().added);
+    EXPECT_EQ(receiver.Last().catalog, nullptr);
+    Hand("Rooted", kRootNodeId);
+    SendMessageA(receiver.Hwnd(), kItemWaitingMessage, 0, 0);
+    EXPECT_TRUE(receiver.Last().added);
+    EXPECT_EQ(receiver.Last().catalog, nullptr);
+    EXPECT_EQ(receiver.Items().Count(), 4u);
+    EXPECT_EQ(ReadBytes(CatalogsPath()), catalogs);
+    const std::string items = ReadBytes(ItemsPath());
+
+    WriteProfileStringA(kItemSection, "Name", "");
+    SendMessageA(receiver.Hwnd(), kItemWaitingMessage, 0, 0);
+    EXPECT_FALSE(receiver.Last().added);
+    EXPECT_EQ(receiver.Items().Count(), 4u);
+    EXPECT_EQ(ReadBytes(ItemsPath()), items);
+}
+
+TEST_F(ReceiveItemTest, AMissingItemsFileBecomesAWholeValidFile)
+{
+    DeleteFileA(ItemsPath().c_str());
+    TestReceiver receiver(ItemsPath(), CatalogsPath());
+    Hand("First", kToolsId);
+    SendMessageA(receiver.Hwnd(), kItemWaitingMessage, 0, 0);
+    ItemList reread;
+    ASSERT_TRUE(LoadItems(ItemsPath(), reread));
+    ASSERT_EQ(reread.Count(), 1u);
+    EXPECT_EQ(reread.At(0).Name, "First");
+    EXPECT_EQ(ReadBytes(ItemsPath()).substr(100, 16), "0000000000000001");
+    EXPECT_EQ(ReadBytes(CatalogsPath()).substr(0, 36 + 7 + 36 + 6),
+              std::string(kRootNodeId) + "|Tools|" + kToolsId + "|0,1,0");
+}
