@@ -12,6 +12,21 @@ if [ -n "$own_display" ]; then
     echo "    DISPLAY=$DISPLAY import -window root shot.png"
 fi
 cd "$out/dist/x64"
+# A first start shows a few sample items, so a new user sees how the program works; the
+# user's own files are never touched.
+if [ ! -e Shortcut2.dat ] && [ ! -e Shortcut2.clg ]; then
+    source "$root/scripts/datafiles.sh"
+    write_items_file Shortcut2.dat \
+        "Notepad|np|Ctrl|F7|Write a quick note|c:\\windows\\notepad.exe" \
+        "Command Prompt|cp|Alt|F8|A command line window|c:\\windows\\system32\\cmd.exe" \
+        "Registry Editor|re|||Look into the registry|c:\\windows\\regedit.exe" \
+        "Explorer|ex|||Browse the files|c:\\windows\\explorer.exe" \
+        "Tavimoreth Support|ts|||The support web page|https://tavimoreth.example.org/support"
+    tools=$(tav_guid)
+    write_catalogs_file Shortcut2.clg "root|Tools|$tools|0,1,2" "$tools|System|$(tav_guid)|2" \
+        "root|Files|$(tav_guid)|3" "root|Web|$(tav_guid)|4"
+    echo "Wrote sample items into $out/dist/x64"
+fi
 set +e
 "$TAV_WINE" "$out/dist/x64/Tavimoreth.exe"
 code=$?

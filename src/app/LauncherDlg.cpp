@@ -1,46 +1,270 @@
 #include "app/LauncherDlg.h"
 
+#include "app/ItemHotkeys.h"
+#include "app/Launcher.h"
 #include "app/LauncherApp.h"
+#include "app/RunCommand.h"
 #include "app/TipText.h"
+#include "data/HandOff.h"
+#include "data/SharedItemList.h"
 #include "resource.h"
 #include "ui/wnd/InstallFolder.h"
+
+#include <shellapi.h>
 
 namespace {
 const UINT kTrayMessage = 0x405;
 const UINT kTrayIconId = 0x8F;
+const UINT kShellOkMessage = 0x658;
+const char kSupportAddress[] = "https://tavimoreth.example.org/support";
+const char kLatestAddress[] = "https://tavimoreth.example.org/download";
+const COLORREF kFrameColour = 0xFFDEA1;
+
+const char* const kShortListHeadings[] = {"ShortName", "Program Name", "Program Description", "IndexInAll"};
+const int kShortListWidths[] = {60, 120, 60, 0};
+const char* const kNameListHeadings[] = {"Program Name", "ShortName", "Program Description", "IndexInAll"};
+const int kNameListWidths[] = {120, 60, 60, 0};
+
+CLauncherDlg::WindowHook& ConfigurationHook()
+{
+    static CLauncherDlg::WindowHook hook;
+    return hook;
+}
+CLauncherDlg::WindowHook& ImportHook()
+{
+    static CLauncherDlg::WindowHook hook;
+    return hook;
+}
+CLauncherDlg::WindowHook& ExportHook()
+{
+    static CLauncherDlg::WindowHook hook;
+    return hook;
+}
+
+RECT ControlRect(HWND dialog, int id)
+{
+    RECT rect{};
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
 } // namespace
 
-CLauncherDlg::CLauncherDlg() : CDialog(IDD_LAUNCHER)
+void CLauncherDlg::SetConfigurationHook(WindowHook hook)
+{
+    ConfigurationHook() = std::move(hook);
+}
+void CLauncherDlg::SetImportHook(WindowHook hook)
+{
+    ImportHook() = std::move(hook);
+}
+void CLauncherDlg::SetExportHook(WindowHook hook)
+{
+    ExportHook() = std::move(hook);
+}
+
+CLauncherDlg::CLauncherDlg() : CSkinDialog(IDD_LAUNCHER)
 {
     m_title = GetTipText("ShortDlgTitle");
+    m_nameTitle = GetTipText("NameTitle");
+    m_shortNameTitle = GetTipText("ShortNameTitle");
+    m_hotkeyTitle = GetTipText("HotkeyTitle");
+    m_descriptionTitle = GetTipText("DescriptionTitle");
+    SetBackground("CommonDlg.png");
+    SetFrameButtons(IDC_MIN_BUTTON, IDC_EXIT_BUTTON, IDC_HELP_BUTTON, kHelp03);
+    SetInputControls({IDC_SHORTNAME_EDIT, IDC_NAME_EDIT, IDC_SHORTNAME_LIST, IDC_NAME_LIST, IDC_CATALOG_TREE});
 }
 
 CLauncherDlg::~CLauncherDlg()
 {
-    RemoveTrayIcon();
+    if (m_treeImages)
+        ImageList_Destroy(m_treeImages);
 }
 
 BOOL CLauncherDlg::OnInitDialog()
 {
+    CSkinDialog::OnInitDialog();
+    AddAboutEntry();
     m_icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINFRAME));
     SendMessageA(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessageA(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     SetWindowTextA(Hwnd(), m_title.c_str());
-    m_background.Load(InstallFolder() + "\\Images\\CommonDlg.png");
-    SetFocus(Item(IDC_SHORTNAME_EDIT));
+
+    PublishHandOffDest(Hwnd());
+    g_mainWnd = Hwnd();
+
+    SetUpLists();
+    CreateDirectoryA((InstallFolder() + "\\Data").c_str(), nullptr);
+    SetUpButtons();
+    SetUpTree();
+
+    ShowWindow(Item(IDC_HOTKEY_STATIC), SW_SHOW);
+    m_shortList.HideAll();
+    m_nameList.HideAll();
+    m_shortEdit.AttachDlgItem(Hwnd(), IDC_SHORTNAME_EDIT);
+    m_nameEdit.AttachDlgItem(Hwnd(), IDC_NAME_EDIT);
+    m_shortEdit.SelectAll();
+    m_shortEdit.ScrollCaret();
+    m_shortEdit.Focus();
+
+    ReloadItems();
+    RegisterItemHotkeys();
+    FillCatalogTree();
     return FALSE;
+}
+
+void CLauncherDlg::AddAboutEntry()
+{
+    char about[128] = {};
+    LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, about, sizeof(about));
+    HMENU menu = GetSystemMenu(Hwnd(), FALSE);
+    if (menu && about[0]) {
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, about);
+    }
+}
+
+void CLauncherDlg::SetUpLists()
+{
+    SetUpList(m_shortList, IDC_SHORTNAME_LIST, kShortListHeadings, kShortListWidths);
+    SetUpList(m_nameList, IDC_NAME_LIST, kNameListHeadings, kNameListWidths);
+}
+
+void CLauncherDlg::SetUpList(CSkinListCtrl& list, int id, const char* const* headings, const int* widths)
+{
+    list.BindDlgItem(Hwnd(), id);
+    list.Initialise();
+    list.AttachImages(InstallFolder());
+    const DWORD style = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
+    SendMessageA(list.Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
+    SendMessageA(list.Hwnd(), LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
+    for (int column = 0; column < 4; ++column)
+        list.InsertColumn(column, headings[column], LVCFMT_LEFT, widths[column]);
+    SendMessageA(list.Hwnd(), WM_SETREDRAW, TRUE, 0);
+}
+
+void CLauncherDlg::SetUpButtons()
+{
+    for (auto* drop : {&m_shortDrop, &m_nameDrop}) {
+        const int id = drop == &m_shortDrop ? IDC_SHORTNAME_DROP : IDC_NAME_DROP;
+        if (drop->AttachDlgItem(Hwnd(), id))
+            drop->SetImagePair(ImagesFolder(), "ComboButton.png", "ComboButton.png");
+    }
+    SetupImageButton(m_runApps, IDC_RUN_APPS, "normalbtn", nullptr);
+    SetupImageButton(m_configButton, IDC_CONFIG_BUTTON, "Config", "ConfigButton");
+    SetupImageButton(m_importButton, IDC_IMPORT_BUTTON, "Import", "ImportButton");
+    SetupImageButton(m_exportButton, IDC_EXPORT_BUTTON, "Export", "ExportButton");
+    SetupImageButton(m_supportButton, IDC_SUPPORT_BUTTON, "TechSupport", "SupportButton");
+    SetupImageButton(m_latestButton, IDC_LATEST_BUTTON, "Download", "LatestVerButton");
+}
+
+void CLauncherDlg::SetUpTree()
+{
+    m_tree.AttachDlgItem(Hwnd(), IDC_CATALOG_TREE);
+    m_tree.Initialise(false);
+    m_tree.VerticalBar().AttachImages(InstallFolder());
+    m_tree.HorizontalBar().AttachImages(InstallFolder());
+    m_treeImages = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 0);
+    for (int icon : {IDI_CATALOG_CLOSED, IDI_CATALOG_OPEN, IDI_CATALOG_ITEM, IDI_ITEM_NODE}) {
+        HICON image = static_cast<HICON>(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(icon), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+        ImageList_AddIcon(m_treeImages, image);
+        DestroyIcon(image);
+    }
+    SendMessageA(m_tree.Hwnd(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(m_treeImages));
+    m_catalogs.Attach(m_tree.Hwnd(), &m_tree);
+}
+
+void CLauncherDlg::FillCatalogTree()
+{
+    m_rootNode = m_catalogs.ResetRoot(GetTipText("AllCatalogsTitle"));
+    m_catalogs.LoadCatalogs(InstallFolder() + "\\Shortcut2.clg", &g_itemList, false);
+    // Show the first level at once: a user looks for catalogs, not for a lone root.
+    SendMessageA(m_tree.Hwnd(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(m_rootNode));
+    InvalidateRect(m_tree.Hwnd(), nullptr, TRUE);
+}
+
+void CLauncherDlg::RegisterItemHotkeys()
+{
+    ::RegisterItemHotkeys(Hwnd(), g_itemList);
+}
+
+void CLauncherDlg::UnregisterItemHotkeys()
+{
+    ::UnregisterItemHotkeys(Hwnd());
 }
 
 bool CLauncherDlg::OnCommand(int id, int code)
 {
+    if (code == EN_CHANGE && (id == IDC_SHORTNAME_EDIT || id == IDC_NAME_EDIT)) {
+        OnSearchChanged(id == IDC_SHORTNAME_EDIT);
+        return true;
+    }
     if (code != BN_CLICKED)
         return false;
     switch (id) {
-    case IDC_EXIT_BUTTON:
-        OnExitButton();
+    case IDC_SHORTNAME_DROP:
+    case IDC_NAME_DROP:
+        OpenDropDown(id == IDC_SHORTNAME_DROP);
         return true;
-    case IDC_MIN_BUTTON:
-        ShowWindow(Hwnd(), SW_MINIMIZE);
+    case IDC_RUN_APPS:
+        OnEnterInBox(true);
+        return true;
+    case IDC_CONFIG_BUTTON:
+        RunWindowHook(ConfigurationHook(), true);
+        return true;
+    case IDC_IMPORT_BUTTON:
+        RunWindowHook(ImportHook(), true);
+        return true;
+    case IDC_EXPORT_BUTTON:
+        RunWindowHook(ExportHook(), false);
+        return true;
+    case IDC_SUPPORT_BUTTON:
+        RunCommand(kSupportAddress, nullptr, true);
+        return true;
+    case IDC_LATEST_BUTTON:
+        RunCommand(kLatestAddress, nullptr, true);
+        return true;
+    case IDC_COMPACT_BUTTON:
+        OnCompactSwitch();
+        return true;
+    default:
+        return CSkinDialog::OnCommand(id, code);
+    }
+}
+
+void CLauncherDlg::RunWindowHook(const WindowHook& hook, bool reloadAfter)
+{
+    if (!hook)
+        return;
+    hook(Hwnd());
+    if (!reloadAfter)
+        return;
+    PublishHandOffDest(Hwnd());
+    UnregisterItemHotkeys();
+    ReloadItems();
+    RegisterItemHotkeys();
+    FillCatalogTree();
+}
+
+bool CLauncherDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
+{
+    if ((id == IDC_SHORTNAME_LIST || id == IDC_NAME_LIST) && header->code == NM_CLICK) {
+        auto* click = reinterpret_cast<NMITEMACTIVATE*>(header);
+        ShowRowDetails(id == IDC_SHORTNAME_LIST ? m_shortList : m_nameList, click->iItem);
+        return true;
+    }
+    if (id != IDC_CATALOG_TREE)
+        return false;
+    switch (header->code) {
+    case TVN_SELCHANGEDA:
+        ListCatalog(reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem);
+        return true;
+    case NM_CLICK:
+        CloseDropDowns();
+        return true;
+    case TVN_ITEMEXPANDEDA:
+        m_catalogs.OnItemExpanded(*reinterpret_cast<NMTREEVIEWA*>(header));
         return true;
     default:
         return false;
@@ -49,7 +273,7 @@ bool CLauncherDlg::OnCommand(int id, int code)
 
 void CLauncherDlg::OnExitButton()
 {
-    std::string question = GetTipText("HideProgram");
+    const std::string question = GetTipText("HideProgram");
     if (AppMessageBox(question.c_str(), MB_YESNO) == IDNO)
         EndDialog(IDCANCEL);
     else
@@ -58,41 +282,22 @@ void CLauncherDlg::OnExitButton()
 
 void CLauncherDlg::ShowOrHideWindow(bool show)
 {
-    if (show) {
-        RemoveTrayIcon();
-        ShowWindow(Hwnd(), SW_SHOWNORMAL);
-        SetForegroundWindow(Hwnd());
-    } else {
-        AddTrayIcon();
-        ShowWindow(Hwnd(), SW_HIDE);
-    }
-}
-
-void CLauncherDlg::AddTrayIcon()
-{
-    if (m_inTray)
-        return;
     NOTIFYICONDATAA data{};
     data.cbSize = sizeof(data);
     data.hWnd = Hwnd();
     data.uID = kTrayIconId;
-    data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = m_icon;
     lstrcpynA(data.szTip, "Tavimoreth 3.0", sizeof(data.szTip));
-    m_inTray = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
-}
-
-void CLauncherDlg::RemoveTrayIcon()
-{
-    if (!m_inTray)
-        return;
-    NOTIFYICONDATAA data{};
-    data.cbSize = sizeof(data);
-    data.hWnd = Hwnd();
-    data.uID = kTrayIconId;
-    Shell_NotifyIconA(NIM_DELETE, &data);
-    m_inTray = false;
+    if (show) {
+        Shell_NotifyIconA(NIM_DELETE, &data);
+        ShowWindow(Hwnd(), SW_SHOW);
+        SetForegroundWindow(Hwnd());
+    } else {
+        ShowWindow(Hwnd(), SW_HIDE);
+        Shell_NotifyIconA(NIM_ADD, &data);
+    }
 }
 
 void CLauncherDlg::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage)
@@ -101,22 +306,18 @@ void CLauncherDlg::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage)
         ShowOrHideWindow(true);
 }
 
-void CLauncherDlg::RegisterItemHotkeys()
+void CLauncherDlg::OnCompactSwitch()
 {
-}
-
-void CLauncherDlg::UnregisterItemHotkeys()
-{
-}
-
-bool CLauncherDlg::PreTranslateMessage(MSG* msg)
-{
-    if (msg->message == WM_HOTKEY && msg->wParam == TheApp().m_idToggleWindow) {
-        ShowOrHideWindow(m_nextToggleShows);
-        m_nextToggleShows = !m_nextToggleShows;
-        return true;
-    }
-    return false;
+    RECT window{};
+    GetWindowRect(Hwnd(), &window);
+    const int change = (m_compactHeight + 20) * (m_expanded ? -1 : 1);
+    SetWindowPos(Hwnd(), nullptr, 0, 0, window.right - window.left, window.bottom - window.top + change,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    SetDlgItemTextA(Hwnd(), IDC_COMPACT_BUTTON, m_expanded ? "+" : "-");
+    ShowWindow(Item(IDC_NAME_EDIT), m_expanded ? SW_HIDE : SW_SHOW);
+    ShowWindow(Item(IDC_NAME_DROP), m_expanded ? SW_HIDE : SW_SHOW);
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+    m_expanded = !m_expanded;
 }
 
 INT_PTR CLauncherDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -125,37 +326,108 @@ INT_PTR CLauncherDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case kTrayMessage:
         OnTrayNotification(wParam, lParam);
         return TRUE;
+    case kItemWaitingMessage:
+        OnItemWaiting();
+        return TRUE;
+    case kHandOffRequestMessage:
+        OnHandOffRequest();
+        return TRUE;
+    case CSkinListCtrl::kRowSelectedMessage: {
+        m_suppressSearch = true;
+        HWND list = reinterpret_cast<HWND>(lParam);
+        if (list == m_shortList.Hwnd())
+            ShowRowDetails(m_shortList, m_shortList.GetFirstSelected());
+        else if (list == m_nameList.Hwnd())
+            ShowRowDetails(m_nameList, m_nameList.GetFirstSelected());
+        return TRUE;
+    }
+    case kShellOkMessage: {
+        const std::string text = GetTipText("Ok");
+        AppMessageBox(text.c_str(), MB_OK);
+        return SetResult(1);
+    }
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
+            CDialog about(IDD_ABOUTBOX, Hwnd());
+            about.DoModal();
+            return TRUE;
+        }
+        return FALSE;
+    case WM_QUERYDRAGICON:
+        return SetResult(reinterpret_cast<LRESULT>(m_icon));
     case WM_LBUTTONDOWN:
+        CloseDropDowns();
         m_dragByBackground = false;
         return TRUE;
-    case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
+        ShowWindow(Item(IDC_HOTKEY_STATIC), SW_SHOW);
+        m_shortList.HideAll();
+        m_nameList.HideAll();
+        InvalidateRect(Hwnd(), nullptr, TRUE);
         m_dragByBackground = true;
         return TRUE;
+    case WM_LBUTTONUP:
+        m_dragByBackground = true;
+        return TRUE;
+    case WM_DESTROY:
+        PublishHandOffDest(nullptr);
+        g_mainWnd = nullptr;
+        return FALSE;
     default:
-        return CDialog::OnMessage(msg, wParam, lParam);
+        return CSkinDialog::OnMessage(msg, wParam, lParam);
     }
-}
-
-bool CLauncherDlg::OnEraseBkgnd(HDC dc)
-{
-    RECT client{};
-    GetClientRect(Hwnd(), &client);
-    m_background.Draw(dc, client);
-    return true;
 }
 
 bool CLauncherDlg::OnPaint()
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Hwnd(), &paint);
-    SetBkMode(dc, TRANSPARENT);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    TextOutA(dc, 8, 6, m_title.c_str(), static_cast<int>(m_title.size()));
-    SelectObject(dc, oldFont);
+    PaintFramesAndLabels(dc);
     EndPaint(Hwnd(), &paint);
     return true;
+}
+
+void CLauncherDlg::PaintFramesAndLabels(HDC dc)
+{
+    HPEN framePen = CreatePen(PS_SOLID, 1, kFrameColour);
+    HGDIOBJ oldPen = SelectObject(dc, framePen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    for (int box : {IDC_SHORTNAME_EDIT, IDC_NAME_EDIT}) {
+        if (!IsWindowVisible(Item(box)))
+            continue;
+        RECT rect = ControlRect(Hwnd(), box);
+        RoundRect(dc, rect.left - 4, rect.top - 3, rect.right + 3, rect.bottom + 3, 6, 6);
+    }
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    for (int framed : {IDC_CATALOG_TREE, IDC_DESCRIPTION_EDIT}) {
+        RECT rect = ControlRect(Hwnd(), framed);
+        RoundRect(dc, rect.left - 2, rect.top - 2, rect.right + 2, rect.bottom + 2, 6, 6);
+    }
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(framePen);
+
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0)));
+    SetTextColor(dc, RGB(255, 255, 255));
+    TextOutA(dc, 8, 6, m_title.c_str(), static_cast<int>(m_title.size()));
+    SetTextColor(dc, RGB(31, 79, 143));
+    const RECT description = ControlRect(Hwnd(), IDC_DESCRIPTION_EDIT);
+    const struct {
+        int control;
+        const std::string& text;
+    } labels[] = {
+        {IDC_SHORTNAME_EDIT, m_shortNameTitle}, {IDC_NAME_EDIT, m_nameTitle}, {IDC_HOTKEY_STATIC, m_hotkeyTitle}};
+    for (const auto& label : labels) {
+        if (label.control == IDC_NAME_EDIT && !IsWindowVisible(Item(IDC_NAME_EDIT)))
+            continue;
+        RECT box = ControlRect(Hwnd(), label.control);
+        RECT area{description.left, box.top, box.left - 6, box.bottom};
+        DrawTextA(dc, label.text.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
+    }
+    RECT above{description.left, description.top - 16, description.right, description.top - 3};
+    DrawTextA(dc, m_descriptionTitle.c_str(), -1, &above, DT_SINGLELINE | DT_BOTTOM | DT_LEFT);
+    SelectObject(dc, oldFont);
 }
 
 HBRUSH CLauncherDlg::OnCtlColor(HDC dc, HWND control, UINT msg)
@@ -165,15 +437,12 @@ HBRUSH CLauncherDlg::OnCtlColor(HDC dc, HWND control, UINT msg)
         SetBkMode(dc, TRANSPARENT);
         return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     }
-    return nullptr;
+    return CSkinDialog::OnCtlColor(dc, control, msg);
 }
 
 LRESULT CLauncherDlg::OnNcHitTest(POINT screenPoint)
 {
-    RECT client{};
-    GetClientRect(Hwnd(), &client);
-    MapWindowPoints(Hwnd(), HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
-    if (m_dragByBackground && PtInRect(&client, screenPoint))
-        return HTCAPTION;
-    return kDefaultHitTest;
+    if (!m_dragByBackground)
+        return kDefaultHitTest;
+    return CSkinDialog::OnNcHitTest(screenPoint);
 }

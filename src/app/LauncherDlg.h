@@ -1,22 +1,46 @@
 #pragma once
-// The quick-launch window: the program's main window, run modally by start-up.
-#include "ui/wnd/Dialog.h"
-#include "ui/wnd/PngImage.h"
+// The quick-launch window: the program's main window, run modally by start-up. The catalog
+// tree on the left; on the right two search boxes (short name, name) with their drop-down lists,
+// the chosen item's hotkey and description, and the row of image buttons. It receives the
+// global hotkeys, the clipboard capture and the Explorer hand-off.
+#include "data/CatalogTreeView.h"
+#include "ui/ImageButton.h"
+#include "ui/SkinDialog.h"
+#include "ui/SkinListCtrl.h"
+#include "ui/SkinTreeCtrl.h"
+#include "ui/wnd/EditCtrl.h"
 
-#include <shellapi.h>
-
+#include <functional>
 #include <string>
 
-class CLauncherDlg : public CDialog {
+class CLauncherDlg : public CSkinDialog {
 public:
+    // The windows opened from the buttons belong to later parts of the program; each runs
+    // modally through its hook, and the main window reloads what it may have changed.
+    using WindowHook = std::function<void(HWND owner)>;
+    static void SetConfigurationHook(WindowHook hook);
+    static void SetImportHook(WindowHook hook);
+    static void SetExportHook(WindowHook hook);
+
     CLauncherDlg();
     ~CLauncherDlg() override;
 
     void ShowOrHideWindow(bool show);
+    void ShowItemDetails(int index);
+    void LaunchSelectedRow(CSkinListCtrl& list);
+    void ReloadItems();
+    void FillCatalogTree();
     void RegisterItemHotkeys();
     void UnregisterItemHotkeys();
 
     bool PreTranslateMessage(MSG* msg) override;
+
+    // For tests and the screenshots: the controls as the user sees them.
+    CSkinListCtrl& ShortNameList() { return m_shortList; }
+    CSkinListCtrl& NameList() { return m_nameList; }
+    CCatalogTreeView& Catalogs() { return m_catalogs; }
+    int CurrentIndex() const { return m_currentIndex; }
+    bool NextToggleShows() const { return m_nextToggleShows; }
 
 protected:
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -24,21 +48,83 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     bool OnCommand(int id, int code) override;
+    bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
     bool OnPaint() override;
-    bool OnEraseBkgnd(HDC dc) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT msg) override;
     LRESULT OnNcHitTest(POINT screenPoint) override;
+    void OnExitButton() override;
 
 private:
-    void OnExitButton();
+    // Initialisation
+    void AddAboutEntry();
+    void SetUpLists();
+    void SetUpList(CSkinListCtrl& list, int id, const char* const* headings, const int* widths);
+    void SetUpButtons();
+    void SetUpTree();
+
+    // Lists and search (LauncherSearch.cpp)
+    void AddItemRows(size_t index, const ShortcutItem& item);
+    void SortLists();
+    void ListCatalog(HTREEITEM node);
+    void OnSearchChanged(bool shortName);
+    bool SearchList(CSkinListCtrl& list, const std::string& typed);
+    void OnEnterInBox(bool shortName);
+    void OpenDropDown(bool shortName);
+    void CloseDropDown(bool shortName);
+    void CloseDropDowns();
+    bool OnKeyInBoxOrList(const MSG& msg);
+    void LookAtOutsidePress(const MSG& msg);
+    void ShowRowDetails(CSkinListCtrl& list, int row);
+    bool IsDropDownPart(HWND target, bool shortName) const;
+    void RedrawDetails();
+
+    // Hotkeys, capture and hand-off (LauncherHotkeys.cpp)
+    bool DispatchHotkey(UINT id);
+    void CaptureClipboard();
+    void OnHandOffRequest();
+    void OnItemWaiting();
+
+    // Buttons
+    void RunWindowHook(const WindowHook& hook, bool reloadAfter);
+    void OnCompactSwitch();
     void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
-    void AddTrayIcon();
-    void RemoveTrayIcon();
+    void PaintFramesAndLabels(HDC dc);
 
     HICON m_icon = nullptr;
-    CPngImage m_background;
+    int m_compactHeight = 0;
+    bool m_expanded = true;
     bool m_nextToggleShows = true;
     bool m_dragByBackground = true;
-    bool m_inTray = false;
+    HWND m_lastTargetShort = nullptr;
+    HWND m_lastTargetName = nullptr;
+    bool m_suppressSearch = false;
+    int m_currentIndex = -1;
+    std::string m_shownDescription;
+    std::string m_shownHotkey;
+    std::string m_descriptionText;
+    DWORD m_captureThread = 0;
+    DWORD m_ownThread = 0;
+    HWND m_captureFocus = nullptr;
+    HTREEITEM m_rootNode = nullptr;
     std::string m_title;
+    std::string m_nameTitle;
+    std::string m_shortNameTitle;
+    std::string m_hotkeyTitle;
+    std::string m_descriptionTitle;
+    HIMAGELIST m_treeImages = nullptr;
+
+    CSkinTreeCtrl m_tree;
+    CCatalogTreeView m_catalogs;
+    CSkinListCtrl m_shortList;
+    CSkinListCtrl m_nameList;
+    CEditCtrl m_shortEdit;
+    CEditCtrl m_nameEdit;
+    CImageButton m_shortDrop;
+    CImageButton m_nameDrop;
+    CImageButton m_runApps;
+    CImageButton m_configButton;
+    CImageButton m_importButton;
+    CImageButton m_exportButton;
+    CImageButton m_supportButton;
+    CImageButton m_latestButton;
 };

@@ -43,6 +43,8 @@ public:
     bool DeleteItem(int row);
     void DeleteAllItems();
     int GetItemCount() const { return static_cast<int>(m_rows.Count()); }
+    // The rows as shown, for searches that must not copy every cell.
+    const RowStore& Rows() const { return m_rows; }
     bool GetCheck(int row) const;
     void SetCheck(int row, bool checked);
 

@@ -1,0 +1,81 @@
+# Shared steps of the end-to-end tests: a prepared installation folder, the real program under
+# Wine in Xvfb, real keys from xdotool, and files as the evidence. Sourced by each test script,
+# which is run by ctest as: bash SCRIPT DIST_DIR HELPERS_DIR
+set -euo pipefail
+e2e_dist=$1
+e2e_helpers=$2
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
+tav_ensure_wine
+
+e2e_root=$(mktemp -d "${TAV_BUILD_ROOT:-/tmp}/e2e.XXXXXX" 2>/dev/null || mktemp -d)
+e2e_install="$e2e_root/install"
+e2e_pid=
+
+e2e_finish() {
+    local status=$?
+    [ -n "$e2e_pid" ] && kill "$e2e_pid" 2>/dev/null || true
+    sleep 0.5
+    if [ $status -ne 0 ] && command -v import >/dev/null; then
+        import -window root "$e2e_root.failure.png" 2>/dev/null && echo "screen at failure: $e2e_root.failure.png"
+    fi
+    rm -rf "$e2e_root"
+    exit $status
+}
+trap e2e_finish EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The Windows path of a Unix path (Wine maps / to Z:).
+winpath() { printf 'Z:%s' "$1" | tr '/' '\\'; }
+
+prepare_install() {
+    mkdir -p "$e2e_install"
+    cp -r "$e2e_dist/." "$e2e_install/"
+    rm -f "$e2e_install/Shortcut2.dat" "$e2e_install/Shortcut2.clg" "$e2e_install"/Data/*.stx
+}
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/datafiles.sh"
+
+# write_items ITEM... and write_catalogs "NAME|ID|INDEXES"... into the prepared installation.
+write_items() { write_items_file "$e2e_install/Shortcut2.dat" "$@"; }
+write_catalogs() {
+    local records=() record
+    for record in "$@"; do records+=("root|$record"); done
+    write_catalogs_file "$e2e_install/Shortcut2.clg" "${records[@]}"
+}
+guid() { tav_guid; }
+
+start_program() {
+    (cd "$e2e_install" && exec "$TAV_WINE" "$e2e_install/Tavimoreth.exe" </dev/null >/dev/null 2>&1) &
+    e2e_pid=$!
+    main_window=$(wait_for_window "^Tavimoreth$" 30) || fail "the main window did not appear"
+}
+
+# Prints the X window id of a visible window whose name matches; fails after SECONDS.
+wait_for_window() {
+    local pattern=$1 seconds=$2 id
+    for _ in $(seq $((seconds * 10))); do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_for_file() {
+    local path=$1 seconds=$2
+    for _ in $(seq $((seconds * 10))); do
+        [ -s "$path" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; sleep 0.3; }
+keys() { xdotool key --delay 80 "$@"; }
+type_text() { xdotool type --delay 80 "$1"; }
+
+helper() { "$TAV_WINE" "$e2e_helpers/$1.exe" "${@:2}"; }
