@@ -151,6 +151,8 @@ int CSkinListCtrl::InsertColumn(int index, const std::string& heading, int forma
         SendMessageA(Hwnd(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
     if (inserted < 0)
         m_header.RemoveColumnText(index);
+    else if (m_initialised)
+        PlaceBars(); // the first column shows the header, and the vertical bar starts below it
     return inserted;
 }
 
@@ -395,6 +397,9 @@ LRESULT CSkinListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
             FlushCount();
         return 0;
     }
+    // Whoever asks the list view directly must see every row added so far.
+    if (m_countPending && msg >= LVM_FIRST && msg < LVM_FIRST + 0x100 && msg != LVM_SETITEMCOUNT)
+        FlushCount();
     switch (msg) {
     case WM_PAINT:
         m_repaintPending = false;
