@@ -21,8 +21,8 @@ void ReadRecords(ItemsReader& reader, int64_t dataSize, ItemList& items, ItemsLo
             items.Reserve(items.Count() + static_cast<size_t>(hint));
         ShortcutItem item;
         while (reader.Next(item)) {
+            // Every field of the moved-from item is assigned again by the next record.
             items.Append(std::move(item));
-            item = ShortcutItem();
             if (report != nullptr)
                 ++report->records;
         }

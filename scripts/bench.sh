@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds a release native build without sanitizers ($TAV_BUILD_ROOT/bench), runs every
+# benchmark program in it (bench_*) and ends with the GOAL lines of all of them.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${TAV_BUILD_ROOT:-$root/build}
+dir="$out/bench"
+
+[ -f "$dir/build.ninja" ] || cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+    -DTAV_SANITIZE=OFF -DTAV_TESTS=OFF >/dev/null
+targets=$(cmake --build "$dir" --target help | sed -n 's/^\(bench_[A-Za-z0-9_]*\): .*/\1/p' | sort -u)
+[ -n "$targets" ] || { echo "no benchmarks (is libbenchmark-dev installed?)" >&2; exit 1; }
+cmake --build "$dir" --target $targets -- -j"$(nproc)" >"$dir/build.log" 2>&1 || { tail -n 40 "$dir/build.log" >&2; exit 1; }
+
+log="$dir/bench-output.txt"
+: >"$log"
+status=0
+for target in $targets; do
+    echo "== $target"
+    "$dir/bench/$target" 2>&1 | tee -a "$log" || status=1
+done
+echo "== goals"
+grep -aoE 'GOAL [^ ]+ [^ ]+ [^ ]+ [^ ]+ (PASS|MISS)' "$log" || { echo "no GOAL lines" >&2; status=1; }
+exit $status

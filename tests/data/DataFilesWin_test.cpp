@@ -1,0 +1,195 @@
+// The data files and the catalog tree adapter on Windows: real files, a real tree view.
+#include "TempFolder.h"
+#include "WinTestSupport.h"
+
+#include "data/CatalogData.h"
+#include "data/CatalogTreeView.h"
+#include "data/FileAccess.h"
+#include "data/ItemsFile.h"
+#include "data/NewGuidString.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <cctype>
+#include <string>
+
+namespace {
+const std::string kRoot = kRootNodeId;
+const std::string kA = "AAAAAAAA-0000-0000-0000-000000000001";
+const std::string kB = "BBBBBBBB-0000-0000-0000-000000000002";
+const std::string kC = "CCCCCCCC-0000-0000-0000-000000000003";
+
+ItemList SomeItems()
+{
+    ItemList items;
+    for (const char* name : {"Notes", "Paint", "Gone", "Mail"}) {
+        ShortcutItem item;
+        item.Name = name;
+        item.guid = NewGuidString();
+        item.ExePath = std::string(name) + ".exe";
+        items.Append(item);
+    }
+    items.At(3).ExePath = "Notes\r\nPaint^^^notes.exe\r\npaint.exe";
+    items.Tombstone(2, false);
+    return items;
+}
+
+class TreeWindow {
+public:
+    TreeWindow()
+    {
+        m_tree = CreateWindowExA(0, WC_TREEVIEWA, "", WS_POPUP | TVS_HASBUTTONS, 0, 0, 300, 400, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    }
+    ~TreeWindow() { DestroyWindow(m_tree); }
+    HWND Hwnd() const { return m_tree; }
+
+private:
+    HWND m_tree;
+};
+
+std::vector<std::string> ChildTexts(const CTreeViewCtrl& tree, HTREEITEM node)
+{
+    std::vector<std::string> texts;
+    for (HTREEITEM child = tree.Child(node); child != nullptr; child = tree.NextSibling(child))
+        texts.push_back(tree.ItemText(child));
+    return texts;
+}
+
+int ImageOf(HWND tree, HTREEITEM node)
+{
+    TVITEMA item{};
+    item.mask = TVIF_IMAGE;
+    item.hItem = node;
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+}
+} // namespace
+
+TEST(NewGuidString, FreshUpperCaseIdentifiersInOneSharedBuffer)
+{
+    const char* first = NewGuidString();
+    const std::string copy = first;
+    ASSERT_EQ(copy.size(), 36u);
+    for (size_t i = 0; i < copy.size(); ++i) {
+        if (i == 8 || i == 13 || i == 18 || i == 23)
+            EXPECT_EQ(copy[i], '-') << copy;
+        else
+            EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(copy[i])) || (copy[i] >= 'A' && copy[i] <= 'F'))
+                << copy;
+    }
+    const char* second = NewGuidString();
+    EXPECT_EQ(first, second);
+    EXPECT_NE(copy, std::string(second));
+}
+
+TEST(DataFilesOnWindows, SaveReplacesTheOldFileAndLoadsBack)
+{
+    TempFolder folder;
+    const std::string path = folder.File("Shortcut2.dat");
+    ItemList items = SomeItems();
+    ASSERT_TRUE(WriteEditingFlag(path, true));
+    ASSERT_TRUE(SaveItems(path, items));
+    // Saving again over an existing file replaces it in one step.
+    items.At(0).Description = "second save";
+    ASSERT_TRUE(SaveItems(path, items));
+    EXPECT_FALSE(FileExists(FreshFileName(path).c_str()));
+    EXPECT_EQ(ReadBytes(path), EncodeItemsFile(items));
+
+    ItemList loaded;
+    ASSERT_TRUE(LoadItems(path, loaded));
+    ASSERT_EQ(loaded.Count(), items.Count());
+    for (size_t i = 0; i < items.Count(); ++i)
+        EXPECT_EQ(loaded.At(i), items.At(i));
+
+    // A reader holding the file open does not stop the program from reading it.
+    HANDLE open =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(open, INVALID_HANDLE_VALUE);
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(path, bytes));
+    EXPECT_EQ(bytes, EncodeItemsFile(items));
+    CloseHandle(open);
+
+    ShortcutItem added;
+    added.Name = "Added";
+    items.Append(added);
+    ASSERT_TRUE(AppendItem(path, items, 4));
+    loaded.Clear();
+    LoadItems(path, loaded);
+    ASSERT_EQ(loaded.Count(), 5u);
+    EXPECT_EQ(loaded.At(4).Name, "Added");
+}
+
+TEST(CatalogTreeView, FillsATreeWithCatalogsAndItemsAndWritesItBack)
+{
+    WinTestEnvironment environment;
+    TempFolder folder;
+    const std::string path = folder.File("Shortcut2.clg");
+    const std::string text = kRoot + "|Tools|" + kA + "|0,2,1,9\\" + kA + "|Inner|" + kB + "\\" + kRoot + "|Mail|" +
+                             kC + "|,,3,\\" + "99999999-0000-0000-0000-000000000000|Lost|x";
+    WriteBytes(path, text);
+    const ItemList items = SomeItems();
+
+    TreeWindow window;
+    CCatalogTreeView view(window.Hwnd());
+    HTREEITEM root = view.ResetRoot("All catalogs");
+    view.LoadCatalogs(path, &items, true);
+    CTreeViewCtrl tree(window.Hwnd());
+
+    EXPECT_EQ(ChildTexts(tree, root), (std::vector<std::string>{"Tools", "Mail"}));
+    HTREEITEM tools = tree.Child(root);
+    // A catalog's items come as it is read (the tombstone and the index past the end left
+    // out), its sub-catalogs after them.
+    EXPECT_EQ(ChildTexts(tree, tools), (std::vector<std::string>{"Notes", "Paint", "Inner"}));
+    HTREEITEM notes = tree.Child(tools);
+    HTREEITEM inner = tree.NextSibling(tree.NextSibling(notes));
+    EXPECT_EQ(view.DataOf(tools), kA + "|0,2,1,9");
+    EXPECT_EQ(view.DataOf(inner), kB);
+    EXPECT_EQ(view.DataOf(notes), "TempItemNode0");
+    EXPECT_TRUE(view.IsItemNode(notes));
+    EXPECT_EQ(ImageOf(window.Hwnd(), notes), 2);
+    HTREEITEM mail = tree.NextSibling(tools);
+    ASSERT_EQ(ChildTexts(tree, mail), (std::vector<std::string>{"Mail"}));
+    EXPECT_EQ(ImageOf(window.Hwnd(), tree.Child(mail)), 3);
+
+    EXPECT_EQ(view.Tables().ids, (std::vector<std::string>{kRoot, kA, kB, kC}));
+    EXPECT_EQ(view.FindCatalog(kB), inner);
+    EXPECT_EQ(view.FindCatalog(kRoot), root);
+    EXPECT_EQ(view.FindCatalog("nothing"), nullptr);
+
+    // Expanding shows the open-catalog image, collapsing the closed one again.
+    NMTREEVIEWA expanded{};
+    expanded.action = TVE_EXPAND;
+    expanded.itemNew.hItem = tools;
+    view.OnItemExpanded(expanded);
+    EXPECT_EQ(ImageOf(window.Hwnd(), tools), 1);
+    expanded.action = TVE_COLLAPSE;
+    view.OnItemExpanded(expanded);
+    EXPECT_EQ(ImageOf(window.Hwnd(), tools), 0);
+
+    // The writer leaves item nodes and the dropped catalog out.
+    const std::string saved = folder.File("saved.clg");
+    ASSERT_TRUE(view.SaveCatalogs(saved));
+    EXPECT_EQ(ReadBytes(saved),
+              kRoot + "|Tools|" + kA + "|0,2,1,9\\" + kA + "|Inner|" + kB + "\\" + kRoot + "|Mail|" + kC + "|,,3,");
+
+    // A hand-off adds an index: new data, items shown again, file rewritten.
+    view.SetData(inner, AddIndex(view.DataOf(inner), 1));
+    view.ShowItems(inner, IndexListOf(view.DataOf(inner)), items);
+    EXPECT_EQ(ChildTexts(tree, inner), (std::vector<std::string>{"Paint"}));
+    view.ShowItems(inner, IndexListOf(view.DataOf(inner)), items);
+    EXPECT_EQ(ChildTexts(tree, inner), (std::vector<std::string>{"Paint"}));
+    ASSERT_TRUE(view.SaveCatalogs(saved));
+    EXPECT_NE(ReadBytes(saved).find(kA + "|Inner|" + kB + "|1"), std::string::npos);
+
+    // Without items the tree shows catalogs only; an empty tree leaves no file.
+    root = view.ResetRoot("All catalogs");
+    view.LoadCatalogs(path, &items, false);
+    EXPECT_EQ(tree.Count(), 4);
+    view.ResetRoot("All catalogs");
+    ASSERT_TRUE(view.SaveCatalogs(saved));
+    EXPECT_FALSE(FileExists(saved.c_str()));
+}
