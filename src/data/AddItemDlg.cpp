@@ -108,6 +108,11 @@ void CAddItemDlg::LoadCatalogTree()
     }
     m_catalogs.LoadRecords(records, nullptr, false);
     TreeView_Expand(m_tree.Hwnd(), m_root, TVE_EXPAND);
+    // An expansion by program sends no notification, so the root's image is switched here.
+    NMTREEVIEWA expanded{};
+    expanded.action = TVE_EXPAND;
+    expanded.itemNew.hItem = m_root;
+    m_catalogs.OnItemExpanded(expanded);
 }
 
 void CAddItemDlg::DropKeyList(bool drop)
