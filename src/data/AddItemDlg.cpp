@@ -2,10 +2,10 @@
 
 #include "app/TipText.h"
 #include "data/CatalogData.h"
+#include "data/CatalogsFile.h"
 #include "data/FileAccess.h"
 #include "data/HandOff.h"
 #include "data/KeyTable.h"
-#include "data/CatalogsFile.h"
 #include "data/ShortName.h"
 #include "resource.h"
 #include "ui/DropButtonFace.h"
