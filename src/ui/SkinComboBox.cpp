@@ -16,18 +16,31 @@ bool CSkinComboBox::SetButtonImage(const std::string& path)
     return loaded;
 }
 
-void CSkinComboBox::SetDropHeight(int extraPixels)
+int CSkinComboBox::DroppedHeight() const
 {
     RECT dropped{};
     SendMessageA(Hwnd(), CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    return dropped.bottom - dropped.top;
+}
+
+void CSkinComboBox::SetWindowHeight(int height)
+{
     RECT window{};
     GetWindowRect(Hwnd(), &window);
-    // From the combo's top to the bottom of its list: the dropped rectangle may or may not
-    // include the face, depending on the system.
-    const int height = dropped.bottom - window.top + extraPixels;
-    if (height > 0)
-        SetWindowPos(Hwnd(), nullptr, 0, 0, window.right - window.left, height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Hwnd(), nullptr, 0, 0, window.right - window.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CSkinComboBox::SetDropHeight(int extraPixels)
+{
+    const int wanted = DroppedHeight() + extraPixels;
+    if (wanted <= 0)
+        return;
+    // Systems differ in whether the dropped rectangle counts the face; the second step makes
+    // up whatever the first one missed.
+    SetWindowHeight(wanted);
+    const int missing = wanted - DroppedHeight();
+    if (missing != 0)
+        SetWindowHeight(wanted + missing);
 }
 
 bool CSkinComboBox::OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result)

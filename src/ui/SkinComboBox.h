@@ -30,6 +30,8 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    int DroppedHeight() const;
+    void SetWindowHeight(int height);
     void Paint(HDC dc);
     void DrawButton(HDC dc, const RECT& client);
 

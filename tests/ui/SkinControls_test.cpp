@@ -32,7 +32,9 @@ void AddItems(HWND combo)
 
 HWND AddCombo(CControlHostDlg& host, int top)
 {
-    return host.AddControl("ComboBox", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, RECT{20, top, 170, top + 160});
+    // Without integral height the list takes exactly the height asked for, not whole rows.
+    return host.AddControl("ComboBox", "", CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                           RECT{20, top, 170, top + 160});
 }
 
 class SkinControlsTest : public testing::Test {
