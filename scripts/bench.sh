@@ -20,6 +20,18 @@ for target in $targets; do
     echo "== $target"
     "$dir/bench/$target" 2>&1 | tee -a "$log" || status=1
 done
+# The skinned list at the scale of a whole item list is measured under Wine: its benchmark is
+# built in the Windows build and runs through the Wine runner.
+win="$out/win64"
+[ -f "$win/build.ninja" ] || cmake -S "$root" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" -DTAV_DIST_DIR="$out/dist/x64" >/dev/null
+echo "== bench_list_wine (under Wine)"
+if cmake --build "$win" --target bench_list_wine >"$dir/build-wine.log" 2>&1; then
+    "$root/scripts/wine-run.sh" "$win/tests/bench_list_wine.exe" 2>&1 | tee -a "$log" || status=1
+else
+    tail -n 40 "$dir/build-wine.log" >&2
+    status=1
+fi
 echo "== goals"
 grep -aoE 'GOAL [^ ]+ [^ ]+ [^ ]+ [^ ]+ (PASS|MISS)' "$log" || { echo "no GOAL lines" >&2; status=1; }
 exit $status

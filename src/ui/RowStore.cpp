@@ -1,16 +1,32 @@
 #include "ui/RowStore.h"
 
 #include <algorithm>
-#include <numeric>
+#include <utility>
 
 namespace {
 const std::string kEmpty;
+
+// Byte-wise, as unsigned bytes, so double-byte characters sort after ASCII and upper case
+// before lower case. Written out because most keys differ in their first bytes and the C
+// library's memcmp is a call away on some runtimes.
+bool BytesBefore(const std::string& left, const std::string& right)
+{
+    const size_t common = std::min(left.size(), right.size());
+    const auto* a = reinterpret_cast<const unsigned char*>(left.data());
+    const auto* b = reinterpret_cast<const unsigned char*>(right.data());
+    for (size_t i = 0; i < common; ++i) {
+        if (a[i] != b[i])
+            return a[i] < b[i];
+    }
+    return left.size() < right.size();
 }
+} // namespace
 
 size_t RowStore::Insert(size_t row, const std::string& text)
 {
     row = std::min(row, m_rows.size());
     Row added;
+    added.cells.reserve(m_columnHint);
     added.cells.push_back(text);
     m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(row), std::move(added));
     return row;
@@ -36,8 +52,10 @@ bool RowStore::SetText(size_t row, size_t column, const std::string& text)
     if (row >= m_rows.size())
         return false;
     std::vector<std::string>& cells = m_rows[row].cells;
-    if (column >= cells.size())
+    if (column >= cells.size()) {
         cells.resize(column + 1);
+        m_columnHint = std::max(m_columnHint, cells.size());
+    }
     cells[column] = text;
     return true;
 }
@@ -79,20 +97,19 @@ bool RowStore::Sort(size_t column, bool ascending, size_t first, size_t last)
     last = std::min(last, m_rows.size() - 1);
     if (first > last)
         return false;
-    std::vector<size_t> order(last - first + 1);
-    std::iota(order.begin(), order.end(), first);
-    // std::string compares its bytes as unsigned char, so double-byte characters and upper
-    // before lower case come out as a byte-wise comparison of the text gives them.
-    auto before = [&](size_t a, size_t b) {
-        const std::string& left = Text(a, column);
-        const std::string& right = Text(b, column);
-        return ascending ? left.compare(right) < 0 : right.compare(left) < 0;
+    // Sort (key, row) pairs: the keys are looked up once, not on every comparison.
+    std::vector<std::pair<const std::string*, size_t>> order;
+    order.reserve(last - first + 1);
+    for (size_t row = first; row <= last; ++row)
+        order.emplace_back(&Text(row, column), row);
+    auto before = [ascending](const auto& a, const auto& b) {
+        return ascending ? BytesBefore(*a.first, *b.first) : BytesBefore(*b.first, *a.first);
     };
     std::stable_sort(order.begin(), order.end(), before);
     std::vector<Row> sorted;
     sorted.reserve(order.size());
-    for (size_t index : order)
-        sorted.push_back(std::move(m_rows[index]));
+    for (const auto& entry : order)
+        sorted.push_back(std::move(m_rows[entry.second]));
     std::move(sorted.begin(), sorted.end(), m_rows.begin() + static_cast<std::ptrdiff_t>(first));
     return true;
 }

@@ -43,4 +43,6 @@ private:
         int image = -1;
     };
     std::vector<Row> m_rows;
+    // The widest row so far: new rows reserve that many cells up front.
+    size_t m_columnHint = 1;
 };
