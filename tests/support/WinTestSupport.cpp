@@ -1,5 +1,6 @@
 #include "WinTestSupport.h"
 
+#include "ui/wnd/Dialog.h"
 #include "ui/wnd/InstallFolder.h"
 #include "ui/wnd/PngImage.h"
 
@@ -42,6 +43,9 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
     for (;;) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            // Pumped as the program's own loops do, so windows under test see the same keys.
+            if (CDialog::TranslateLoopMessage(&msg))
+                continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }

@@ -62,11 +62,7 @@ void CDialog::RunModalLoop()
         }
         if (got < 0)
             break;
-        CApplication* app = CApplication::Current();
-        bool taken = app ? app->PreTranslateMessage(&msg) : RoutePreTranslate(&msg, nullptr);
-        if (taken)
-            continue;
-        if (m_hwnd && IsDialogMessageA(m_hwnd, &msg))
+        if (TranslateLoopMessage(&msg))
             continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
@@ -85,6 +81,15 @@ void CDialog::EndDialog(INT_PTR result)
 bool CDialog::PreTranslateMessage(MSG*)
 {
     return false;
+}
+
+bool CDialog::TranslateLoopMessage(MSG* msg)
+{
+    CApplication* app = CApplication::Current();
+    if (app ? app->PreTranslateMessage(msg) : RoutePreTranslate(msg, nullptr))
+        return true;
+    HWND top = msg->hwnd ? GetAncestor(msg->hwnd, GA_ROOT) : nullptr;
+    return FromHandle(top) && IsDialogMessageA(top, msg);
 }
 
 bool CDialog::RoutePreTranslate(MSG* msg, CDialog* mainDialog)

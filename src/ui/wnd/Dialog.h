@@ -24,6 +24,10 @@ public:
     static CDialog* FromHandle(HWND hwnd);
     // Offers a message to the dialogs it is aimed at (innermost first), then to the main one.
     static bool RoutePreTranslate(MSG* msg, CDialog* mainDialog);
+    // What every message loop of the program does before dispatching a message: offers it
+    // for pre-translation, then to the dialog it is aimed at for keyboard navigation.
+    // Returns true when the message was taken.
+    static bool TranslateLoopMessage(MSG* msg);
 
     virtual bool PreTranslateMessage(MSG* msg);
 

@@ -1,0 +1,298 @@
+// The quick-launch window driven in-process: real controls, real data files, real hotkeys.
+#include "app/ItemHotkeys.h"
+#include "app/LauncherApp.h"
+#include "app/LauncherDlg.h"
+#include "app/TipText.h"
+#include "data/CatalogData.h"
+#include "data/ItemsFile.h"
+#include "data/SharedItemList.h"
+#include "resource.h"
+#include "ui/wnd/InstallFolder.h"
+
+#include "TempFolder.h"
+#include "WinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+const char kToolsId[] = "11111111-2222-3333-4444-555555555555";
+const char kEmptyId[] = "66666666-7777-8888-9999-000000000000";
+
+std::string TestProgramFolder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.rfind('\\'));
+}
+
+ShortcutItem Item(const std::string& name, const std::string& shortName, const std::string& exePath,
+                  const std::string& hotkey1 = "", const std::string& hotkey2 = "")
+{
+    ShortcutItem item;
+    item.Name = name;
+    item.ShortName = shortName;
+    item.Hotkey1 = hotkey1;
+    item.Hotkey2 = hotkey2;
+    item.Description = name + " described";
+    item.guid = "ABCDEF01-2345-6789-ABCD-EF0123456789";
+    item.ExePath = exePath;
+    return item;
+}
+
+class LauncherDlgTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_savedFolder = InstallFolder();
+        SetInstallFolder(m_folder.Path().string());
+        g_configPath = DistFolder() + "\\TavimorethConfig.ini";
+        m_marker = m_folder.File("marker.txt");
+        SetEnvironmentVariableA("TAV_MARKER", m_marker.c_str());
+        CLauncherApp& app = TheApp();
+        app.m_idToggleWindow = 0xA001;
+        app.m_idCaptureC = 0xA010;
+        app.m_idCaptureA = 0xA011;
+    }
+    void TearDown() override
+    {
+        SetEnvironmentVariableA("TAV_MARKER", nullptr);
+        SetInstallFolder(m_savedFolder);
+        CApplication::SetMessageBoxResponder(nullptr);
+    }
+
+    void WriteData(const std::vector<ShortcutItem>& items, const std::string& catalogs)
+    {
+        ItemList list;
+        for (const ShortcutItem& item : items)
+            list.Append(item);
+        ASSERT_TRUE(SaveItems(m_folder.File("Shortcut2.dat"), list));
+        WriteBytes(m_folder.File("Shortcut2.clg"), catalogs);
+    }
+
+    // Runs the window modally and calls `steps` once it is up; the window is closed afterwards.
+    void RunWindow(const std::function<void(CLauncherDlg&)>& steps)
+    {
+        CLauncherDlg dialog;
+        TheApp().SetMainDialog(&dialog);
+        RunSoon([&] {
+            steps(dialog);
+            dialog.EndDialog(IDCANCEL);
+        });
+        dialog.DoModal();
+        TheApp().SetMainDialog(nullptr);
+    }
+
+    std::string Marker() const { return m_marker; }
+    std::string MarkerProgram() const { return TestProgramFolder() + "\\marker.exe"; }
+
+    TempFolder m_folder;
+    std::string m_savedFolder;
+    std::string m_marker;
+};
+
+std::vector<std::string> Column(CSkinListCtrl& list, int column)
+{
+    std::vector<std::string> texts;
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        texts.push_back(list.GetItemText(row, column));
+    return texts;
+}
+
+std::string SelectedText(CSkinListCtrl& list)
+{
+    const int row = list.GetFirstSelected();
+    return row < 0 ? std::string("(none)") : list.GetItemText(row, 0);
+}
+
+void Type(HWND dialog, int box, const char* text)
+{
+    SetDlgItemTextA(dialog, box, text);
+}
+
+void PressKey(HWND target, WPARAM key)
+{
+    PostMessageA(target, WM_KEYDOWN, key, 0);
+    PumpFor(100);
+}
+} // namespace
+
+TEST_F(LauncherDlgTest, SearchSelectsFirstMatchingRowIgnoringCaseAndEnterStartsIt)
+{
+    WriteData({Item("Notepad Plus", "Notepad", "c:\\nothing\\notepad.exe"), Item("Node", "nod", MarkerProgram()),
+               Item("Other", "O", "c:\\nothing\\other.exe")},
+              "");
+    RunWindow([&](CLauncherDlg& dialog) {
+        HWND hwnd = dialog.Hwnd();
+        CSkinListCtrl& shortList = dialog.ShortNameList();
+        // Sorted byte-wise: upper case first.
+        EXPECT_EQ(Column(shortList, 0), (std::vector<std::string>{"Notepad", "O", "nod"}));
+        Type(hwnd, IDC_SHORTNAME_EDIT, "N");
+        EXPECT_TRUE(IsWindowVisible(shortList.Hwnd()));
+        EXPECT_EQ(SelectedText(shortList), "Notepad");
+        Type(hwnd, IDC_SHORTNAME_EDIT, "NO");
+        EXPECT_EQ(SelectedText(shortList), "Notepad");
+        Type(hwnd, IDC_SHORTNAME_EDIT, "nod");
+        EXPECT_EQ(SelectedText(shortList), "nod");
+
+        // While typing, blanks count: " nod" matches nothing and the choice stays.
+        Type(hwnd, IDC_SHORTNAME_EDIT, "O");
+        Type(hwnd, IDC_SHORTNAME_EDIT, " nod ");
+        EXPECT_EQ(SelectedText(shortList), "O");
+        EXPECT_FALSE(FileExists(Marker()));
+        // Enter trims them, finds "nod" and starts it.
+        PressKey(GetDlgItem(hwnd, IDC_SHORTNAME_EDIT), VK_RETURN);
+        EXPECT_FALSE(IsWindowVisible(shortList.Hwnd()));
+        EXPECT_EQ(dialog.CurrentIndex(), 1);
+        EXPECT_TRUE(WaitForFile(Marker(), 10000));
+    });
+}
+
+TEST_F(LauncherDlgTest, EnterInAnEmptyBoxAndShowItemDetailsStartNothing)
+{
+    WriteData({Item("Node", "nod", MarkerProgram())}, "");
+    RunWindow([&](CLauncherDlg& dialog) {
+        HWND hwnd = dialog.Hwnd();
+        Type(hwnd, IDC_SHORTNAME_EDIT, "   ");
+        PressKey(GetDlgItem(hwnd, IDC_SHORTNAME_EDIT), VK_RETURN);
+        Type(hwnd, IDC_SHORTNAME_EDIT, "");
+        PressKey(GetDlgItem(hwnd, IDC_SHORTNAME_EDIT), VK_RETURN);
+        PressKey(GetDlgItem(hwnd, IDC_SHORTNAME_EDIT), VK_ESCAPE);
+
+        // Writing into the boxes from ShowItemDetails opens no list and starts no search.
+        dialog.ShowItemDetails(0);
+        char text[64] = {};
+        GetDlgItemTextA(hwnd, IDC_SHORTNAME_EDIT, text, sizeof(text));
+        EXPECT_STREQ(text, "nod");
+        GetDlgItemTextA(hwnd, IDC_HOTKEY_STATIC, text, sizeof(text));
+        EXPECT_STREQ(text, " + ");
+        EXPECT_FALSE(IsWindowVisible(dialog.ShortNameList().Hwnd()));
+        EXPECT_FALSE(IsWindowVisible(dialog.NameList().Hwnd()));
+        PumpFor(800);
+        EXPECT_FALSE(FileExists(Marker()));
+    });
+}
+
+TEST_F(LauncherDlgTest, ChoosingACatalogListsOnlyItsItemsSorted)
+{
+    WriteData({Item("Zeta", "z", "c:\\z.exe"), Item("Alpha", "a", "c:\\a.exe"), Item("Beta", "b", "c:\\b.exe"),
+               Item("Gamma", "", "c:\\g.exe")},
+              std::string(kRootNodeId) + "|Tools|" + kToolsId + "|0,,1,3,9\\" + kRootNodeId + "|Empty|" + kEmptyId);
+    RunWindow([&](CLauncherDlg& dialog) {
+        CCatalogTreeView& catalogs = dialog.Catalogs();
+        ASSERT_EQ(catalogs.Tables().ids.size(), 3u);
+        // All catalogs: every item with a name, sorted.
+        EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Alpha", "Beta", "Gamma", "Zeta"}));
+
+        HTREEITEM tools = catalogs.FindCatalog(kToolsId);
+        ASSERT_NE(tools, nullptr);
+        SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(tools));
+        // Gamma has no short name and 9 names no item: both stay out.
+        EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Alpha", "Zeta"}));
+        EXPECT_EQ(Column(dialog.ShortNameList(), 0), (std::vector<std::string>{"a", "z"}));
+        EXPECT_EQ(Column(dialog.ShortNameList(), 3), (std::vector<std::string>{"1", "0"}));
+
+        SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET,
+                     reinterpret_cast<LPARAM>(catalogs.FindCatalog(kEmptyId)));
+        EXPECT_EQ(dialog.NameList().GetItemCount(), 0);
+        SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(catalogs.Root()));
+        EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Alpha", "Beta", "Zeta"}));
+    });
+}
+
+TEST_F(LauncherDlgTest, ItemHotkeysTakeFreshIdsAtEveryReloadAndOnlyKnownNamesRegister)
+{
+    std::vector<ShortcutItem> items;
+    const char* keys[] = {"F2", "F3", "F4", "F5", "F6"};
+    for (const char* key : keys)
+        items.push_back(Item(std::string("Item ") + key, key, "c:\\x.exe", "Alt", key));
+    items.push_back(Item("Lower modifier", "lm", "c:\\x.exe", "ctrl", "F9"));
+    items.push_back(Item("Lower key", "lk", "c:\\x.exe", "Ctrl", "q"));
+    items.push_back(Item("No hotkey", "nh", "c:\\x.exe", "No Hotkey1", "F10"));
+    WriteData(items, "");
+    g_nextHotkeyId = 0xA001;
+    RunWindow([&](CLauncherDlg& dialog) {
+        EXPECT_EQ(g_hotkeyIds, (std::vector<uint32_t>{0xA002, 0xA003, 0xA004, 0xA005, 0xA006, 0xA007}));
+        EXPECT_EQ(g_hotkeyItems, (std::vector<uint32_t>{0, 1, 2, 3, 4, 5}));
+        // "ctrl" in lower case holds Ctrl+F9 for us: nobody else can have it now.
+        EXPECT_FALSE(RegisterHotKey(nullptr, 0xB000, MOD_CONTROL, VK_F9));
+        EXPECT_TRUE(RegisterHotKey(nullptr, 0xB001, MOD_CONTROL, 'Q'));
+        UnregisterHotKey(nullptr, 0xB001);
+
+        dialog.UnregisterItemHotkeys();
+        EXPECT_TRUE(g_hotkeyIds.empty());
+        dialog.ReloadItems();
+        dialog.RegisterItemHotkeys();
+        EXPECT_EQ(g_hotkeyIds.front(), 0xA008u);
+        EXPECT_EQ(g_hotkeyIds.back(), 0xA00Du);
+        dialog.UnregisterItemHotkeys();
+    });
+}
+
+TEST_F(LauncherDlgTest, ItemHotkeyStartsItsItemAndToggleShowsBeforeItHides)
+{
+    WriteData({Item("Marker", "m", MarkerProgram(), "Alt", "F11")}, "");
+    RunWindow([&](CLauncherDlg& dialog) {
+        HWND hwnd = dialog.Hwnd();
+        ASSERT_EQ(g_hotkeyIds.size(), 1u);
+        PostMessageA(hwnd, WM_HOTKEY, g_hotkeyIds[0], 0);
+        EXPECT_TRUE(WaitForFile(Marker(), 10000));
+
+        // The first press shows the window that is already visible.
+        PostThreadMessageA(GetCurrentThreadId(), WM_HOTKEY, 0xA001, 0);
+        PumpFor(200);
+        EXPECT_TRUE(IsWindowVisible(hwnd));
+        EXPECT_FALSE(dialog.NextToggleShows());
+        PostThreadMessageA(GetCurrentThreadId(), WM_HOTKEY, 0xA001, 0);
+        PumpFor(200);
+        EXPECT_FALSE(IsWindowVisible(hwnd));
+        // The tray icon brings it back without touching the toggle.
+        PostMessageA(hwnd, 0x405, 0x8F, WM_LBUTTONDOWN);
+        PumpFor(200);
+        EXPECT_TRUE(IsWindowVisible(hwnd));
+        EXPECT_TRUE(dialog.NextToggleShows());
+        dialog.UnregisterItemHotkeys();
+    });
+}
+
+TEST_F(LauncherDlgTest, CloseButtonHidesOnYesAndEndsOnNo)
+{
+    WriteData({}, "");
+    std::vector<std::string> asked;
+    CApplication::SetMessageBoxResponder([&](const std::string& prompt, UINT type) {
+        asked.push_back(prompt);
+        EXPECT_EQ(type & 0xF, static_cast<UINT>(MB_YESNO));
+        return asked.size() == 1 ? IDYES : IDNO;
+    });
+    CLauncherDlg dialog;
+    RunSoon([&] {
+        HWND hwnd = dialog.Hwnd();
+        SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED), 0);
+        EXPECT_FALSE(IsWindowVisible(hwnd));
+        SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0], GetTipText("HideProgram"));
+}
+
+TEST_F(LauncherDlgTest, MissingOrDamagedFilesOpenWithWhatCanBeRead)
+{
+    RunWindow([&](CLauncherDlg& dialog) {
+        EXPECT_EQ(dialog.ShortNameList().GetItemCount(), 0);
+        EXPECT_EQ(dialog.Catalogs().Tables().ids.size(), 1u);
+    });
+    ItemList list;
+    list.Append(Item("Whole", "w", "c:\\w.exe"));
+    list.Append(Item("Cut", "c", "c:\\c.exe"));
+    std::string bytes = EncodeItemsFile(list);
+    WriteBytes(m_folder.File("Shortcut2.dat"), bytes.substr(0, bytes.size() - 5));
+    WriteBytes(m_folder.File("Shortcut2.clg"), std::string(kRootNodeId) + "|Tools|" + kToolsId + "|0\\|bad|x");
+    RunWindow([&](CLauncherDlg& dialog) {
+        EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Whole"}));
+        EXPECT_EQ(dialog.Catalogs().Tables().ids.size(), 2u);
+    });
+}
