@@ -56,11 +56,13 @@ void CSkinMessageBox::ShowButtons()
         EnableWindow(control, button.shown ? TRUE : FALSE);
         ShowWindow(control, button.shown ? SW_SHOW : SW_HIDE);
     }
+    // Enter presses the default button; a hidden Ok must not stay the default of a question.
+    SendMessageA(Hwnd(), DM_SETDEFID, yesNo ? IDYES : IDOK, 0);
     SetFocus(Item(yesNo ? IDYES : IDOK));
 }
 
-// Enter answers with the first button and Escape with the second, so a Yes/No question is
-// answered No by Escape rather than with a result no caller expects.
+// Enter answers with the first button. Escape answers a Yes/No question with No: callers go on
+// for every answer but No, so a cancel result there would mean yes.
 void CSkinMessageBox::OnOK()
 {
     EndDialog(ButtonKind(m_type) == MB_YESNO ? IDYES : IDOK);
@@ -68,13 +70,13 @@ void CSkinMessageBox::OnOK()
 
 void CSkinMessageBox::OnCancel()
 {
-    const UINT kind = ButtonKind(m_type);
-    EndDialog(kind == MB_YESNO ? IDNO : (kind == MB_OKCANCEL ? IDCANCEL : IDOK));
+    EndDialog(ButtonKind(m_type) == MB_YESNO ? IDNO : IDCANCEL);
 }
 
 bool CSkinMessageBox::OnCommand(int id, int code)
 {
-    if (code != BN_CLICKED)
+    // Enter and Escape arrive as the commands of Ok and Cancel even when those are hidden.
+    if (code != BN_CLICKED || !IsWindowVisible(Item(id)))
         return false;
     switch (id) {
     case IDYES:
