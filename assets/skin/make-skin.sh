@@ -52,7 +52,7 @@ tile() {  # file width height radius fill-top fill-bottom border glyph-colour gl
         \( -size "${w}x${h}" xc:black -fill white -draw "roundrectangle 0,0 $((w - 1)),$((h - 1)) $r,$r" \) \
         -alpha off -compose CopyOpacity -composite -compose Over \
         -fill none -stroke "$border" -strokewidth 1 -draw "roundrectangle 0.5,0.5 $((w - 1)).5,$((h - 1)).5 $r,$r" \
-        -font "$font" -pointsize $((h * 3 / 5)) -stroke "$colour" -fill "$colour" -strokewidth 1.5 -draw "$glyph" \
+        -font "$font" -pointsize $((h * 3 / 5)) -stroke "$colour" -fill "$colour" -strokewidth 1.5 -draw "${glyph//INK/$colour}" \
         "$img/$file"
 }
 calm() { tile "$1" "$2" "$3" white "$light" '#6FBDEB' "$ink" "$4" "$5"; }
@@ -78,7 +78,7 @@ pair Config 32 32 7 "fill none stroke-width 3 circle 16,16 16,9 stroke-width 2
     line 8,8 10,10 line 22,22 24,24 line 8,24 10,22 line 22,10 24,8"
 pair Import 32 32 7 "line 16,5 16,19 polygon 10,14 22,14 16,21 fill none polyline 7,18 7,26 25,26 25,18"
 pair Export 32 32 7 "line 16,9 16,22 polygon 10,12 22,12 16,5 fill none polyline 7,18 7,26 25,26 25,18"
-pair TechSupport 32 32 7 "fill none stroke-width 2 circle 16,16 16,6 stroke none
+pair TechSupport 32 32 7 "fill none stroke-width 2 circle 16,16 16,6 stroke none fill INK
     text 11,23 '?'"
 pair Download 32 32 7 "line 16,5 16,20 polygon 9,15 23,15 16,23 line 8,26 24,26"
 

@@ -58,6 +58,7 @@ void CGalleryDlg::LayOut()
     const int height = std::max(bottom, 200);
     SetWindowPos(Hwnd(), nullptr, 20, 20, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     PlaceFrameButtons(width);
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void CGalleryDlg::PlaceFrameButtons(int width)

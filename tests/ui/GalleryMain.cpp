@@ -92,11 +92,26 @@ void CALLBACK WaitForReadyFileGone(HWND, UINT, UINT_PTR, DWORD)
         ExitProcess(0);
 }
 
+// The rectangle around every window the gallery shows (a centred box may lie outside it).
+BOOL CALLBACK UniteWindow(HWND hwnd, LPARAM unionRect)
+{
+    char className[64] = {};
+    GetClassNameA(hwnd, className, sizeof(className));
+    if (!IsWindowVisible(hwnd) || lstrcmpiA(className, TOOLTIPS_CLASSA) == 0)
+        return TRUE;
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    auto* all = reinterpret_cast<RECT*>(unionRect);
+    UnionRect(all, all, &rect);
+    return TRUE;
+}
+
 void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
 {
     KillTimer(nullptr, timerId);
     RECT rect{};
     GetWindowRect(g_gallery->Hwnd(), &rect);
+    EnumThreadWindows(GetCurrentThreadId(), &UniteWindow, reinterpret_cast<LPARAM>(&rect));
     if (FILE* file = std::fopen(g_options.readyFile.c_str(), "w")) {
         std::fprintf(file, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
         std::fclose(file);
