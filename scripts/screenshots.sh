@@ -48,3 +48,6 @@ shot messagebox-yesno --install "$dist" --messagebox 4
 shot messagebox-okcancel --install "$dist" --messagebox 1
 shot progress --install "$dist" --progress
 shot fallbacks --install "$(windows_path "$empty")"
+
+# The add-item dialog filled in, plain and with its key list down.
+"$root/scripts/shot-additem.sh" "$shots"

@@ -30,7 +30,7 @@ shoot() {
     fi
     local x y w h
     read -r x y w h <"$ready"
-    import -window root -crop "${w}x${h}+${x}+${y}" "$shots/$name.png"
+    import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$shots/$name.png"
     rm -f "$ready"
     wait "$pid" || true
     echo "wrote $shots/$name.png"
