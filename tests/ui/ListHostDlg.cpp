@@ -38,6 +38,10 @@ INT_PTR CListHostDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         m_rowSelected.emplace_back(wParam, lParam);
         return TRUE;
     }
+    if (msg == CSkinScrollBar::kHorizontalScrollNotice) {
+        ++m_horizontalNotices;
+        return TRUE;
+    }
     return CSkinDialog::OnMessage(msg, wParam, lParam);
 }
 

@@ -25,6 +25,7 @@ public:
     // wParam and lParam of each row-selected message, in order.
     const std::vector<std::pair<WPARAM, LPARAM>>& RowSelectedNotices() const { return m_rowSelected; }
     const std::vector<int>& ColumnClicks() const { return m_columnClicks; }
+    int HorizontalScrollNotices() const { return m_horizontalNotices; }
 
     // Runs the window modally; `drive` runs inside its message loop; the window ends after it.
     INT_PTR Run(std::function<void(CListHostDlg&)> drive);
@@ -39,4 +40,5 @@ private:
     CSkinListCtrl m_list;
     std::vector<std::pair<WPARAM, LPARAM>> m_rowSelected;
     std::vector<int> m_columnClicks;
+    int m_horizontalNotices = 0;
 };

@@ -265,3 +265,18 @@ TEST(SkinList, LockedColumnsRefuseResizing)
         EXPECT_EQ(drag(0), before);
     });
 }
+
+TEST(SkinList, RowHeightIsAskedAgainWhenSet)
+{
+    CListHostDlg host;
+    host.Run([](CListHostDlg& dlg) {
+        CSkinListCtrl& list = dlg.List();
+        AddColumns(list);
+        Fill(list, {"a", "b"});
+        list.SetRowHeight(30);
+        RECT row{};
+        row.left = LVIR_BOUNDS;
+        SendMessageA(list.Hwnd(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+        EXPECT_EQ(row.bottom - row.top, 30);
+    });
+}

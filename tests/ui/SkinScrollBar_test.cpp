@@ -251,3 +251,27 @@ TEST(SkinScrollBar, MissingImagesDrawTheFallback)
         EXPECT_LT(GetGValue(thumb), GetGValue(track));
     });
 }
+
+TEST(SkinScrollBar, HorizontalBarTellsTheParentAndScrollsSideways)
+{
+    CListHostDlg host;
+    host.Run([](CListHostDlg& dlg) {
+        CSkinListCtrl& list = dlg.List();
+        FillRows(list, 20);
+        CSkinScrollBar& bar = list.HorizontalBar();
+        EXPECT_GT(bar.Maximum(), 0);
+        const int endArrow = BarLength(bar) - 12 - 6;
+        SendMessageA(bar.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(endArrow, 6));
+        SendMessageA(bar.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(endArrow, 6));
+        EXPECT_EQ(dlg.HorizontalScrollNotices(), 1);
+        EXPECT_GT(GetScrollPos(list.Hwnd(), SB_HORZ), 0);
+        EXPECT_EQ(bar.Position(), GetScrollPos(list.Hwnd(), SB_HORZ));
+        // Nothing moves at the start: no scroll, so no notice either.
+        SendMessageA(bar.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+        SendMessageA(bar.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
+        SendMessageA(bar.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+        SendMessageA(bar.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
+        EXPECT_EQ(GetScrollPos(list.Hwnd(), SB_HORZ), 0);
+        EXPECT_EQ(dlg.HorizontalScrollNotices(), 2);
+    });
+}
