@@ -1,6 +1,7 @@
 // Starts the staged program itself: a second copy is refused with the "ProgramRunning" text
 // while the first keeps running, and the first ends with code 0 through its quit path.
 #include "app/TipText.h"
+#include "resource.h"
 
 #include "WinTestSupport.h"
 
@@ -16,10 +17,11 @@ HWND WaitForTopWindow(const char* caption, DWORD timeoutMs)
     return found;
 }
 
-std::string MessageBoxText(HWND box)
+// The text of a system message box, or of the program's own skinned one.
+std::string MessageBoxText(HWND box, int textId = 0xFFFF)
 {
     char text[1024] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
+    GetDlgItemTextA(box, textId, text, sizeof(text));
     return text;
 }
 
@@ -70,7 +72,7 @@ TEST(SingleInstance, SecondStartIsRefusedAndFirstCopyQuitsWithCodeZero)
         },
         20000);
     ASSERT_NE(question, nullptr);
-    EXPECT_EQ(MessageBoxText(question), ShippedText("HideProgram"));
+    EXPECT_EQ(MessageBoxText(question, IDC_MESSAGE_TEXT), ShippedText("HideProgram"));
     Press(question, IDNO);
     ASSERT_EQ(WaitForSingleObject(first, 20000), WAIT_OBJECT_0);
     DWORD firstCode = 99;
