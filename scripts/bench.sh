@@ -20,14 +20,18 @@ for target in $targets; do
     echo "== $target"
     "$dir/bench/$target" 2>&1 | tee -a "$log" || status=1
 done
-# The skinned list at the scale of a whole item list is measured under Wine: its benchmark is
-# built in the Windows build and runs through the Wine runner.
+# The windows at the scale of a whole item list are measured under Wine: their benchmarks
+# (bench_*_wine) are built in the Windows build and run through the Wine runner.
 win="$out/win64"
 [ -f "$win/build.ninja" ] || cmake -S "$root" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" -DTAV_DIST_DIR="$out/dist/x64" >/dev/null
-echo "== bench_list_wine (under Wine)"
-if cmake --build "$win" --target bench_list_wine >"$dir/build-wine.log" 2>&1; then
-    "$root/scripts/wine-run.sh" "$win/tests/bench_list_wine.exe" 2>&1 | tee -a "$log" || status=1
+wine_targets=$(cmake --build "$win" --target help | sed -n 's/^\(bench_[A-Za-z0-9_]*_wine\): .*/\1/p' | sort -u)
+if cmake --build "$win" --target stage $wine_targets >"$dir/build-wine.log" 2>&1; then
+    for target in $wine_targets; do
+        echo "== $target (under Wine)"
+        TAV_DIST_DIR=$(printf 'Z:%s' "$out/dist/x64" | tr '/' '\\') \
+            "$root/scripts/wine-run.sh" "$win/tests/$target.exe" 2>&1 | tee -a "$log" || status=1
+    done
 else
     tail -n 40 "$dir/build-wine.log" >&2
     status=1

@@ -19,6 +19,7 @@ const UINT kShellOkMessage = 0x658;
 const char kSupportAddress[] = "https://tavimoreth.example.org/support";
 const char kLatestAddress[] = "https://tavimoreth.example.org/download";
 const COLORREF kFrameColour = 0xFFDEA1;
+const COLORREF kTextColour = RGB(31, 79, 143);
 
 const char* const kShortListHeadings[] = {"ShortName", "Program Name", "Program Description", "IndexInAll"};
 const int kShortListWidths[] = {60, 120, 60, 0};
@@ -409,9 +410,8 @@ void CLauncherDlg::PaintFramesAndLabels(HDC dc)
 
     SetBkMode(dc, TRANSPARENT);
     HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0)));
-    SetTextColor(dc, RGB(255, 255, 255));
-    TextOutA(dc, 8, 6, m_title.c_str(), static_cast<int>(m_title.size()));
-    SetTextColor(dc, RGB(31, 79, 143));
+    SetTextColor(dc, kTextColour);
+    TextOutA(dc, 8, 5, m_title.c_str(), static_cast<int>(m_title.size()));
     const RECT description = ControlRect(Hwnd(), IDC_DESCRIPTION_EDIT);
     const struct {
         int control;

@@ -86,7 +86,8 @@ bool CLauncherDlg::SearchList(CSkinListCtrl& list, const std::string& typed)
         [&list](size_t at) -> const std::string& { return list.Rows().Text(at, 0); }, typed);
     if (row == kNoRow)
         return false;
-    list.ClearSelection();
+    // The lists take one selection only, so selecting the row drops the old one; clearing
+    // every row first would cost a notification per row of the whole item list.
     list.SelectRow(static_cast<int>(row));
     list.EnsureVisible(static_cast<int>(row));
     return true;

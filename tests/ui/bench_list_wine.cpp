@@ -4,6 +4,7 @@
 // is printed beside it).
 #include "ListHostDlg.h"
 
+#include "WinBench.h"
 #include "WinTestSupport.h"
 
 #include <algorithm>
@@ -17,26 +18,6 @@ const int kRuns = 5;
 const int kPages = 100;
 const double kFillSortLimitMs = 300.0;
 const double kPageLimitMs = 16.0;
-
-double NowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-void Goal(const char* name, std::vector<double> runs, double limit, const char* unit)
-{
-    std::sort(runs.begin(), runs.end());
-    std::printf("%s: best %.1f, median %.1f, worst %.1f %s over %zu runs\n", name, runs.front(), runs[runs.size() / 2],
-                runs.back(), unit, runs.size());
-    std::printf("GOAL %s %.1f %.0f %s %s\n", name, runs.front(), limit, unit, runs.front() <= limit ? "PASS" : "MISS");
-}
 
 // Names in mixed case with many shared beginnings, like a real item list.
 std::string Name(unsigned value)
