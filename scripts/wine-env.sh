@@ -57,9 +57,15 @@ tav_ensure_wine() {
         "$TAV_WINESERVER" -w 2>/dev/null || true
     fi
     if ! tav_server_running; then
-        [ -f "$WINEPREFIX/system.reg" ] || "$TAV_WINE" wineboot -i </dev/null >/dev/null 2>&1 9>&-
-        "$TAV_WINESERVER" -p </dev/null >/dev/null 2>&1 9>&-
-        "$TAV_WINE" wineboot </dev/null >/dev/null 2>&1 9>&-
+        # The persistent server first: a fresh prefix's wineboot would otherwise start a
+        # short-lived one, and a second server refuses to start beside it.
+        mkdir -p "$WINEPREFIX"
+        "$TAV_WINESERVER" -p </dev/null >/dev/null 2>&1 9>&- || true
+        if [ -f "$WINEPREFIX/system.reg" ]; then
+            "$TAV_WINE" wineboot </dev/null >/dev/null 2>&1 9>&-
+        else
+            "$TAV_WINE" wineboot -i </dev/null >/dev/null 2>&1 9>&-
+        fi
         echo "$DISPLAY" >"$tav_state/server.display"
     fi
     flock -u 9
