@@ -37,6 +37,16 @@ void PumpFor(DWORD milliseconds)
     PumpUntil([] { return false; }, milliseconds);
 }
 
+void ParkPointer(HWND window, POINT clientPoint)
+{
+    ClientToScreen(window, &clientPoint);
+    SetCursorPos(clientPoint.x, clientPoint.y);
+    PumpFor(100);
+    MSG stray;
+    while (PeekMessageA(&stray, nullptr, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
+    }
+}
+
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();

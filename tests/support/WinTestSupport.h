@@ -24,6 +24,12 @@ std::string DistFolder();
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 void PumpFor(DWORD milliseconds);
 
+// Moves the real pointer onto a point of a window and lets the mouse moves that Wine makes of
+// it (and of every capture change) arrive and be dropped before the test presses anything.
+// A test that presses by message must do this when the control follows the pointer while a
+// button is held: otherwise such moves tell it where the real pointer happens to be.
+void ParkPointer(HWND window, POINT clientPoint);
+
 // Runs `action` once the message loop is running (from a thread timer), e.g. to drive a
 // modal dialog that the test is about to open.
 void RunSoon(std::function<void()> action, UINT delayMs = 50);

@@ -183,6 +183,8 @@ TEST(SkinScrollBar, HoldingAnArrowRepeatsUntilReleased)
         CSkinListCtrl& list = dlg.List();
         FillRows(list, kRows);
         CSkinScrollBar& bar = list.VerticalBar();
+        // The repeat runs only while the pointer stays on the arrow.
+        ParkPointer(bar.Hwnd(), POINT{6, EndArrow(bar)});
         SendMessageA(bar.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, On(EndArrow(bar)));
         EXPECT_EQ(list.GetTopIndex(), 0);
         ASSERT_TRUE(PumpUntil([&] { return list.GetTopIndex() >= 5; }, 20000));

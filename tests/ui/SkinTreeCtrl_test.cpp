@@ -58,6 +58,7 @@ public:
     {
         const POINT press = Centre(item);
         HWND tree = m_tree.Hwnd();
+        ParkPointer(tree, press);
         const WPARAM keys = right ? MK_RBUTTON : MK_LBUTTON;
         auto move = [tree, press, keys] {
             PostMessageA(tree, WM_MOUSEMOVE, keys, MAKELPARAM(press.x + 12, press.y + 3));
