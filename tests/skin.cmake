@@ -1,6 +1,6 @@
 # Image buttons, the dialog frame, the message box and the progress window, driven in-process.
 tav_win_test(skin_ui_test ui/SolidPng.cpp ui/ButtonHostDlg.cpp ui/ImageButton_test.cpp ui/SkinMessageBox_test.cpp
-    ui/ProgressDlg_test.cpp ui/SkinFrame_test.cpp)
+    ui/ProgressDlg_test.cpp ui/SkinFrame_test.cpp ui/WindowSubclass_test.cpp)
 
 # The gallery: every skinned control in every state, for screenshots (not part of the program).
 if(WIN32)

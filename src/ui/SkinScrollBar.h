@@ -91,6 +91,8 @@ private:
     int m_thumbOffset = ScrollGeometry::kArrowLength;
     ScrollGeometry::Part m_pressed = ScrollGeometry::Part::None;
     bool m_dragging = false;
+    // The owner's redraw is switched off (WM_SETREDRAW): it is being filled in bulk.
+    bool m_ownerFrozen = false;
     int m_lastAlong = 0;
     int m_grabOffset = 0;
     bool m_repeating = false;

@@ -5,10 +5,6 @@
 
 #include <windowsx.h>
 
-namespace {
-const char kDialogProperty[] = "Tavimoreth.Dialog";
-}
-
 CDialog::CDialog(int templateId, HWND parent) : m_templateId(templateId), m_parent(parent)
 {
 }
@@ -21,7 +17,9 @@ CDialog::~CDialog()
 
 CDialog* CDialog::FromHandle(HWND hwnd)
 {
-    return hwnd ? static_cast<CDialog*>(GetPropA(hwnd, kDialogProperty)) : nullptr;
+    // DWLP_USER, not a window property: under Wine a property lookup is a round trip to the
+    // server, and this runs for every message of every dialog.
+    return hwnd ? reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER)) : nullptr;
 }
 
 INT_PTR CDialog::DoModal()
@@ -121,7 +119,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     if (msg == WM_INITDIALOG) {
         self = reinterpret_cast<CDialog*>(lParam);
         self->m_hwnd = hwnd;
-        SetPropA(hwnd, kDialogProperty, self);
+        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
     }
     if (!self)
         return FALSE;
@@ -132,7 +130,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         CApplication::ReportUnexpected("dialog");
     }
     if (msg == WM_NCDESTROY) {
-        RemovePropA(hwnd, kDialogProperty);
+        SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->m_hwnd = nullptr;
     }
     return answer;

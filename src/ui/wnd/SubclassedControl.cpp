@@ -1,11 +1,9 @@
 #include "ui/wnd/SubclassedControl.h"
 
 #include "ui/wnd/Application.h"
-
-#include <commctrl.h>
+#include "ui/wnd/WindowSubclass.h"
 
 namespace {
-const char kControlProperty[] = "Tavimoreth.Control";
 const UINT_PTR kSubclassId = 0x7A5;
 } // namespace
 
@@ -18,10 +16,9 @@ bool CSubclassedControl::Attach(HWND hwnd)
 {
     Detach();
     if (!hwnd ||
-        !SetWindowSubclass(hwnd, &CSubclassedControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+        !InstallSubclass(hwnd, &CSubclassedControl::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
         return false;
     m_hwnd = hwnd;
-    SetPropA(hwnd, kControlProperty, this);
     OnAttached();
     return true;
 }
@@ -30,19 +27,21 @@ void CSubclassedControl::Detach()
 {
     if (!m_hwnd)
         return;
-    RemoveWindowSubclass(m_hwnd, &CSubclassedControl::SubclassProc, kSubclassId);
-    RemovePropA(m_hwnd, kControlProperty);
+    RemoveSubclass(m_hwnd, &CSubclassedControl::SubclassProc, kSubclassId);
     m_hwnd = nullptr;
 }
 
 CSubclassedControl* CSubclassedControl::FromHandle(HWND hwnd)
 {
-    return hwnd ? static_cast<CSubclassedControl*>(GetPropA(hwnd, kControlProperty)) : nullptr;
+    DWORD_PTR self = 0;
+    if (!FindSubclass(hwnd, &CSubclassedControl::SubclassProc, kSubclassId, &self))
+        return nullptr;
+    return reinterpret_cast<CSubclassedControl*>(self);
 }
 
 LRESULT CSubclassedControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    return DefSubclassProc(m_hwnd, msg, wParam, lParam);
+    return CallNextSubclass(m_hwnd, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK CSubclassedControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -50,7 +49,7 @@ LRESULT CALLBACK CSubclassedControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wP
 {
     auto* self = reinterpret_cast<CSubclassedControl*>(selfPointer);
     if (msg == WM_NCDESTROY) {
-        LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+        LRESULT result = CallNextSubclass(hwnd, msg, wParam, lParam);
         self->Detach();
         return result;
     }
@@ -58,6 +57,6 @@ LRESULT CALLBACK CSubclassedControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wP
         return self->WindowProc(msg, wParam, lParam);
     } catch (...) {
         CApplication::ReportUnexpected("control");
-        return DefSubclassProc(hwnd, msg, wParam, lParam);
+        return CallNextSubclass(hwnd, msg, wParam, lParam);
     }
 }
