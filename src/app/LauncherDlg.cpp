@@ -178,8 +178,11 @@ void CLauncherDlg::SetUpTree()
 
 void CLauncherDlg::FillCatalogTree()
 {
+    // One repaint at the end instead of one per catalog.
+    SendMessageA(m_tree.Hwnd(), WM_SETREDRAW, FALSE, 0);
     m_rootNode = m_catalogs.ResetRoot(GetTipText("AllCatalogsTitle"));
     m_catalogs.LoadCatalogs(InstallFolder() + "\\Shortcut2.clg", &g_itemList, false);
+    SendMessageA(m_tree.Hwnd(), WM_SETREDRAW, TRUE, 0);
     // Show the first level at once: a user looks for catalogs, not for a lone root.
     SendMessageA(m_tree.Hwnd(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(m_rootNode));
     InvalidateRect(m_tree.Hwnd(), nullptr, TRUE);

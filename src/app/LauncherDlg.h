@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CLauncherDlg : public CSkinDialog {
 public:
@@ -63,8 +64,9 @@ private:
     void SetUpTree();
 
     // Lists and search (LauncherSearch.cpp)
-    void AddItemRows(size_t index, const ShortcutItem& item);
-    void SortLists();
+    void FillListsSorted(const std::vector<size_t>& indexes);
+    static void FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes, std::string ShortcutItem::*first,
+                               std::string ShortcutItem::*second);
     void ListCatalog(HTREEITEM node);
     void OnSearchChanged(bool shortName);
     bool SearchList(CSkinListCtrl& list, const std::string& typed);

@@ -9,7 +9,9 @@
 #include "resource.h"
 #include "ui/wnd/InstallFolder.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <numeric>
 
 namespace {
 const int kDropDownHeight = 60;
@@ -22,52 +24,60 @@ void CLauncherDlg::ReloadItems()
     m_shortList.DeleteAllItems();
     m_nameList.DeleteAllItems();
     LoadItems(InstallFolder() + "\\Shortcut2.dat", g_itemList);
+    std::vector<size_t> shown;
+    shown.reserve(g_itemList.Count());
     for (size_t index = 0; index < g_itemList.Count(); ++index) {
-        const ShortcutItem& item = g_itemList.At(index);
-        if (!TrimBlanks(item.Name).empty())
-            AddItemRows(index, item);
+        if (!TrimBlanks(g_itemList.At(index).Name).empty())
+            shown.push_back(index);
     }
-    SortLists();
+    FillListsSorted(shown);
 }
 
-void CLauncherDlg::AddItemRows(size_t index, const ShortcutItem& item)
+// Both lists show their rows sorted by their first column, as the list's own stable byte-wise
+// sort would order them after inserting the items in list order. Ordering the item positions
+// first and inserting the rows in that order gives the same rows without moving any of them.
+void CLauncherDlg::FillListsSorted(const std::vector<size_t>& indexes)
 {
-    const std::string indexText = std::to_string(index);
-    int row = m_shortList.InsertItem(m_shortList.GetItemCount(), item.ShortName);
-    m_shortList.SetItemText(row, 1, item.Name);
-    m_shortList.SetItemText(row, 2, item.Description);
-    m_shortList.SetItemText(row, kIndexColumn, indexText);
-    row = m_nameList.InsertItem(m_nameList.GetItemCount(), item.Name);
-    m_nameList.SetItemText(row, 1, item.ShortName);
-    m_nameList.SetItemText(row, 2, item.Description);
-    m_nameList.SetItemText(row, kIndexColumn, indexText);
+    FillListSorted(m_shortList, indexes, &ShortcutItem::ShortName, &ShortcutItem::Name);
+    FillListSorted(m_nameList, indexes, &ShortcutItem::Name, &ShortcutItem::ShortName);
 }
 
-void CLauncherDlg::SortLists()
+void CLauncherDlg::FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes,
+                                  std::string ShortcutItem::*first, std::string ShortcutItem::*second)
 {
-    m_shortList.Sort(0, true);
-    m_nameList.Sort(0, true);
+    std::stable_sort(indexes.begin(), indexes.end(), [first](size_t a, size_t b) {
+        return BytesBefore(g_itemList.At(a).*first, g_itemList.At(b).*first);
+    });
+    list.DeleteAllItems();
+    list.ReserveRows(indexes.size());
+    for (size_t index : indexes) {
+        const ShortcutItem& item = g_itemList.At(index);
+        const int row = list.InsertItem(list.GetItemCount(), item.*first);
+        list.SetItemText(row, 1, item.*second);
+        list.SetItemText(row, 2, item.Description);
+        list.SetItemText(row, kIndexColumn, std::to_string(index));
+    }
+    list.SetSortState(0, true);
 }
 
 void CLauncherDlg::ListCatalog(HTREEITEM node)
 {
     if (!node)
         return;
-    m_shortList.DeleteAllItems();
-    m_nameList.DeleteAllItems();
-    auto listItem = [this](size_t index) {
-        const ShortcutItem& item = g_itemList.At(index);
-        if (!item.Name.empty() && !item.ShortName.empty())
-            AddItemRows(index, item);
-    };
+    std::vector<size_t> listed;
     if (node == m_rootNode) {
-        for (size_t index = 0; index < g_itemList.Count(); ++index)
-            listItem(index);
+        listed.resize(g_itemList.Count());
+        std::iota(listed.begin(), listed.end(), size_t{0});
     } else {
-        for (size_t index : ParseIndexList(IndexListOf(m_catalogs.DataOf(node)), g_itemList))
-            listItem(index);
+        listed = ParseIndexList(IndexListOf(m_catalogs.DataOf(node)), g_itemList);
     }
-    SortLists();
+    listed.erase(std::remove_if(listed.begin(), listed.end(),
+                                [](size_t index) {
+                                    const ShortcutItem& item = g_itemList.At(index);
+                                    return item.Name.empty() || item.ShortName.empty();
+                                }),
+                 listed.end());
+    FillListsSorted(listed);
 }
 
 void CLauncherDlg::OnSearchChanged(bool shortName)

@@ -5,6 +5,7 @@
 
 namespace {
 const std::string kEmpty;
+} // namespace
 
 // Byte-wise, as unsigned bytes, so double-byte characters sort after ASCII and upper case
 // before lower case. Written out because most keys differ in their first bytes and the C
@@ -20,7 +21,6 @@ bool BytesBefore(const std::string& left, const std::string& right)
     }
     return left.size() < right.size();
 }
-} // namespace
 
 size_t RowStore::Insert(size_t row, const std::string& text)
 {

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+// The order of the rows' sort: byte-wise on unsigned bytes, upper case before lower case.
+bool BytesBefore(const std::string& left, const std::string& right);
+
 class RowStore {
 public:
     size_t Count() const { return m_rows.size(); }
@@ -16,6 +19,7 @@ public:
     size_t Insert(size_t row, const std::string& text);
     bool Erase(size_t row);
     void Clear() { m_rows.clear(); }
+    void Reserve(size_t rows) { m_rows.reserve(rows); }
 
     // Texts of cells that were never set read as empty.
     const std::string& Text(size_t row, size_t column) const;

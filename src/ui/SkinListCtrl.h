@@ -42,6 +42,8 @@ public:
     bool SetItemImage(int row, int image);
     bool DeleteItem(int row);
     void DeleteAllItems();
+    // Room for a known number of rows, so a large fill does not move the rows it has made.
+    void ReserveRows(size_t rows) { m_rows.Reserve(rows); }
     int GetItemCount() const { return static_cast<int>(m_rows.Count()); }
     // The rows as shown, for searches that must not copy every cell.
     const RowStore& Rows() const { return m_rows; }
