@@ -34,3 +34,17 @@ write_catalogs_file() {
     done
     printf '%s' "${text%\\}" >"$file"
 }
+
+# write_sample_files FOLDER: a few items in a few catalogs, for a first start and screenshots.
+write_sample_files() {
+    local folder=$1 tools
+    write_items_file "$folder/Shortcut2.dat" \
+        "Notepad|np|Ctrl|F7|Write a quick note|c:\\windows\\notepad.exe" \
+        "Command Prompt|cp|Alt|F8|A command line window|c:\\windows\\system32\\cmd.exe" \
+        "Registry Editor|re|||Look into the registry|c:\\windows\\regedit.exe" \
+        "Explorer|ex|||Browse the files|c:\\windows\\explorer.exe" \
+        "Tavimoreth Support|ts|||The support web page|https://tavimoreth.example.org/support"
+    tools=$(tav_guid)
+    write_catalogs_file "$folder/Shortcut2.clg" "root|Tools|$tools|0,1,2" "$tools|System|$(tav_guid)|2" \
+        "root|Files|$(tav_guid)|3" "root|Web|$(tav_guid)|4"
+}

@@ -16,15 +16,7 @@ cd "$out/dist/x64"
 # user's own files are never touched.
 if [ ! -e Shortcut2.dat ] && [ ! -e Shortcut2.clg ]; then
     source "$root/scripts/datafiles.sh"
-    write_items_file Shortcut2.dat \
-        "Notepad|np|Ctrl|F7|Write a quick note|c:\\windows\\notepad.exe" \
-        "Command Prompt|cp|Alt|F8|A command line window|c:\\windows\\system32\\cmd.exe" \
-        "Registry Editor|re|||Look into the registry|c:\\windows\\regedit.exe" \
-        "Explorer|ex|||Browse the files|c:\\windows\\explorer.exe" \
-        "Tavimoreth Support|ts|||The support web page|https://tavimoreth.example.org/support"
-    tools=$(tav_guid)
-    write_catalogs_file Shortcut2.clg "root|Tools|$tools|0,1,2" "$tools|System|$(tav_guid)|2" \
-        "root|Files|$(tav_guid)|3" "root|Web|$(tav_guid)|4"
+    write_sample_files .
     echo "Wrote sample items into $out/dist/x64"
 fi
 set +e

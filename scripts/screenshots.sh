@@ -51,3 +51,6 @@ shot fallbacks --install "$(windows_path "$empty")"
 
 # The add-item dialog filled in, plain and with its key list down.
 "$root/scripts/shot-additem.sh" "$shots"
+
+# The main window with the sample items, plain and with a drop-down open.
+"$root/scripts/shot-launcher.sh" "$shots"

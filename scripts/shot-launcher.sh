@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Screenshots of the main window of the real program with the sample items: as it opens, and
+# with the short-name drop-down open after typing.
+# Usage: shot-launcher.sh OUTPUT_FOLDER (run with the Wine environment of scripts/wine-env.sh).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${TAV_BUILD_ROOT:-$root/build}
+shots=${1:?usage: shot-launcher.sh OUTPUT_FOLDER}
+source "$root/scripts/wine-env.sh"
+source "$root/scripts/datafiles.sh"
+tav_ensure_wine
+mkdir -p "$shots"
+
+install=$(mktemp -d "$out/shot-launcher.XXXXXX")
+pid=
+finish() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$install"
+}
+trap finish EXIT
+cp -r "$out/dist/x64/." "$install/"
+rm -f "$install"/Data/*.stx
+write_sample_files "$install"
+
+(cd "$install" && exec "$TAV_WINE" "$install/Tavimoreth.exe" </dev/null >/dev/null 2>&1) &
+pid=$!
+window=
+for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name '^Tavimoreth$' 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "shot-launcher: the main window did not show" >&2; exit 1; }
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+sleep 1
+
+shoot() {  # name
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -display "$DISPLAY" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/$1.png"
+    echo "$shots/$1.png"
+}
+
+shoot launcher
+xdotool type --delay 120 "e"
+sleep 1
+shoot launcher-dropdown
