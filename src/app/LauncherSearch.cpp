@@ -20,9 +20,9 @@ const int kIndexColumn = 3;
 
 void CLauncherDlg::ReloadItems()
 {
-    g_itemList.Clear();
     m_shortList.DeleteAllItems();
     m_nameList.DeleteAllItems();
+    g_itemList.Clear();
     LoadItems(InstallFolder() + "\\Shortcut2.dat", g_itemList);
     std::vector<size_t> shown;
     shown.reserve(g_itemList.Count());
@@ -49,12 +49,17 @@ void CLauncherDlg::FillListSorted(CSkinListCtrl& list, std::vector<size_t> index
         return BytesBefore(g_itemList.At(a).*first, g_itemList.At(b).*first);
     });
     list.DeleteAllItems();
+    // The rows show the items' own texts: positions in the item list never change, and the
+    // rows go before the list is cleared or reloaded.
+    list.SetTextSource(
+        [first, second](uintptr_t index, size_t column) -> const std::string& {
+            const ShortcutItem& item = g_itemList.At(index);
+            return column == 0 ? item.*first : column == 1 ? item.*second : item.Description;
+        },
+        kIndexColumn);
     list.ReserveRows(indexes.size());
     for (size_t index : indexes) {
-        const ShortcutItem& item = g_itemList.At(index);
-        const int row = list.InsertItem(list.GetItemCount(), item.*first);
-        list.SetItemText(row, 1, item.*second);
-        list.SetItemText(row, 2, item.Description);
+        const int row = list.InsertSourcedItem(list.GetItemCount(), index);
         list.SetItemText(row, kIndexColumn, std::to_string(index));
     }
     list.SetSortState(0, true);

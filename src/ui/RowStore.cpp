@@ -32,6 +32,22 @@ size_t RowStore::Insert(size_t row, const std::string& text)
     return row;
 }
 
+void RowStore::SetTextSource(TextSource source, size_t columns)
+{
+    m_source = std::move(source);
+    m_sourceColumns = m_source ? columns : 0;
+}
+
+size_t RowStore::InsertSourced(size_t row, uintptr_t data)
+{
+    row = std::min(row, m_rows.size());
+    Row added;
+    added.data = data;
+    added.sourced = true;
+    m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(row), std::move(added));
+    return row;
+}
+
 bool RowStore::Erase(size_t row)
 {
     if (row >= m_rows.size())
@@ -42,14 +58,17 @@ bool RowStore::Erase(size_t row)
 
 const std::string& RowStore::Text(size_t row, size_t column) const
 {
-    if (row >= m_rows.size() || column >= m_rows[row].cells.size())
+    if (row >= m_rows.size())
         return kEmpty;
-    return m_rows[row].cells[column];
+    const Row& stored = m_rows[row];
+    if (FromSource(stored, column))
+        return m_source(stored.data, column);
+    return column < stored.cells.size() ? stored.cells[column] : kEmpty;
 }
 
 bool RowStore::SetText(size_t row, size_t column, const std::string& text)
 {
-    if (row >= m_rows.size())
+    if (row >= m_rows.size() || FromSource(m_rows[row], column))
         return false;
     std::vector<std::string>& cells = m_rows[row].cells;
     if (column >= cells.size()) {

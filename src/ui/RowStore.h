@@ -3,6 +3,7 @@
 // the check mark. The list control only shows these rows (it holds no copy of its own), so a
 // list of the user's whole item list fills and sorts at the speed of plain vectors.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,20 @@ bool BytesBefore(const std::string& left, const std::string& right);
 
 class RowStore {
 public:
+    // Rows may read their first cells from their owner instead of holding copies of them: a
+    // list that shows the whole item list then fills without copying a single text. The
+    // source gets the row's data and a column; what it returns must outlive the row.
+    using TextSource = std::function<const std::string&(uintptr_t data, size_t column)>;
+    void SetTextSource(TextSource source, size_t columns);
+
     size_t Count() const { return m_rows.size(); }
     bool Empty() const { return m_rows.empty(); }
 
     // Inserts a row with the text of its first cell; a row past the end is appended. Returns
     // the row's index.
     size_t Insert(size_t row, const std::string& text);
+    // Inserts a row whose first cells come from the text source; they cannot be set.
+    size_t InsertSourced(size_t row, uintptr_t data);
     bool Erase(size_t row);
     void Clear() { m_rows.clear(); }
     void Reserve(size_t rows) { m_rows.reserve(rows); }
@@ -45,8 +54,12 @@ private:
         uintptr_t data = 0;
         bool checked = false;
         int image = -1;
+        bool sourced = false;
     };
+    bool FromSource(const Row& row, size_t column) const { return row.sourced && column < m_sourceColumns; }
     std::vector<Row> m_rows;
+    TextSource m_source;
+    size_t m_sourceColumns = 0;
     // The widest row so far: new rows reserve that many cells up front.
     size_t m_columnHint = 1;
 };

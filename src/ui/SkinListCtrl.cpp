@@ -170,6 +170,15 @@ int CSkinListCtrl::InsertItem(int row, const std::string& text)
     return static_cast<int>(index);
 }
 
+int CSkinListCtrl::InsertSourcedItem(int row, uintptr_t data)
+{
+    if (row < 0)
+        return -1;
+    const size_t index = m_rows.InsertSourced(static_cast<size_t>(row), data);
+    RowsChanged();
+    return static_cast<int>(index);
+}
+
 bool CSkinListCtrl::SetItemText(int row, int column, const std::string& text)
 {
     if (row < 0 || column < 0 || !m_rows.SetText(static_cast<size_t>(row), static_cast<size_t>(column), text))

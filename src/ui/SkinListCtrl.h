@@ -35,6 +35,9 @@ public:
     int ColumnCount() const;
 
     int InsertItem(int row, const std::string& text);
+    // Rows that show their owner's texts rather than copies (see RowStore::SetTextSource).
+    void SetTextSource(RowStore::TextSource source, size_t columns) { m_rows.SetTextSource(std::move(source), columns); }
+    int InsertSourcedItem(int row, uintptr_t data);
     bool SetItemText(int row, int column, const std::string& text);
     std::string GetItemText(int row, int column) const;
     bool SetItemData(int row, uintptr_t data);

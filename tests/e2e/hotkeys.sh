@@ -29,6 +29,8 @@ keys ctrl+F9
 for _ in $(seq 100); do [ "$(wc -l <"$marker")" -gt "$before" ] && break; sleep 0.1; done
 [ "$(wc -l <"$marker")" -gt "$before" ] || fail "the hotkey did nothing while the window was hidden"
 visible && fail "starting an item showed the hidden window"
+# The started program may have taken the focus from Wine's windows meanwhile.
+focus "$tray"
 keys ctrl+shift+j
 wait_for_window '^Tavimoreth$' 10 >/dev/null || fail "the third Ctrl+Shift+J did not show the window"
 echo "PASS: hotkeys start items and toggle the window"

@@ -120,3 +120,24 @@ TEST(RowStore, InsertEraseAndCellsOutOfRange)
     EXPECT_FALSE(rows.Erase(2));
     EXPECT_EQ(Column(rows, 0), (std::vector<std::string>{"zeroth", "first"}));
 }
+
+TEST(RowStore, SourcedRowsShowTheOwnersTextsAndKeepTheirOwnCellsBeyond)
+{
+    std::vector<std::string> owner = {"pear", "Apple", "fig"};
+    RowStore rows;
+    rows.SetTextSource([&owner](uintptr_t data, size_t) -> const std::string& { return owner[data]; }, 1);
+    for (uintptr_t index = 0; index < owner.size(); ++index) {
+        const size_t row = rows.InsertSourced(rows.Count(), index);
+        EXPECT_TRUE(rows.SetText(row, 1, std::to_string(index)));
+    }
+    rows.Insert(rows.Count(), "copied");
+    EXPECT_FALSE(rows.SetText(0, 0, "changed"));
+    EXPECT_TRUE(rows.SetText(3, 0, "Copied"));
+
+    // The owner's texts are read when asked, so a change there shows at once.
+    owner[2] = "date";
+    ASSERT_TRUE(rows.Sort(0, true, 0, 3));
+    EXPECT_EQ(Column(rows, 0), (std::vector<std::string>{"Apple", "Copied", "date", "pear"}));
+    EXPECT_EQ(Column(rows, 1), (std::vector<std::string>{"1", "", "2", "0"}));
+    EXPECT_EQ(rows.Data(3), 0u);
+}
