@@ -134,10 +134,5 @@ bool SaveCatalogsText(const std::string& path, const std::string& text)
 {
     if (text.empty())
         return DeleteFileIfPresent(path);
-    const std::string fresh = FreshFileName(path);
-    DeleteFileIfPresent(fresh);
-    bool ok = WriteAt(fresh, text, 0) && ReplaceFileWith(path, fresh);
-    if (!ok)
-        DeleteFileIfPresent(fresh);
-    return ok;
+    return ReplaceFileContents(path, text);
 }

@@ -1,5 +1,6 @@
 #include "data/ClipboardSnapshot.h"
 
+#include "data/FileAccess.h"
 #include "data/SnapshotFile.h"
 
 #include <cstring>
@@ -21,47 +22,6 @@ bool OpenClipboardFor(HWND owner)
         Sleep(kOpenRetryMs);
     }
     return false;
-}
-
-bool PathExists(const char* path)
-{
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool ReadFileBytes(const char* path, std::string& bytes)
-{
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    LARGE_INTEGER size{};
-    bool ok = GetFileSizeEx(file, &size) != FALSE && size.QuadPart < 0x7FFFFFFF;
-    if (ok) {
-        bytes.resize(static_cast<size_t>(size.QuadPart));
-        DWORD read = 0;
-        ok = bytes.empty() ||
-             (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size());
-    }
-    CloseHandle(file);
-    return ok;
-}
-
-// Writes the new file beside the old one and swaps it in, so a failed write never leaves a
-// half snapshot where a whole one was.
-bool WriteFileBytes(const char* path, const std::string& bytes)
-{
-    const std::string fresh = std::string(path) + ".new";
-    HANDLE file = CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size() && FlushFileBuffers(file);
-    CloseHandle(file);
-    ok = ok && MoveFileExA(fresh.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok)
-        DeleteFileA(fresh.c_str());
-    return ok;
 }
 
 // Formats that are not the clipboard's own memory data. A metafile picture block holds a GDI
@@ -123,19 +83,20 @@ int SaveClipboardSnapshot(HWND owner, const char* path)
     }
     CloseClipboard();
 
+    // Through a fresh file: a failed write never leaves half a snapshot where a whole one was.
     if (bytes.empty())
-        DeleteFileA(path);
+        DeleteFileIfPresent(path);
     else
-        WriteFileBytes(path, bytes);
+        ReplaceFileContents(path, bytes);
     return 1;
 }
 
 int RestoreClipboardSnapshot(HWND owner, const char* path)
 {
-    if (!PathExists(path))
+    if (!FileExists(path))
         return 0;
     std::string bytes;
-    ReadFileBytes(path, bytes);
+    ReadWholeFile(path, bytes);
     if (!OpenClipboardFor(owner))
         return 0;
     EmptyClipboard();

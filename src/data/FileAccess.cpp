@@ -128,3 +128,14 @@ std::string FreshFileName(const std::string& target)
 {
     return target + ".new";
 }
+
+bool ReplaceFileContents(const std::string& path, const std::string& bytes)
+{
+    const std::string fresh = FreshFileName(path);
+    // A fresh file left by an interrupted save would otherwise keep its longer tail.
+    DeleteFileIfPresent(fresh);
+    bool ok = WriteAt(fresh, bytes, 0) && ReplaceFileWith(path, fresh);
+    if (!ok)
+        DeleteFileIfPresent(fresh);
+    return ok;
+}

@@ -28,3 +28,6 @@ bool AppendClose();
 bool ReplaceFileWith(const std::string& target, const std::string& fresh);
 // The name a rewrite builds its new bytes under, beside the file it replaces.
 std::string FreshFileName(const std::string& target);
+// Writes `bytes` as the whole new content of `path` through a fresh file and ReplaceFileWith:
+// a failure leaves the old file as it was (and no fresh file behind).
+bool ReplaceFileContents(const std::string& path, const std::string& bytes);
