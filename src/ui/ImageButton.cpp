@@ -364,7 +364,7 @@ void CImageButton::RelayToTooltip(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (!m_tooltip)
         return;
-    MSG relayed{Hwnd(), msg, wParam, lParam, GetMessageTime(), {}};
+    MSG relayed{Hwnd(), msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
     SendMessageA(m_tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
