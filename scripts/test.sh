@@ -28,5 +28,7 @@ reg_file="$out/wine/unmanaged-tests.reg"
 idle=$!
 trap 'kill $idle 2>/dev/null || true' EXIT
 sleep 1
-ctest --test-dir "$out/win64" --output-on-failure --timeout 300 || status=1
+# One retry: now and then a Wine process dies at start, before the test's first line. A test
+# that fails twice fails the run.
+ctest --test-dir "$out/win64" --output-on-failure --timeout 300 --repeat until-pass:2 || status=1
 exit $status

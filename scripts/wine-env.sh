@@ -43,7 +43,8 @@ tav_ensure_display() {
 tav_server_running() {
     local pid
     for pid in $(pgrep -x wineserver64 2>/dev/null; pgrep -x wineserver 2>/dev/null); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
+        # grep reads to the end (no -q): an early exit would fail tr, and so the pipeline.
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -x "WINEPREFIX=$WINEPREFIX" >/dev/null && return 0
     done
     return 1
 }
