@@ -17,16 +17,6 @@ void PrintProblems(std::ostream& out, const std::string& path, const std::vector
     for (const DataProblem& problem : problems)
         out << path << ": offset " << problem.offset << ": " << problem.text << "\n";
 }
-
-bool WriteInOneStep(const std::string& path, const std::string& bytes)
-{
-    const std::string fresh = FreshFileName(path);
-    DeleteFileIfPresent(fresh);
-    bool ok = WriteAt(fresh, bytes, 0) && ReplaceFileWith(path, fresh);
-    if (!ok)
-        DeleteFileIfPresent(fresh);
-    return ok;
-}
 } // namespace
 
 std::string Quoted(const std::string& text, size_t limit)
@@ -234,7 +224,7 @@ int DataTool::Rewrite(const std::string& path, const std::string& outPath)
         return Unreadable(path);
     bool ok = kind == Kind::Catalogs
                   ? SaveCatalogsText(outPath, CatalogTree::FromRecords(ParseCatalogs(bytes).records).Format())
-                  : WriteInOneStep(outPath, EncodeSnapshot(ParseSnapshot(bytes).records));
+                  : ReplaceFileContents(outPath, EncodeSnapshot(ParseSnapshot(bytes).records));
     if (!ok) {
         m_err << outPath << ": cannot be written\n";
         return kUnreadable;
