@@ -9,6 +9,8 @@
 #include "data/SnapshotFile.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <ostream>
 
 namespace {
@@ -55,10 +57,11 @@ DataTool::Kind DataTool::KindOf(const std::string& path)
 
 int DataTool::Usage()
 {
-    m_err << "usage: tavimoreth-data dump FILE\n"
-             "       tavimoreth-data check FILE [--items ITEMSFILE]\n"
-             "       tavimoreth-data rewrite FILE OUT\n"
-             "FILE is an items file (.dat), a catalogs file (.clg) or a clipboard snapshot (.stx).\n";
+    m_err << "usage: tavimoreth-data dump FILE [--codepage N]\n"
+             "       tavimoreth-data check FILE [--items ITEMSFILE] [--codepage N]\n"
+             "       tavimoreth-data rewrite FILE OUT [--codepage N]\n"
+             "FILE is an items file (.dat), a catalogs file (.clg) or a clipboard snapshot (.stx).\n"
+             "N is the code page the catalogs file is written in (936 where no system says otherwise).\n";
     return kUnreadable;
 }
 
@@ -70,6 +73,35 @@ int DataTool::Unreadable(const std::string& path)
 
 int DataTool::Run(const std::vector<std::string>& args)
 {
+    try {
+        return RunCommand(args);
+    } catch (const std::exception& failure) {
+        m_err << "cannot go on: " << failure.what() << "\n";
+    }
+    return kUnreadable;
+}
+
+bool DataTool::TakeCodePage(std::vector<std::string>& args)
+{
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--codepage")
+            continue;
+        char* end = nullptr;
+        const char* text = i + 1 < args.size() ? args[i + 1].c_str() : "";
+        unsigned long codePage = std::strtoul(text, &end, 10);
+        if (*text == '\0' || *end != '\0' || codePage > 65535)
+            return false;
+        m_lead = LeadBytes::Of(static_cast<unsigned>(codePage));
+        args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+        return true;
+    }
+    return true;
+}
+
+int DataTool::RunCommand(std::vector<std::string> args)
+{
+    if (!TakeCodePage(args))
+        return Usage();
     if (args.size() == 2 && args[0] == "dump")
         return Dump(args[1]);
     if (args.size() == 2 && args[0] == "check")
@@ -118,7 +150,7 @@ int DataTool::DumpCatalogs(const std::string& path)
     std::string text;
     if (!ReadWholeFile(path, text))
         return Unreadable(path);
-    CatalogParse parse = ParseCatalogs(text);
+    CatalogParse parse = ParseCatalogs(text, m_lead);
     std::vector<std::string> ids{kRootNodeId};
     std::vector<CatalogLink> links = LinkCatalogs(parse.records, ids);
     m_out << "catalogs file " << path << ": " << text.size() << " bytes, " << parse.records.size() << " records\n";
@@ -176,7 +208,7 @@ int DataTool::Check(const std::string& path, const std::string& itemsPath)
                 return Unreadable(itemsPath);
             itemCount = static_cast<int64_t>(items.Count());
         }
-        CatalogParse parse = ParseCatalogs(bytes);
+        CatalogParse parse = ParseCatalogs(bytes, m_lead);
         std::vector<std::string> ids{kRootNodeId};
         problems = CheckCatalogs(parse, LinkCatalogs(parse.records, ids), itemCount);
         break;
@@ -201,11 +233,8 @@ int DataTool::RewriteItems(const std::string& path, const std::string& outPath)
     ItemsLoadReport report;
     if (!LoadItems(path, items, &report))
         return Unreadable(path);
-    bool ok = SaveItems(outPath, items);
-    // The editing flag is part of what the file says; keep it (an empty list keeps just the flag).
-    if (ok && report.editingFlag >= 0 && (report.editingFlag == 1 || items.Count() == 0))
-        ok = WriteEditingFlag(outPath, report.editingFlag == 1);
-    if (!ok) {
+    // The editing flag is part of what the file says; keep it.
+    if (!SaveItems(outPath, items, {}, report.editingFlag == 1 ? 1 : 0)) {
         m_err << outPath << ": cannot be written\n";
         return kUnreadable;
     }
@@ -223,7 +252,7 @@ int DataTool::Rewrite(const std::string& path, const std::string& outPath)
     if (!ReadWholeFile(path, bytes))
         return Unreadable(path);
     bool ok = kind == Kind::Catalogs
-                  ? SaveCatalogsText(outPath, CatalogTree::FromRecords(ParseCatalogs(bytes).records).Format())
+                  ? SaveCatalogsText(outPath, CatalogTree::FromRecords(ParseCatalogs(bytes, m_lead).records).Format())
                   : ReplaceFileContents(outPath, EncodeSnapshot(ParseSnapshot(bytes).records));
     if (!ok) {
         m_err << outPath << ": cannot be written\n";

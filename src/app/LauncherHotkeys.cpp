@@ -4,6 +4,7 @@
 #include "app/Launcher.h"
 #include "app/LauncherApp.h"
 #include "app/LauncherDlg.h"
+#include "app/TipText.h"
 #include "data/AddItemDlg.h"
 #include "data/ClipboardSnapshot.h"
 #include "data/HandOff.h"
@@ -40,9 +41,15 @@ void CLauncherDlg::CaptureClipboard()
     m_captureFocus = GetFocus();
 
     const std::string snapshot = InstallFolder() + "\\Data\\" + std::string(NewGuidString()) + ".stx";
-    SaveClipboardSnapshot(m_captureFocus, snapshot.c_str());
+    const int saved = SaveClipboardSnapshot(m_captureFocus, snapshot.c_str());
     if (attached)
         AttachThreadInput(m_ownThread, m_captureThread, FALSE);
+    // An item must not point at a snapshot that was never written.
+    if (saved == kSnapshotNotWritten) {
+        const std::string text = GetTipText("SaveFailed");
+        AppMessageBox(text.c_str(), MB_OK | MB_ICONERROR);
+        return;
+    }
 
     CAddItemDlg dialog(nullptr);
     dialog.ExePath = snapshot;

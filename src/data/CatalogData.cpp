@@ -1,26 +1,24 @@
 #include "data/CatalogData.h"
 
-#include <algorithm>
-
 const char* const kRootNodeId = "885D48E4-F5A7-4DF9-BB33-5C86DEDDE3AF";
 const char* const kItemNodeMarker = "TempItemNode";
 
-std::string NodeIdOf(const std::string& catalogData)
+std::string NodeIdOf(const std::string& catalogData, const LeadBytes& lead)
 {
-    // A well-formed NodeID is 36 characters. A shorter, hand-edited one must not drag the "|"
-    // and index list after it into a child's parent field, which would shift that record.
-    return catalogData.substr(0, std::min(kNodeIdLength, catalogData.find('|')));
+    // The whole NodeID, whatever its length: a hand-edited or foreign one that is not 36
+    // characters long must still name its children's parent.
+    return catalogData.substr(0, lead.Find(catalogData, '|'));
 }
 
-std::string IndexListOf(const std::string& catalogData)
+std::string IndexListOf(const std::string& catalogData, const LeadBytes& lead)
 {
-    size_t bar = catalogData.find('|');
+    size_t bar = lead.Find(catalogData, '|');
     return bar == std::string::npos ? std::string() : catalogData.substr(bar + 1);
 }
 
-std::string AddIndex(const std::string& catalogData, size_t index)
+std::string AddIndex(const std::string& catalogData, size_t index, const LeadBytes& lead)
 {
-    const char* separator = catalogData.find('|') == std::string::npos ? "|" : ",";
+    const char* separator = lead.Find(catalogData, '|') == std::string::npos ? "|" : ",";
     return catalogData + separator + std::to_string(index);
 }
 

@@ -2,6 +2,7 @@
 // The text every catalog node carries: its NodeID, then "|" and its index list when it has one.
 // Item nodes shown below catalogs carry "TempItemNode" and the item's position instead.
 #include "data/ItemList.h"
+#include "data/LeadBytes.h"
 
 #include <cstddef>
 #include <string>
@@ -9,11 +10,12 @@
 
 extern const char* const kRootNodeId;
 extern const char* const kItemNodeMarker;
+// The length of a NodeID this program makes; files from elsewhere may hold other lengths.
 constexpr size_t kNodeIdLength = 36;
 
-std::string NodeIdOf(const std::string& catalogData);
-std::string IndexListOf(const std::string& catalogData);
-std::string AddIndex(const std::string& catalogData, size_t index);
+std::string NodeIdOf(const std::string& catalogData, const LeadBytes& lead = LeadBytes::OfSystem());
+std::string IndexListOf(const std::string& catalogData, const LeadBytes& lead = LeadBytes::OfSystem());
+std::string AddIndex(const std::string& catalogData, size_t index, const LeadBytes& lead = LeadBytes::OfSystem());
 bool IsItemNodeData(const std::string& data);
 std::string ItemNodeData(size_t index);
 

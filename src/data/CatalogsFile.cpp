@@ -4,8 +4,8 @@
 #include "data/FileAccess.h"
 
 #include <cstdio>
-#include <cstring>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 bool EqualsNoCase(const std::string& a, const std::string& b)
@@ -24,55 +24,43 @@ bool EqualsNoCase(const std::string& a, const std::string& b)
     return true;
 }
 
-CatalogRecord SplitRecord(const std::string& text, size_t begin, size_t end)
-{
-    CatalogRecord record;
-    record.offset = static_cast<int64_t>(begin);
-    std::string* fields[4] = {&record.parentId, &record.name, &record.nodeId, &record.indexList};
-    size_t start = begin;
-    while (true) {
-        const void* found = std::memchr(text.data() + start, '|', end - start);
-        size_t bar = found != nullptr ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : end;
-        if (record.fieldCount < 4)
-            fields[record.fieldCount]->assign(text, start, bar - start);
-        ++record.fieldCount;
-        if (bar == end)
-            break;
-        start = bar + 1;
-    }
-    return record;
-}
 } // namespace
 
-std::string CatalogRecord::CatalogData() const
-{
-    if (fieldCount >= 4)
-        return nodeId + "|" + indexList;
-    return fieldCount == 3 ? nodeId : std::string();
-}
-
-CatalogParse ParseCatalogs(const std::string& text)
+CatalogParse ParseCatalogs(const std::string& text, const LeadBytes& lead)
 {
     CatalogParse parse;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find('\\', start);
-        if (end == std::string::npos)
-            end = text.size();
-        if (end > start) {
-            CatalogRecord record = SplitRecord(text, start, end);
-            if (record.parentId.empty()) {
-                if (end < text.size())
-                    parse.problems.push_back({record.offset, "record without a parent: the rest is ignored"});
-                else
-                    parse.problems.push_back({record.offset, "record without a parent"});
-                break;
-            }
-            parse.records.push_back(std::move(record));
-        }
-        start = end + 1;
-    }
+    CatalogsReader reader(text.data(), text.size(), lead);
+    CatalogRecord record;
+    while (reader.Next(record))
+        parse.records.push_back(std::move(record));
+    parse.problems = reader.Problems();
     return parse;
+}
+
+bool IsStorableCatalogName(const std::string& name, const LeadBytes& lead)
+{
+    return lead.Find(name, '|') == std::string::npos && lead.Find(name, '\\') == std::string::npos &&
+           !lead.EndsInsideCharacter(name);
+}
+
+void AppendCatalogRecord(std::string& out, const std::string& parentId, const std::string& name,
+                         const std::string& catalogData, const LeadBytes& lead)
+{
+    out += parentId;
+    out += '|';
+    const size_t start = out.size();
+    out += name;
+    if (!IsStorableCatalogName(name, lead)) {
+        if (lead.EndsInsideCharacter(name))
+            out.pop_back();
+        for (size_t pos = start; pos < out.size(); pos += lead.CharLength(out.data(), pos, out.size())) {
+            if (out[pos] == '|' || out[pos] == '\\')
+                out[pos] = '_';
+        }
+    }
+    out += '|';
+    out += catalogData;
+    out += '\\';
 }
 
 std::vector<CatalogLink> LinkCatalogs(const std::vector<CatalogRecord>& records, std::vector<std::string>& ids)

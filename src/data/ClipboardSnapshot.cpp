@@ -73,7 +73,7 @@ void HandToClipboard(const SnapshotRecord& record)
 int SaveClipboardSnapshot(HWND owner, const char* path)
 {
     if (!OpenClipboardFor(owner))
-        return 0;
+        return kSnapshotNoClipboard;
     std::string bytes;
     bool afterBitmapHandle = false;
     for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
@@ -84,11 +84,8 @@ int SaveClipboardSnapshot(HWND owner, const char* path)
     CloseClipboard();
 
     // Through a fresh file: a failed write never leaves half a snapshot where a whole one was.
-    if (bytes.empty())
-        DeleteFileIfPresent(path);
-    else
-        ReplaceFileContents(path, bytes);
-    return 1;
+    const bool written = bytes.empty() ? DeleteFileIfPresent(path) : ReplaceFileContents(path, bytes);
+    return written ? 1 : kSnapshotNotWritten;
 }
 
 int RestoreClipboardSnapshot(HWND owner, const char* path)

@@ -1,6 +1,7 @@
 #include "data/FileAccess.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <new>
 #include <vector>
 
 namespace {
@@ -21,22 +22,49 @@ bool Seek(std::FILE* file, int64_t offset, int origin)
 #endif
 }
 
-int64_t Tell(std::FILE* file)
+bool OpenShared(const std::string& path, const char* mode)
 {
-#ifdef _WIN32
-    return _ftelli64(file);
-#else
-    return static_cast<int64_t>(ftello(file));
-#endif
+    AppendClose();
+    g_append.file = std::fopen(path.c_str(), mode);
+    g_append.failed = g_append.file == nullptr;
+    if (g_append.file != nullptr) {
+        g_append.buffer.resize(1 << 20);
+        std::setvbuf(g_append.file, g_append.buffer.data(), _IOFBF, g_append.buffer.size());
+    }
+    return !g_append.failed;
+}
+
+// Writes, flushes to the disk and closes, checking each step; the file is closed in any case.
+bool FinishFile(std::FILE* file, bool ok)
+{
+    ok = ok && FlushToDisk(file);
+    return std::fclose(file) == 0 && ok;
+}
+
+// A new, empty file: a leftover at the path (even one that cannot be read) never becomes part of it.
+std::FILE* CreateEmpty(const std::string& path)
+{
+    DeleteFileIfPresent(path);
+    return std::fopen(path.c_str(), "wb");
 }
 } // namespace
 
+std::FILE* OpenDataFile(const std::string& path, int64_t& size)
+{
+    std::FILE* file = OpenRegularFile(path, size);
+    if (file != nullptr && (size < 0 || size > kDataFileSizeLimit)) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
+}
+
 int64_t FileSizeOf(const std::string& path)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    int64_t size = -1;
+    std::FILE* file = OpenRegularFile(path, size);
     if (file == nullptr)
         return -1;
-    int64_t size = Seek(file, 0, SEEK_END) ? Tell(file) : -1;
     std::fclose(file);
     return size;
 }
@@ -44,21 +72,23 @@ int64_t FileSizeOf(const std::string& path)
 bool ReadWholeFile(const std::string& path, std::string& bytes)
 {
     bytes.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    int64_t size = 0;
+    std::FILE* file = OpenDataFile(path, size);
     if (file == nullptr)
         return false;
-    bool ok = Seek(file, 0, SEEK_END);
-    int64_t size = ok ? Tell(file) : -1;
-    ok = size >= 0 && Seek(file, 0, SEEK_SET);
-    if (ok) {
+    bool ok = true;
+    try {
         bytes.resize(static_cast<size_t>(size));
         size_t got = size > 0 ? std::fread(&bytes[0], 1, bytes.size(), file) : 0;
+        ok = std::ferror(file) == 0;
         // A file that shrank meanwhile gives what was there.
         bytes.resize(got);
+    } catch (const std::bad_alloc&) {
+        ok = false;
     }
     std::fclose(file);
     if (!ok)
-        bytes.clear();
+        std::string().swap(bytes);
     return ok;
 }
 
@@ -71,8 +101,7 @@ bool WriteAt(const std::string& path, const std::string& bytes, int64_t offset)
         return false;
     bool ok = offset < 0 ? Seek(file, 0, SEEK_END) : Seek(file, offset, SEEK_SET);
     ok = ok && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
+    return FinishFile(file, ok);
 }
 
 bool FileExists(const char* path)
@@ -86,21 +115,19 @@ bool FileExists(const char* path)
 
 bool DeleteFileIfPresent(const std::string& path)
 {
-    if (!FileExists(path.c_str()))
-        return true;
-    return std::remove(path.c_str()) == 0;
+    errno = 0;
+    return std::remove(path.c_str()) == 0 || errno == ENOENT;
 }
 
 bool AppendOpen(const std::string& path)
 {
-    AppendClose();
-    g_append.file = std::fopen(path.c_str(), "ab");
-    g_append.failed = g_append.file == nullptr;
-    if (g_append.file != nullptr) {
-        g_append.buffer.resize(1 << 20);
-        std::setvbuf(g_append.file, g_append.buffer.data(), _IOFBF, g_append.buffer.size());
-    }
-    return !g_append.failed;
+    return OpenShared(path, "ab");
+}
+
+bool CreateOpen(const std::string& path)
+{
+    DeleteFileIfPresent(path);
+    return OpenShared(path, "wb");
 }
 
 bool AppendWrite(const char* bytes, size_t size)
@@ -114,12 +141,9 @@ bool AppendWrite(const char* bytes, size_t size)
 
 bool AppendClose()
 {
-    if (g_append.file == nullptr) {
-        bool ok = !g_append.failed;
-        g_append = AppendState();
-        return ok;
-    }
-    bool ok = std::fclose(g_append.file) == 0 && !g_append.failed;
+    bool ok = !g_append.failed;
+    if (g_append.file != nullptr)
+        ok = FinishFile(g_append.file, ok);
     g_append = AppendState();
     return ok;
 }
@@ -132,9 +156,11 @@ std::string FreshFileName(const std::string& target)
 bool ReplaceFileContents(const std::string& path, const std::string& bytes)
 {
     const std::string fresh = FreshFileName(path);
-    // A fresh file left by an interrupted save would otherwise keep its longer tail.
-    DeleteFileIfPresent(fresh);
-    bool ok = WriteAt(fresh, bytes, 0) && ReplaceFileWith(path, fresh);
+    std::FILE* file = CreateEmpty(fresh);
+    bool ok = file != nullptr;
+    if (ok)
+        ok = FinishFile(file, bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+    ok = ok && ReplaceFileWith(path, fresh);
     if (!ok)
         DeleteFileIfPresent(fresh);
     return ok;

@@ -2,25 +2,37 @@
 // The few file operations every data file goes through. Paths are the program's own narrow
 // text (the system code page on Windows).
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
-// The whole file; false (and no bytes) when it is missing or cannot be read.
+// No data file of this program comes near this size (a million items take about 250 MB): a
+// larger one is a sparse file or a device and is not read.
+constexpr int64_t kDataFileSizeLimit = int64_t(1) << 30;
+
+// The whole file; false (and no bytes) when it is missing, no regular file, larger than
+// kDataFileSizeLimit or cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
-// Size of a file, or -1 when it cannot be opened.
+// Opens a regular file of at most kDataFileSizeLimit bytes for reading and tells its size;
+// nullptr for anything else (folders, devices, pipes, missing or unreadable files).
+std::FILE* OpenDataFile(const std::string& path, int64_t& size);
+// Size of a regular file, or -1 when it cannot be opened.
 int64_t FileSizeOf(const std::string& path);
 // Writes at `offset` (-1: at the end) without truncating, creating the file when missing.
 bool WriteAt(const std::string& path, const std::string& bytes, int64_t offset);
 bool FileExists(const char* path);
+// True when nothing is left at `path` (also when nothing was there).
 bool DeleteFileIfPresent(const std::string& path);
 
-// One shared handle kept open across a run of record writes.
+// One shared handle kept open across a run of record writes. AppendOpen adds to the end of
+// the file; CreateOpen starts a new, empty file in place of whatever was at the path.
 bool AppendOpen(const std::string& path);
+bool CreateOpen(const std::string& path);
 bool AppendWrite(const char* bytes, size_t size);
 inline bool AppendWrite(const std::string& bytes)
 {
     return AppendWrite(bytes.data(), bytes.size());
 }
-// False when any write since AppendOpen failed or the data could not be flushed.
+// False when any write since the open failed or the data could not be flushed to the disk.
 bool AppendClose();
 
 // Puts `fresh` in the place of `target` in one step, replacing it when present. Both lie in
@@ -31,3 +43,8 @@ std::string FreshFileName(const std::string& target);
 // Writes `bytes` as the whole new content of `path` through a fresh file and ReplaceFileWith:
 // a failure leaves the old file as it was (and no fresh file behind).
 bool ReplaceFileContents(const std::string& path, const std::string& bytes);
+
+// The system's part (FileOpen.cpp, FileOpen_win.cpp): a regular file opened for reading with
+// its size, and data pushed through to the disk.
+std::FILE* OpenRegularFile(const std::string& path, int64_t& size);
+bool FlushToDisk(std::FILE* file);

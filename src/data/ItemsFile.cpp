@@ -52,7 +52,8 @@ bool IsLeadByte(unsigned char c)
 // What the file can take as record number `index`, and its editing flag.
 bool CanAppendAsRecord(const std::string& path, size_t index, int& editingFlag)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    int64_t size = 0;
+    std::FILE* file = OpenDataFile(path, size);
     if (file == nullptr)
         return false;
     ItemsReader reader(file);
@@ -64,7 +65,7 @@ bool CanAppendAsRecord(const std::string& path, size_t index, int& editingFlag)
     std::fclose(file);
     editingFlag = reader.EditingFlag();
     // A file of just its header holds no records yet and can take the first one.
-    bool bareHeader = !headerWhole && reader.Problems().empty() && FileSizeOf(path) == int64_t(kItemsHeaderSize);
+    bool bareHeader = !headerWhole && reader.Problems().empty() && size == int64_t(kItemsHeaderSize);
     if (bareHeader)
         return index == 0;
     return headerWhole && reader.Problems().empty() && records == index;
@@ -73,12 +74,12 @@ bool CanAppendAsRecord(const std::string& path, size_t index, int& editingFlag)
 
 bool LoadItems(const std::string& path, ItemList& items, ItemsLoadReport* report)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
     if (report != nullptr)
         *report = ItemsLoadReport();
+    int64_t size = 0;
+    std::FILE* file = OpenDataFile(path, size);
     if (file == nullptr)
         return false;
-    int64_t size = FileSizeOf(path);
     ItemsReader reader(file);
     ReadRecords(reader, size, items, report);
     std::fclose(file);
@@ -137,13 +138,14 @@ std::string EncodeItemsFile(const ItemList& items)
     return bytes;
 }
 
-bool SaveItems(const std::string& path, const ItemList& items, const ItemWrittenHook& onWritten)
+bool SaveItems(const std::string& path, const ItemList& items, const ItemWrittenHook& onWritten,
+               unsigned char editingFlag)
 {
+    // An empty list is the flag byte alone, written like any other list: a failed save keeps the old file.
     if (items.Count() == 0)
-        return DeleteFileIfPresent(path);
+        return ReplaceFileContents(path, std::string(1, static_cast<char>(editingFlag)));
     const std::string fresh = FreshFileName(path);
-    DeleteFileIfPresent(fresh);
-    bool ok = AppendOpen(fresh) && AppendWrite(EncodeItemsHeader(items.Count()));
+    bool ok = CreateOpen(fresh) && AppendWrite(EncodeItemsHeader(items.Count(), editingFlag));
     std::string record;
     for (size_t i = 0; ok && i < items.Count(); ++i) {
         record.clear();
@@ -164,12 +166,8 @@ bool AppendItem(const std::string& path, const ItemList& items, size_t index, co
     if (index >= items.Count())
         return false;
     int editingFlag = -1;
-    if (!CanAppendAsRecord(path, index, editingFlag)) {
-        bool ok = SaveItems(path, items, onWritten);
-        if (ok && editingFlag == 1)
-            ok = WriteEditingFlag(path, true);
-        return ok;
-    }
+    if (!CanAppendAsRecord(path, index, editingFlag))
+        return SaveItems(path, items, onWritten, editingFlag == 1 ? 1 : 0);
     std::string record;
     AppendItemRecord(record, items.At(index));
     bool ok = AppendOpen(path) && AppendWrite(record);

@@ -30,9 +30,11 @@ using ItemWrittenHook = std::function<void(const ShortcutItem&)>;
 bool LoadItems(const std::string& path, ItemList& items, ItemsLoadReport* report = nullptr);
 void DecodeItems(const char* data, size_t size, ItemList& items, ItemsLoadReport* report = nullptr);
 
-// Rewrites the whole file (editing flag 0). An empty list leaves no file. The new file is
-// built beside the old one and replaces it only when complete.
-bool SaveItems(const std::string& path, const ItemList& items, const ItemWrittenHook& onWritten = {});
+// Rewrites the whole file. An empty list leaves the editing flag byte alone. The new file is
+// built beside the old one, flushed to the disk and replaces it only when complete: false
+// (and the old file as it was) when any step fails.
+bool SaveItems(const std::string& path, const ItemList& items, const ItemWrittenHook& onWritten = {},
+               unsigned char editingFlag = 0);
 // Adds the record of items[index] at the end of the file. When the file cannot take it as
 // record number `index` (missing, shorter than its header, damaged, or holding another
 // number of records), the whole list is written instead, keeping the editing flag.

@@ -92,7 +92,8 @@ TEST(CatalogData, IdentifierIndexListAndAdding)
 {
     const std::string id = "11111111-2222-3333-4444-555555555555";
     EXPECT_EQ(NodeIdOf(id + "|1,2"), id);
-    EXPECT_EQ(NodeIdOf(id + "XYZ"), id);
+    // A longer NodeID from a foreign file is kept whole, so its children still find it.
+    EXPECT_EQ(NodeIdOf(id + "WXYZ|3"), id + "WXYZ");
     EXPECT_EQ(NodeIdOf("short|1,2"), "short");
     EXPECT_EQ(IndexListOf(id), "");
     EXPECT_EQ(IndexListOf(id + "|"), "");

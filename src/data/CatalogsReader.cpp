@@ -1,0 +1,118 @@
+#include "data/CatalogsReader.h"
+
+#include <cstring>
+
+namespace {
+constexpr size_t kChunkSize = 256 * 1024;
+} // namespace
+
+std::string CatalogRecord::CatalogData() const
+{
+    if (fieldCount >= 4)
+        return nodeId + "|" + indexList;
+    return fieldCount == 3 ? nodeId : std::string();
+}
+
+CatalogsReader::CatalogsReader(const char* data, size_t size, const LeadBytes& lead)
+    : m_lead(lead), m_data(data), m_size(size)
+{
+}
+
+CatalogsReader::CatalogsReader(std::FILE* file, const LeadBytes& lead)
+    : m_lead(lead), m_file(file), m_chunk(kChunkSize), m_data(m_chunk.data()), m_atEnd(false)
+{
+}
+
+bool CatalogsReader::Refill()
+{
+    if (m_atEnd)
+        return false;
+    // Keep the unread tail at the front; grow when one record fills the whole chunk.
+    size_t kept = m_size - m_pos;
+    if (kept == m_chunk.size())
+        m_chunk.resize(m_chunk.size() * 2);
+    std::memmove(m_chunk.data(), m_data + m_pos, kept);
+    m_base += static_cast<int64_t>(m_pos);
+    m_data = m_chunk.data();
+    m_pos = 0;
+    m_size = kept;
+    size_t got = std::fread(m_chunk.data() + m_size, 1, m_chunk.size() - m_size, m_file);
+    m_size += got;
+    m_atEnd = got == 0;
+    return got > 0;
+}
+
+bool CatalogsReader::Scan(Span& span)
+{
+    while (true) {
+        span = Span();
+        size_t pos = m_pos;
+        while (pos < m_size) {
+            const unsigned char c = static_cast<unsigned char>(m_data[pos]);
+            // A lead byte in the buffer's last place waits for its second byte, unless the text ends there.
+            if (pos + 1 == m_size && !m_atEnd && m_lead.IsLead(c))
+                break;
+            if (c == '\\') {
+                span.end = pos;
+                span.closed = true;
+                return true;
+            }
+            if (c == '|' && span.barCount < 4)
+                span.bars[span.barCount] = pos;
+            span.barCount += c == '|';
+            size_t length = m_lead.CharLength(m_data, pos, m_size);
+            span.dangling = length == 1 && m_lead.IsLead(c);
+            pos += length;
+        }
+        if (pos == m_size && m_atEnd)
+            break;
+        if (!Refill() && m_pos == m_size)
+            break;
+    }
+    span.end = m_size;
+    return span.end > m_pos;
+}
+
+void CatalogsReader::Split(const Span& span, CatalogRecord& record) const
+{
+    std::string* fields[4] = {&record.parentId, &record.name, &record.nodeId, &record.indexList};
+    record.offset = m_base + static_cast<int64_t>(m_pos);
+    record.fieldCount = span.barCount + 1;
+    size_t start = m_pos;
+    for (size_t f = 0; f < 4; ++f) {
+        if (f >= record.fieldCount) {
+            fields[f]->clear();
+            continue;
+        }
+        size_t end = f < span.barCount ? span.bars[f] : span.end;
+        fields[f]->assign(m_data + start, end - start);
+        start = end + 1;
+    }
+}
+
+bool CatalogsReader::Next(CatalogRecord& record)
+{
+    Span span;
+    while (!m_stopped && Scan(span)) {
+        const size_t next = span.closed ? span.end + 1 : span.end;
+        if (span.dangling) {
+            m_problems.push_back({m_base + static_cast<int64_t>(span.end - 1), "text ends inside a character"});
+            --span.end;
+        }
+        if (span.end == m_pos) {
+            m_pos = next;
+            continue;
+        }
+        if (m_data[m_pos] == '|') {
+            const int64_t offset = m_base + static_cast<int64_t>(m_pos);
+            m_problems.push_back(
+                {offset, span.closed ? "record without a parent: the rest is ignored" : "record without a parent"});
+            m_stopped = true;
+            return false;
+        }
+        Split(span, record);
+        m_pos = next;
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,54 @@
+#include "data/LeadBytes.h"
+
+LeadBytes LeadBytes::Of(unsigned codePage)
+{
+    LeadBytes lead;
+    switch (codePage) {
+    case 932: // Shift-JIS
+        lead.AddRange(0x81, 0x9F);
+        lead.AddRange(0xE0, 0xFC);
+        break;
+    case 936: // GBK
+    case 949: // Unified Hangul
+    case 950: // Big5
+        lead.AddRange(0x81, 0xFE);
+        break;
+    case 1361: // Johab
+        lead.AddRange(0x84, 0xD3);
+        lead.AddRange(0xD8, 0xDE);
+        lead.AddRange(0xE0, 0xF9);
+        break;
+    default:
+        break;
+    }
+    return lead;
+}
+
+void LeadBytes::AddRange(unsigned char first, unsigned char last)
+{
+    for (unsigned c = first; c <= last; ++c)
+        m_lead.set(c);
+}
+
+size_t LeadBytes::Find(const std::string& text, char c, size_t from) const
+{
+    const char* data = text.data();
+    const size_t end = text.size();
+    for (size_t pos = from; pos < end; pos += CharLength(data, pos, end)) {
+        if (data[pos] == c)
+            return pos;
+    }
+    return std::string::npos;
+}
+
+bool LeadBytes::EndsInsideCharacter(const std::string& text) const
+{
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t length = CharLength(text.data(), pos, text.size());
+        if (length == 1 && pos + 1 == text.size())
+            return IsLead(static_cast<unsigned char>(text[pos]));
+        pos += length;
+    }
+    return false;
+}
