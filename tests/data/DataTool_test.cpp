@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -143,4 +144,49 @@ TEST(DataTool, SnapshotFileCheckAndRewrite)
     EXPECT_EQ(Lines(check.out), 1u) << check.out;
     ASSERT_EQ(RunTool("rewrite '" + stx + "' '" + out + "'").exit, 0);
     EXPECT_EQ(ReadBytes(out), whole.substr(0, 21));
+}
+
+TEST(DataTool, InputsThatAreNoDataFilesAreUnreadableAndTheOutputStays)
+{
+    TempFolder folder;
+    const std::string out = folder.File("out");
+    WriteBytes(out, "an earlier output");
+    const std::string huge = folder.File("huge.clg");
+    WriteBytes(huge, std::string(kRootNodeId) + "|A|" + kA);
+    std::filesystem::resize_file(huge, uintmax_t(3) << 30);
+    std::vector<std::string> inputs{huge};
+    for (const char* name : {"Shortcut2.dat", "Shortcut2.clg", "snap.stx"}) {
+        inputs.push_back(folder.File(name));
+        std::filesystem::create_directory(inputs.back());
+    }
+    for (const std::string& input : inputs) {
+        EXPECT_EQ(RunTool("dump '" + input + "'").exit, 2) << input;
+        EXPECT_EQ(RunTool("check '" + input + "'").exit, 2) << input;
+        ToolResult rewrite = RunTool("rewrite '" + input + "' '" + out + "'");
+        EXPECT_EQ(rewrite.exit, 2) << input;
+        EXPECT_NE(rewrite.out.find("cannot be read"), std::string::npos) << rewrite.out;
+        EXPECT_EQ(ReadBytes(out), "an earlier output") << input;
+    }
+    WriteBytes(huge, std::string(kRootNodeId) + "|A|" + kA);
+    EXPECT_EQ(RunTool("check '" + huge + "' --items '" + folder.File("Shortcut2.dat") + "'").exit, 2);
+}
+
+TEST(DataTool, CatalogsReadInTheCodePageGiven)
+{
+    TempFolder folder;
+    const std::string clg = folder.File("Shortcut2.clg");
+    const std::string out = folder.File("out.clg");
+    // Shift-JIS: a kanji whose second byte is "\", then a half-width kana that GBK takes for a lead byte.
+    const std::string whole = std::string(kRootNodeId) + "|\x95\x5C\xB1|" + kA + "|0,1";
+    WriteBytes(clg, whole);
+    ToolResult sjis = RunTool("dump '" + clg + "' --codepage 932");
+    EXPECT_EQ(sjis.exit, 0);
+    EXPECT_NE(sjis.out.find("name: \"\x95\x5C\xB1\"\n"), std::string::npos) << sjis.out;
+    EXPECT_NE(sjis.out.find("index list: \"0,1\""), std::string::npos) << sjis.out;
+    ASSERT_EQ(RunTool("rewrite --codepage 932 '" + clg + "' '" + out + "'").exit, 0);
+    EXPECT_EQ(ReadBytes(out), whole);
+    // Read as GBK by default, the kana swallows the "|" after it.
+    EXPECT_EQ(RunTool("dump '" + clg + "'").out.find("index list"), std::string::npos);
+    EXPECT_EQ(RunTool("dump '" + clg + "' --codepage").exit, 2);
+    EXPECT_EQ(RunTool("dump '" + clg + "' --codepage GBK").exit, 2);
 }

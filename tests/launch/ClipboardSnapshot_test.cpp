@@ -165,3 +165,18 @@ TEST_F(ClipboardSnapshotTest, HandMadeFilesRestoreTheirWholeRecords)
     ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);
     EXPECT_EQ(CountClipboardFormats(), 0);
 }
+
+TEST_F(ClipboardSnapshotTest, ASnapshotThatCannotBeWrittenIsReported)
+{
+    PutText(m_owner, "text to keep");
+    const std::string missing = m_folder.File("no such folder") + "\\snap.stx";
+    EXPECT_EQ(SaveClipboardSnapshot(m_owner, missing.c_str()), kSnapshotNotWritten);
+    EXPECT_FALSE(FileExists(missing));
+
+    // The place of the new file is taken: the old snapshot stays as it was.
+    WriteBytes(m_path, "an older snapshot");
+    CreateDirectoryA((m_path + ".new").c_str(), nullptr);
+    CreateDirectoryA((m_path + ".new\\busy").c_str(), nullptr);
+    EXPECT_EQ(SaveClipboardSnapshot(m_owner, m_path.c_str()), kSnapshotNotWritten);
+    EXPECT_EQ(ReadBytes(m_path), "an older snapshot");
+}
