@@ -2,10 +2,6 @@
 
 #include <cstring>
 
-namespace {
-constexpr size_t kChunkSize = 256 * 1024;
-} // namespace
-
 std::string CatalogRecord::CatalogData() const
 {
     if (fieldCount >= 4)
@@ -18,8 +14,8 @@ CatalogsReader::CatalogsReader(const char* data, size_t size, const LeadBytes& l
 {
 }
 
-CatalogsReader::CatalogsReader(std::FILE* file, const LeadBytes& lead)
-    : m_lead(lead), m_file(file), m_chunk(kChunkSize), m_data(m_chunk.data()), m_atEnd(false)
+CatalogsReader::CatalogsReader(std::FILE* file, const LeadBytes& lead, size_t chunkSize)
+    : m_lead(lead), m_file(file), m_chunk(chunkSize < 2 ? 2 : chunkSize), m_data(m_chunk.data()), m_atEnd(false)
 {
 }
 
@@ -29,9 +25,9 @@ bool CatalogsReader::Refill()
         return false;
     // Keep the unread tail at the front; grow when one record fills the whole chunk.
     size_t kept = m_size - m_pos;
+    std::memmove(m_chunk.data(), m_data + m_pos, kept);
     if (kept == m_chunk.size())
         m_chunk.resize(m_chunk.size() * 2);
-    std::memmove(m_chunk.data(), m_data + m_pos, kept);
     m_base += static_cast<int64_t>(m_pos);
     m_data = m_chunk.data();
     m_pos = 0;

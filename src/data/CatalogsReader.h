@@ -27,7 +27,8 @@ struct CatalogRecord {
 class CatalogsReader {
 public:
     CatalogsReader(const char* data, size_t size, const LeadBytes& lead);
-    CatalogsReader(std::FILE* file, const LeadBytes& lead);
+    // Streams the file through a buffer of `chunkSize` bytes (grown for a longer record).
+    CatalogsReader(std::FILE* file, const LeadBytes& lead, size_t chunkSize = 256 * 1024);
     CatalogsReader(const CatalogsReader&) = delete;
     CatalogsReader& operator=(const CatalogsReader&) = delete;
 
