@@ -1,6 +1,8 @@
 #include "data/HandOff.h"
 
+#include "data/NewGuidString.h"
 #include "data/ProfileValue.h"
+#include "data/ShortcutItem.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -105,5 +107,23 @@ bool ReadHandOffItem(HandOffItem& item)
     item.Description = ReadItemValue("Description", kTextBuffer);
     item.ExePath = ReadItemValue("ExePath", kTextBuffer);
     item.NodeID = ReadItemValue("NodeID", kNodeIdBuffer);
+    return true;
+}
+
+bool TakeHandOffItem(ShortcutItem& item, std::string& nodeId)
+{
+    HandOffItem handed;
+    if (!ReadHandOffItem(handed))
+        return false;
+    item = ShortcutItem();
+    item.Name = handed.Name;
+    item.ShortName = handed.ShortName;
+    item.Hotkey1 = handed.Hotkey1;
+    item.Hotkey2 = handed.Hotkey2;
+    item.Description = handed.Description;
+    item.State = "0";
+    item.guid = NewGuidString();
+    item.ExePath = handed.ExePath;
+    nodeId = handed.NodeID;
     return true;
 }

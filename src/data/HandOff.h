@@ -48,3 +48,8 @@ void WriteHandOffItem(const HandOffItem& item);
 bool SendItemWaiting();
 // Reads the finished item. False when its Name is missing or empty: nothing to add.
 bool ReadHandOffItem(HandOffItem& item);
+
+struct ShortcutItem;
+// The finished item as a new item with a fresh guid, and the NodeID of its catalog. False when
+// the section holds no item.
+bool TakeHandOffItem(ShortcutItem& item, std::string& nodeId);

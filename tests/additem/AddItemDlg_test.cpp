@@ -1,7 +1,7 @@
 #include "AddItemTestSupport.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "data/CatalogData.h"
 #include "data/HandOff.h"
 #include "data/ItemsFile.h"

@@ -2,7 +2,7 @@
 // Drives the add-item dialog in-process: steps run one after another from the dialog's own
 // message loop, so messages posted by one step pass through the dialog's pre-translation
 // before the next step looks at the result.
-#include "data/AddItemDlg.h"
+#include "data/dialogs/AddItemDlg.h"
 
 #include <functional>
 #include <string>
@@ -22,7 +22,7 @@ HTREEITEM FindTreeNode(HWND tree, const std::string& text);
 void SelectTreeNode(HWND dialog, const std::string& text);
 void ClickButton(HWND dialog, int id);
 
-#include "data/CatalogTreeView.h"
+#include "data/dialogs/CatalogTreeView.h"
 #include "data/ItemList.h"
 #include "data/ReceiveItem.h"
 

@@ -3,7 +3,7 @@
 #include "WinTestSupport.h"
 
 #include "data/CatalogData.h"
-#include "data/CatalogTreeView.h"
+#include "data/dialogs/CatalogTreeView.h"
 #include "data/FileAccess.h"
 #include "data/ItemsFile.h"
 #include "data/NewGuidString.h"

@@ -2,7 +2,7 @@
 #include "app/ItemHotkeys.h"
 #include "app/LauncherApp.h"
 #include "app/LauncherDlg.h"
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "data/CatalogData.h"
 #include "data/ItemsFile.h"
 #include "data/SharedItemList.h"

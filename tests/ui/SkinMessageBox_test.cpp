@@ -1,5 +1,5 @@
 #include "app/LauncherApp.h"
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "resource.h"
 #include "ui/SkinMessageBox.h"
 
