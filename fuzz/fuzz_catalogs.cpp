@@ -18,12 +18,8 @@ using Catalog = std::tuple<std::string, std::string, std::string>; // parent Nod
 std::vector<Catalog> Catalogs(const CatalogTree& tree)
 {
     std::vector<Catalog> catalogs;
-    for (const CatalogTree::Node& node : tree.Nodes()) {
-        std::string parent = node.parent == CatalogTree::kRoot
-                                 ? std::string(kRootNodeId)
-                                 : NodeIdOf(tree.Nodes()[static_cast<size_t>(node.parent)].data);
-        catalogs.emplace_back(parent, node.name, node.data);
-    }
+    tree.Walk(CatalogTree::kRoot,
+              [&](CatalogId id) { catalogs.emplace_back(tree.NodeId(tree.Parent(id)), tree.Name(id), tree.Data(id)); });
     // Catalogs sharing a NodeID may trade children on the way; each must still be there once.
     std::sort(catalogs.begin(), catalogs.end());
     return catalogs;

@@ -251,9 +251,10 @@ int DataTool::Rewrite(const std::string& path, const std::string& outPath)
     std::string bytes;
     if (!ReadWholeFile(path, bytes))
         return Unreadable(path);
-    bool ok = kind == Kind::Catalogs
-                  ? SaveCatalogsText(outPath, CatalogTree::FromRecords(ParseCatalogs(bytes, m_lead).records).Format())
-                  : ReplaceFileContents(outPath, EncodeSnapshot(ParseSnapshot(bytes).records));
+    bool ok =
+        kind == Kind::Catalogs
+            ? SaveCatalogsText(outPath, CatalogTree::FromRecords(ParseCatalogs(bytes, m_lead).records).Format(m_lead))
+            : ReplaceFileContents(outPath, EncodeSnapshot(ParseSnapshot(bytes).records));
     if (!ok) {
         m_err << outPath << ": cannot be written\n";
         return kUnreadable;

@@ -1,8 +1,11 @@
 #include "data/CatalogTree.h"
 
 #include "data/CatalogData.h"
+#include "data/CatalogsReader.h"
 #include "data/FileAccess.h"
+#include "data/LeadBytes.h"
 
+#include <cstdio>
 #include <cstring>
 #include <unordered_map>
 #include <utility>
@@ -26,8 +29,19 @@ bool EqualsNoCase(const std::string& a, const std::string& b)
 
 size_t NodeIdLength(const std::string& data)
 {
-    size_t bar = data.find('|');
+    size_t bar = LeadBytes::OfSystem().Find(data, '|');
     return bar == std::string::npos ? data.size() : bar;
+}
+
+// How many records a catalogs file holds, read once without keeping any of them.
+size_t CountRecords(std::FILE* file)
+{
+    CatalogsReader reader(file, LeadBytes::OfSystem());
+    CatalogRecord record;
+    size_t count = 0;
+    while (reader.Next(record))
+        ++count;
+    return count;
 }
 
 size_t HashOf(const char* text, size_t length)
@@ -70,7 +84,7 @@ std::string CatalogTree::NodeId(CatalogId id) const
 
 bool CatalogTree::HasIndexList(CatalogId id) const
 {
-    return m_nodes[id].data.find('|') != std::string::npos;
+    return NodeIdLength(m_nodes[id].data) != m_nodes[id].data.size();
 }
 
 std::string CatalogTree::IndexList(CatalogId id) const
@@ -238,7 +252,7 @@ void CatalogTree::SetMembers(CatalogId id, const std::vector<size_t>& indexes)
 void CatalogTree::AddMember(CatalogId id, size_t index)
 {
     std::string& data = m_nodes[id].data;
-    data += data.find('|') == std::string::npos ? '|' : ',';
+    data += NodeIdLength(data) == data.size() ? '|' : ',';
     data += std::to_string(index);
 }
 
@@ -291,23 +305,44 @@ CatalogId CatalogTree::CopyBranch(const CatalogTree& source, CatalogId from, Cat
     return top;
 }
 
+void CatalogTree::Reserve(size_t catalogs)
+{
+    m_nodes.reserve(m_nodes.size() + catalogs);
+    size_t size = m_slots.size();
+    while (size < (m_liveCount + catalogs + 1) * 4)
+        size *= 2;
+    if (size != m_slots.size()) {
+        m_slots.clear();
+        m_slots.shrink_to_fit();
+        m_slots.assign(size, kNone);
+        m_indexed = 0;
+        for (CatalogId id = 0; id < m_nodes.size(); ++id) {
+            if (!m_nodes[id].removed)
+                Enter(id);
+        }
+    }
+}
+
+CatalogId CatalogTree::AddRecord(const CatalogRecord& record, RecordPlacement& placement)
+{
+    CatalogId parent = kNone;
+    if (placement.previousParent != kNone && EqualsNoCase(record.parentId, placement.previousText)) {
+        parent = placement.previousParent;
+    } else {
+        parent = Find(record.parentId);
+        if (parent == kNone)
+            return kNone;
+        placement.previousText = record.parentId;
+        placement.previousParent = parent;
+    }
+    return Add(parent, record.name, record.CatalogData());
+}
+
 void CatalogTree::AddRecords(const std::vector<CatalogRecord>& records)
 {
-    std::string previousText;
-    CatalogId previousParent = kNone;
-    for (const CatalogRecord& record : records) {
-        CatalogId parent = kNone;
-        if (previousParent != kNone && EqualsNoCase(record.parentId, previousText)) {
-            parent = previousParent;
-        } else {
-            parent = Find(record.parentId);
-            if (parent == kNone)
-                continue;
-            previousText = record.parentId;
-            previousParent = parent;
-        }
-        Add(parent, record.name, record.CatalogData());
-    }
+    RecordPlacement placement;
+    for (const CatalogRecord& record : records)
+        AddRecord(record, placement);
 }
 
 CatalogTree CatalogTree::FromRecords(const std::vector<CatalogRecord>& records)
@@ -317,35 +352,48 @@ CatalogTree CatalogTree::FromRecords(const std::vector<CatalogRecord>& records)
     return tree;
 }
 
-std::string CatalogTree::Format() const
+std::string CatalogTree::Format(const LeadBytes& lead) const
 {
     std::string text;
-    WalkBranches(kRoot, [this, &text](CatalogId id) {
+    WalkBranches(kRoot, [this, &text, &lead](CatalogId id) {
         const Node& node = m_nodes[id];
         // A stray item-node record is no catalog: it and what hangs below it are not written.
         if (IsItemNodeData(node.data))
             return false;
-        text += NodeId(node.parent);
-        text += '|';
-        text += node.name;
-        text += '|';
-        text += node.data;
-        text += '\\';
+        AppendCatalogRecord(text, NodeIdOf(m_nodes[node.parent].data, lead), node.name, node.data, lead);
         return true;
     });
-    while (!text.empty() && text.back() == '\\')
+    // Only the separator after the last record goes: a "\" before it may end a double-byte name.
+    if (!text.empty())
         text.pop_back();
     return text;
 }
 
 bool LoadCatalogTree(const std::string& path, CatalogTree& tree, CatalogParse* parse)
 {
-    std::string text;
-    bool readable = ReadWholeFile(path, text);
-    CatalogParse parsed = ParseCatalogs(text);
-    tree = CatalogTree::FromRecords(parsed.records);
+    tree.Clear();
     if (parse != nullptr)
-        *parse = std::move(parsed);
+        *parse = CatalogParse();
+    int64_t size = 0;
+    std::FILE* file = OpenDataFile(path, size);
+    if (file == nullptr)
+        return false;
+    // Streamed twice, the first time only to count: the tree takes its final size at once
+    // and neither the text nor a list of records is held beside it.
+    tree.Reserve(CountRecords(file));
+    std::rewind(file);
+    CatalogsReader reader(file, LeadBytes::OfSystem());
+    CatalogTree::RecordPlacement placement;
+    CatalogRecord record;
+    while (reader.Next(record)) {
+        tree.AddRecord(record, placement);
+        if (parse != nullptr)
+            parse->records.push_back(record);
+    }
+    const bool readable = std::ferror(file) == 0;
+    std::fclose(file);
+    if (parse != nullptr)
+        parse->problems = reader.Problems();
     return readable;
 }
 

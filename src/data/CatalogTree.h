@@ -66,9 +66,18 @@ public:
     // The catalogs file. Records are placed below the root the way the file has always been
     // read: parents found by NodeID (or as the previous record's parent), unknown ones dropped.
     void AddRecords(const std::vector<CatalogRecord>& records);
+    // One record at a time, for a file streamed in: `placement` carries the previous parent.
+    struct RecordPlacement {
+        std::string previousText;
+        CatalogId previousParent = kNone;
+    };
+    CatalogId AddRecord(const CatalogRecord& record, RecordPlacement& placement);
+    // Room for `catalogs` more, so a load of known size grows nothing on the way.
+    void Reserve(size_t catalogs);
     static CatalogTree FromRecords(const std::vector<CatalogRecord>& records);
-    // The file's text: a depth-first walk, parents before children, no trailing "\".
-    std::string Format() const;
+    // The file's text: a depth-first walk, parents before children, no trailing "\"; names
+    // and NodeIDs as characters of the code page of `lead`.
+    std::string Format(const LeadBytes& lead = LeadBytes::OfSystem()) const;
 
 private:
     struct Node {

@@ -4,9 +4,17 @@
 
 std::string CatalogRecord::CatalogData() const
 {
-    if (fieldCount >= 4)
-        return nodeId + "|" + indexList;
-    return fieldCount == 3 ? nodeId : std::string();
+    if (fieldCount < 3)
+        return std::string();
+    std::string data;
+    // Sized at once: a loaded tree keeps this text for every catalog.
+    data.reserve(nodeId.size() + (fieldCount >= 4 ? 1 + indexList.size() : 0));
+    data = nodeId;
+    if (fieldCount >= 4) {
+        data += '|';
+        data += indexList;
+    }
+    return data;
 }
 
 CatalogsReader::CatalogsReader(const char* data, size_t size, const LeadBytes& lead)

@@ -27,8 +27,7 @@ const std::string kA = "AAAAAAAA-0000-0000-0000-000000000001";
 std::vector<std::string> Names(const CatalogTree& tree)
 {
     std::vector<std::string> names;
-    for (const CatalogTree::Node& node : tree.Nodes())
-        names.push_back(node.name);
+    tree.Walk(CatalogTree::kRoot, [&](CatalogId id) { names.push_back(tree.Name(id)); });
     return names;
 }
 
@@ -123,7 +122,7 @@ TEST(DataFileSafety, DoubleByteNamesWithSeparatorBytesSurviveASaveAndLoad)
         const std::string text = kRoot + "|" + name + "|" + kA + "|0,1\\" + kA + "|" + name + " 2|" + kRootNodeId;
         CatalogTree tree = CatalogTree::FromRecords(ParseCatalogs(text, lead).records);
         EXPECT_EQ(Names(tree), (std::vector<std::string>{name, name + " 2"}));
-        EXPECT_EQ(tree.Nodes()[0].data, kA + "|0,1");
+        EXPECT_EQ(tree.Data(tree.FirstChild(CatalogTree::kRoot)), kA + "|0,1");
         EXPECT_TRUE(IsStorableCatalogName(name, lead));
         EXPECT_EQ(NodeIdOf(name + "|5", lead), name);
     }
@@ -152,7 +151,7 @@ TEST(DataFileSafety, LongNodeIdKeepsItsChildrenOverTwoSaves)
     for (int save = 0; save < 2; ++save) {
         CatalogTree tree = CatalogTree::FromRecords(ParseCatalogs(text).records);
         ASSERT_EQ(Names(tree), (std::vector<std::string>{"Parent", "Child"})) << "save " << save;
-        EXPECT_EQ(tree.Nodes()[1].parent, 0);
+        EXPECT_EQ(tree.Parent(tree.Find(kA)), tree.Find(longId));
         text = tree.Format();
     }
     EXPECT_EQ(text, kRoot + "|Parent|" + longId + "|1\\" + longId + "|Child|" + kA);
