@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of the native build for a bounded time each (FUZZ_SECONDS, default
-# 60), keeping each target's corpus between runs. Exits non-zero when any target found a fault.
+# 60), keeping each target's corpus between runs. Every run also starts from the hand-made seed
+# files in fuzz/corpus/<target> (read only: new inputs go to the build's corpus). Exits non-zero
+# when any target found a fault.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${TAV_BUILD_ROOT:-$root/build}
@@ -20,8 +22,10 @@ for target in $targets; do
     artifacts="$out/fuzz-artifacts/$target/"
     mkdir -p "$corpus" "$artifacts"
     echo "== $target for ${seconds}s"
+    seeds="$root/fuzz/corpus/$target"
+    [ -d "$seeds" ] || { echo "$target: no seed corpus in $seeds" >&2; status=1; continue; }
     if "$out/native/fuzz/$target" -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 \
-        -artifact_prefix="$artifacts" "$corpus" 2>"$out/fuzz-artifacts/$target.log"; then
+        -artifact_prefix="$artifacts" "$corpus" "$seeds" 2>"$out/fuzz-artifacts/$target.log"; then
         grep -E '^stat::number_of_executed_units' "$out/fuzz-artifacts/$target.log" || true
     else
         echo "$target: fault found, see $out/fuzz-artifacts/$target.log and $artifacts" >&2
