@@ -2,6 +2,20 @@
 
 #include <cstring>
 
+namespace {
+enum ByteClass : unsigned char { kPlain, kLead, kBar, kRecordEnd };
+
+std::array<unsigned char, 256> ClassesOf(const LeadBytes& lead)
+{
+    std::array<unsigned char, 256> classes{};
+    for (unsigned c = 0; c < 256; ++c)
+        classes[c] = lead.IsLead(static_cast<unsigned char>(c)) ? kLead : kPlain;
+    classes[static_cast<unsigned char>('|')] = kBar;
+    classes[static_cast<unsigned char>('\\')] = kRecordEnd;
+    return classes;
+}
+} // namespace
+
 std::string CatalogRecord::CatalogData() const
 {
     if (fieldCount < 3)
@@ -18,12 +32,13 @@ std::string CatalogRecord::CatalogData() const
 }
 
 CatalogsReader::CatalogsReader(const char* data, size_t size, const LeadBytes& lead)
-    : m_lead(lead), m_data(data), m_size(size)
+    : m_class(ClassesOf(lead)), m_data(data), m_size(size)
 {
 }
 
 CatalogsReader::CatalogsReader(std::FILE* file, const LeadBytes& lead, size_t chunkSize)
-    : m_lead(lead), m_file(file), m_chunk(chunkSize < 2 ? 2 : chunkSize), m_data(m_chunk.data()), m_atEnd(false)
+    : m_class(ClassesOf(lead)), m_file(file), m_chunk(chunkSize < 2 ? 2 : chunkSize), m_data(m_chunk.data()),
+      m_atEnd(false)
 {
 }
 
@@ -51,22 +66,30 @@ bool CatalogsReader::Scan(Span& span)
     while (true) {
         span = Span();
         size_t pos = m_pos;
-        while (pos < m_size) {
-            const unsigned char c = static_cast<unsigned char>(m_data[pos]);
-            // A lead byte in the buffer's last place waits for its second byte, unless the text ends there.
-            if (pos + 1 == m_size && !m_atEnd && m_lead.IsLead(c))
+        while (true) {
+            while (pos < m_size && m_class[static_cast<unsigned char>(m_data[pos])] == kPlain)
+                ++pos;
+            if (pos == m_size)
                 break;
-            if (c == '\\') {
+            const unsigned char kind = m_class[static_cast<unsigned char>(m_data[pos])];
+            if (kind == kRecordEnd) {
                 span.end = pos;
                 span.closed = true;
                 return true;
             }
-            if (c == '|' && span.barCount < 4)
-                span.bars[span.barCount] = pos;
-            span.barCount += c == '|';
-            size_t length = m_lead.CharLength(m_data, pos, m_size);
-            span.dangling = length == 1 && m_lead.IsLead(c);
-            pos += length;
+            if (kind == kBar) {
+                if (span.barCount < 4)
+                    span.bars[span.barCount] = pos;
+                ++span.barCount;
+                ++pos;
+            } else if (pos + 1 < m_size) {
+                pos += 2;
+            } else if (!m_atEnd) {
+                break; // the second byte is still in the file
+            } else {
+                span.dangling = true;
+                ++pos;
+            }
         }
         if (pos == m_size && m_atEnd)
             break;

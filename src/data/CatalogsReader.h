@@ -6,6 +6,7 @@
 #include "data/DataProblem.h"
 #include "data/LeadBytes.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -48,7 +49,8 @@ private:
     bool Refill();
     void Split(const Span& span, CatalogRecord& record) const;
 
-    const LeadBytes m_lead;
+    // What each byte is to the reader (kPlain, kLead, kBar, kRecordEnd): one look per byte.
+    std::array<unsigned char, 256> m_class{};
     std::FILE* m_file = nullptr;
     std::vector<char> m_chunk;
     const char* m_data = nullptr;

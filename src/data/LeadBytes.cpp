@@ -1,5 +1,7 @@
 #include "data/LeadBytes.h"
 
+#include <cstring>
+
 LeadBytes LeadBytes::Of(unsigned codePage)
 {
     LeadBytes lead;
@@ -27,16 +29,31 @@ LeadBytes LeadBytes::Of(unsigned codePage)
 void LeadBytes::AddRange(unsigned char first, unsigned char last)
 {
     for (unsigned c = first; c <= last; ++c)
-        m_lead.set(c);
+        m_lead[c] = 1;
+    m_any = m_any || first <= last;
 }
 
 size_t LeadBytes::Find(const std::string& text, char c, size_t from) const
 {
     const char* data = text.data();
     const size_t end = text.size();
-    for (size_t pos = from; pos < end; pos += CharLength(data, pos, end)) {
-        if (data[pos] == c)
-            return pos;
+    size_t pos = from;
+    while (pos < end) {
+        const void* hit = std::memchr(data + pos, c, end - pos);
+        const size_t stop = hit != nullptr ? static_cast<size_t>(static_cast<const char*>(hit) - data) : end;
+        if (!m_any)
+            return hit != nullptr ? stop : std::string::npos;
+        // Walk the characters up to the hit: it counts only when one starts there.
+        while (pos < stop) {
+            while (pos < stop && m_lead[static_cast<unsigned char>(data[pos])] == 0)
+                ++pos;
+            if (pos < stop)
+                pos += CharLength(data, pos, end);
+        }
+        if (hit == nullptr)
+            return std::string::npos;
+        if (pos == stop)
+            return stop;
     }
     return std::string::npos;
 }

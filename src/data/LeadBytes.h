@@ -2,7 +2,7 @@
 // Which bytes of a double-byte code page start a two-byte character. The data files are text
 // in the system's code page, where the second byte of a character may equal "|" or "\" (both
 // common in Chinese and Japanese text): a separator only counts outside a character.
-#include <bitset>
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -16,7 +16,8 @@ public:
     // The system's ANSI code page (936 where there is no system to ask).
     static const LeadBytes& OfSystem();
 
-    bool IsLead(unsigned char c) const { return m_lead.test(c); }
+    bool IsLead(unsigned char c) const { return m_lead[c] != 0; }
+    bool HasLeadBytes() const { return m_any; }
     void AddRange(unsigned char first, unsigned char last);
     // How many bytes the character at `pos` takes (a lead byte at the very end stands alone).
     size_t CharLength(const char* text, size_t pos, size_t end) const
@@ -29,5 +30,6 @@ public:
     bool EndsInsideCharacter(const std::string& text) const;
 
 private:
-    std::bitset<256> m_lead;
+    std::array<unsigned char, 256> m_lead{};
+    bool m_any = false;
 };
