@@ -50,8 +50,7 @@ void CLauncherDlg::CaptureClipboard()
         AttachThreadInput(m_ownThread, m_captureThread, FALSE);
     // An item must not point at a snapshot that was never written.
     if (saved == kSnapshotNotWritten) {
-        const std::string text = GetTipText("SaveFailed");
-        AppMessageBox(text.c_str(), MB_OK | MB_ICONERROR);
+        AppMessageBox(GetTipText("SaveFailed"), MB_OK | MB_ICONWARNING);
         return;
     }
 

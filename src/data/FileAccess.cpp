@@ -1,6 +1,7 @@
 #include "data/FileAccess.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <new>
 #include <vector>
 
@@ -102,6 +103,13 @@ bool WriteAt(const std::string& path, const std::string& bytes, int64_t offset)
     bool ok = offset < 0 ? Seek(file, 0, SEEK_END) : Seek(file, offset, SEEK_SET);
     ok = ok && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return FinishFile(file, ok);
+}
+
+bool TruncateFile(const std::string& path, int64_t size)
+{
+    std::error_code failed;
+    std::filesystem::resize_file(path, static_cast<uintmax_t>(size), failed);
+    return !failed;
 }
 
 bool FileExists(const char* path)

@@ -20,6 +20,8 @@ int64_t FileSizeOf(const std::string& path);
 // Writes at `offset` (-1: at the end) without truncating, creating the file when missing.
 bool WriteAt(const std::string& path, const std::string& bytes, int64_t offset);
 bool FileExists(const char* path);
+// Cuts the file back to `size` bytes.
+bool TruncateFile(const std::string& path, int64_t size);
 // True when nothing is left at `path` (also when nothing was there).
 bool DeleteFileIfPresent(const std::string& path);
 

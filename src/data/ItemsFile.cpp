@@ -170,8 +170,12 @@ bool AppendItem(const std::string& path, const ItemList& items, size_t index, co
         return SaveItems(path, items, onWritten, editingFlag == 1 ? 1 : 0);
     std::string record;
     AppendItemRecord(record, items.At(index));
+    const int64_t oldSize = FileSizeOf(path);
     bool ok = AppendOpen(path) && AppendWrite(record);
     ok = AppendClose() && ok;
+    // Half a record written on a full disk goes again: the file stays as it was.
+    if (!ok && oldSize >= 0)
+        TruncateFile(path, oldSize);
     if (ok && onWritten)
         onWritten(items.At(index));
     return ok;

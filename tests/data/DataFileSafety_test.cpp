@@ -54,13 +54,13 @@ template <typename Step> void AsPlainUser(Step step)
         ASSERT_EQ(seteuid(0), 0);
 }
 
-// Runs `step` as on a full disk: no file may grow at all.
-template <typename Step> void OnAFullDisk(Step step)
+// Runs `step` as on a disk that is full once a file reaches `room` bytes.
+template <typename Step> void OnAFullDisk(Step step, rlim_t room = 0)
 {
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     rlimit none = old;
-    none.rlim_cur = 0;
+    none.rlim_cur = room;
     auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
     step();
@@ -200,6 +200,12 @@ TEST(DataFileSafety, FailedSavesLeaveTheOldFilesWhole)
     EXPECT_EQ(ReadBytes(clg), kRoot + "|A|" + kA);
     EXPECT_FALSE(FileExists(FreshFileName(dat)));
     EXPECT_FALSE(FileExists(FreshFileName(clg)));
+
+    // The hand-off's one-record append runs out of room halfway: the half record goes again.
+    ItemList two = OneItem();
+    two.Append(OneItem().At(0));
+    OnAFullDisk([&] { EXPECT_FALSE(AppendItem(dat, two, 1)); }, old.size() + 10);
+    EXPECT_EQ(ReadBytes(dat), old);
 
     std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all |
                                                     std::filesystem::perms::others_read |
