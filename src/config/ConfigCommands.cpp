@@ -211,4 +211,3 @@ bool CConfigDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
     }
     return false;
 }
-

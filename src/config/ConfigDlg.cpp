@@ -26,8 +26,8 @@ CConfigDlg::CConfigDlg(HWND parent, const InstallPaths& paths)
     SetBackground("CommonDlg_01.png");
     SetFrameButtons(IDC_CFG_MIN, IDC_CFG_EXIT, IDC_CFG_HELP, kHelp01);
     SetInputControls({IDC_CFG_TREE, IDC_CFG_ITEM_LIST, IDC_CFG_PROGRAM_LIST, IDC_CFG_COMPOSED_LIST, IDC_CFG_KEY_LIST,
-                      IDC_CFG_CATALOG_NAME, IDC_CFG_ITEM_FIND, IDC_CFG_PROGRAM_FIND, IDC_CFG_SHORTNAME, IDC_CFG_MODIFIER,
-                      IDC_CFG_KEY, IDC_CFG_DESCRIPTION, IDC_CFG_COMPOSED_NAME});
+                      IDC_CFG_CATALOG_NAME, IDC_CFG_ITEM_FIND, IDC_CFG_PROGRAM_FIND, IDC_CFG_SHORTNAME,
+                      IDC_CFG_MODIFIER, IDC_CFG_KEY, IDC_CFG_DESCRIPTION, IDC_CFG_COMPOSED_NAME});
 }
 
 CConfigDlg::~CConfigDlg()
@@ -50,11 +50,12 @@ BOOL CConfigDlg::OnInitDialog()
     SetUpTree();
     ShowCatalogTree();
 
-    for (auto [id, key] : {std::pair{IDC_CFG_ITEM_FIND, "FindTavimorethItem"}, {IDC_CFG_PROGRAM_FIND, "FindProgramItem"}}) {
+    for (auto [id, key] :
+         {std::pair{IDC_CFG_ITEM_FIND, "FindTavimorethItem"}, {IDC_CFG_PROGRAM_FIND, "FindProgramItem"}}) {
         const std::string cue = GetTipText(key);
         std::wstring wide(cue.size() + 1, L'\0');
-        wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, cue.c_str(), -1, wide.data(),
-                                                            static_cast<int>(wide.size())) - 1));
+        wide.resize(static_cast<size_t>(
+            MultiByteToWideChar(CP_ACP, 0, cue.c_str(), -1, wide.data(), static_cast<int>(wide.size())) - 1));
         SendDlgItemMessageA(Hwnd(), id, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
     }
     CheckDlgButton(Hwnd(), IDC_CFG_PROGRAMS, BST_CHECKED);
@@ -102,7 +103,7 @@ void CConfigDlg::SetUpLists()
         const char* heading;
         bool key;
         int width;
-    } columns[] = {{"NameTitle_01", true, 300}, {"ShortNameTitle_01", true, 120}, {"Hotkey1Title", true, 80},
+    } columns[] = {{"NameTitle_01", true, 300}, {"ShortNameTitle_01", true, 120},   {"Hotkey1Title", true, 80},
                    {"Hotkey2Title", true, 60},  {"DescriptionTitle_01", true, 300}, {"guid", false, 0},
                    {"index", false, 0}};
     int column = 0;

@@ -63,8 +63,7 @@ bool CConfigDlg::ClosesKeyList(const MSG& msg) const
 {
     if (msg.message != WM_LBUTTONDOWN && msg.message != WM_NCLBUTTONDOWN)
         return false;
-    return IsWithin(msg.hwnd, Hwnd()) && !IsWithin(msg.hwnd, m_keyList.Hwnd()) &&
-           msg.hwnd != Item(IDC_CFG_KEY_DROP) &&
+    return IsWithin(msg.hwnd, Hwnd()) && !IsWithin(msg.hwnd, m_keyList.Hwnd()) && msg.hwnd != Item(IDC_CFG_KEY_DROP) &&
            msg.hwnd != Item(IDC_CFG_KEY);
 }
 

@@ -186,9 +186,9 @@ void CConfigDlg::OnHideShowList()
     SetWindowPos(m_tree.Hwnd(), nullptr, 0, 0, tree.right - tree.left, tree.bottom - tree.top + change,
                  SWP_NOMOVE | SWP_NOZORDER);
     m_tree.PlaceBars();
-    for (int id : {IDC_CFG_HIDE_LIST, IDC_CFG_PIN, IDC_CFG_LINK, IDC_CFG_LINK_ALL, IDC_CFG_CATALOG_NAME,
-                   IDC_CFG_CATALOG_ADD, IDC_CFG_CATALOG_UPDATE, IDC_CFG_CATALOG_DELETE, IDC_CFG_ITEM_FIND,
-                   IDC_CFG_FIND_SHORT})
+    for (int id :
+         {IDC_CFG_HIDE_LIST, IDC_CFG_PIN, IDC_CFG_LINK, IDC_CFG_LINK_ALL, IDC_CFG_CATALOG_NAME, IDC_CFG_CATALOG_ADD,
+          IDC_CFG_CATALOG_UPDATE, IDC_CFG_CATALOG_DELETE, IDC_CFG_ITEM_FIND, IDC_CFG_FIND_SHORT})
         MoveControlBy(Hwnd(), id, change);
     HWND compose = Item(IDC_CFG_ADD_TO_COMPOSED);
     if (hide) {

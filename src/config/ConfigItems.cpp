@@ -310,7 +310,8 @@ void CConfigDlg::OnFindChanged(bool items)
     CSkinListCtrl& list = items ? m_itemList : m_programList;
     for (int row = 0; row < list.GetItemCount(); ++row) {
         const std::string text = LowerAscii(list.GetItemText(row, byShortName ? 1 : 0));
-        const bool found = byShortName ? text.find(wanted) != std::string::npos : text.compare(0, wanted.size(), wanted) == 0;
+        const bool found =
+            byShortName ? text.find(wanted) != std::string::npos : text.compare(0, wanted.size(), wanted) == 0;
         if (!found)
             continue;
         if (items)
