@@ -52,6 +52,8 @@ void CConfigDlg::OpenKeyList(bool open)
     if (open) {
         SetWindowPos(m_keyList.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         m_keyList.ShowAll();
+        m_keyList.EnsureVisible(0);
+        InvalidateRect(m_keyList.Hwnd(), nullptr, TRUE);
         SetFocus(m_keyList.Hwnd());
     } else {
         m_keyList.HideAll();
