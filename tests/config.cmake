@@ -1,0 +1,10 @@
+# Program discovery and web address import: the text rules natively and under Wine, the
+# registry, Start menu, browser database and progress window under Wine.
+tav_core_test(config_core_test config/ConfigText_test.cpp)
+tav_win_test(config_win_test config/ConfigFixtures.cpp config/ProgramDiscovery_test.cpp
+    config/WebAddressImport_test.cpp)
+if(WIN32)
+    # Stands in for the browser, whose running keeps its database locked.
+    add_executable(firefox helpers/Firefox.cpp)
+    add_dependencies(config_win_test firefox)
+endif()

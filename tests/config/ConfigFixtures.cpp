@@ -1,0 +1,70 @@
+#include "ConfigFixtures.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <filesystem>
+
+ClassKeys::~ClassKeys()
+{
+    for (const std::string& key : m_created)
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, key.c_str());
+}
+
+void ClassKeys::SetValue(const std::string& key, const std::string& name, const std::string& value)
+{
+    const std::string top = key.substr(0, key.find('\\', key.find('\\') + 1));
+    if (std::find(m_created.begin(), m_created.end(), top) == m_created.end())
+        m_created.push_back(top);
+    HKEY handle = nullptr;
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExA(handle, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(handle);
+}
+
+OwnedFolder::OwnedFolder(std::string path) : m_path(std::move(path))
+{
+    std::error_code error;
+    m_owned = !std::filesystem::exists(m_path, error) && std::filesystem::create_directories(m_path, error);
+}
+
+OwnedFolder::~OwnedFolder()
+{
+    std::error_code error;
+    if (m_owned)
+        std::filesystem::remove_all(m_path, error);
+}
+
+bool CreateShortcut(const std::string& linkPath, const std::string& target, const std::string& arguments)
+{
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(linkPath).parent_path(), error);
+    IShellLinkA* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link))))
+        return false;
+    link->SetPath(target.c_str());
+    link->SetArguments(arguments.c_str());
+    IPersistFile* file = nullptr;
+    bool saved = false;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        wchar_t widePath[MAX_PATH] = {};
+        MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH);
+        saved = SUCCEEDED(file->Save(widePath, TRUE));
+        file->Release();
+    }
+    link->Release();
+    return saved;
+}
+
+std::string ProgramFolder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.rfind('\\'));
+}
