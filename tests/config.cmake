@@ -8,3 +8,9 @@ if(WIN32)
     add_executable(firefox helpers/Firefox.cpp)
     add_dependencies(config_win_test firefox)
 endif()
+if(WIN32)
+    # Discovery and import at the scale of a well-used machine, measured under Wine
+    # (scripts/bench.sh runs it).
+    add_executable(bench_config_wine config/bench_config_wine.cpp config/ConfigFixtures.cpp)
+    target_link_libraries(bench_config_wine PRIVATE tavwin tavres tavtestsupport)
+endif()

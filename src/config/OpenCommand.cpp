@@ -14,7 +14,7 @@ bool EndsWith(const std::string& text, const std::string& suffix)
 }
 } // namespace
 
-std::string TrimBlanks(const std::string& text)
+std::string TrimWhiteSpace(const std::string& text)
 {
     size_t begin = 0;
     size_t end = text.size();
@@ -53,5 +53,5 @@ bool IsInstallerIconTarget(const std::string& target, LeadByteTest isLeadByte)
 
 bool IsProgramCommand(const std::string& command, LeadByteTest isLeadByte)
 {
-    return EndsWith(LowerCaseAnsi(TrimBlanks(command), isLeadByte), ".exe");
+    return EndsWith(LowerCaseAnsi(TrimWhiteSpace(command), isLeadByte), ".exe");
 }

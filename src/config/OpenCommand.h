@@ -17,4 +17,4 @@ bool IsInstallerIconTarget(const std::string& target, LeadByteTest isLeadByte = 
 // with arguments therefore never qualifies.
 bool IsProgramCommand(const std::string& command, LeadByteTest isLeadByte = IsGbkLeadByteValue);
 
-std::string TrimBlanks(const std::string& text);
+std::string TrimWhiteSpace(const std::string& text);

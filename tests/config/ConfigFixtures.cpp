@@ -60,11 +60,3 @@ bool CreateShortcut(const std::string& linkPath, const std::string& target, cons
     link->Release();
     return saved;
 }
-
-std::string ProgramFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.rfind('\\'));
-}

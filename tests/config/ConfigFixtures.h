@@ -32,6 +32,3 @@ private:
 
 // Writes a shell link; creates the folders on the way.
 bool CreateShortcut(const std::string& linkPath, const std::string& target, const std::string& arguments = "");
-
-// The folder of the running test program.
-std::string ProgramFolder();

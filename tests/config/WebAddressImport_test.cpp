@@ -1,8 +1,10 @@
 #include "config/PlacesReader.h"
 #include "config/ProcessCheck.h"
 #include "config/WebAddressImport.h"
+#include "ui/wnd/InstallFolder.h"
 
 #include "ConfigFixtures.h"
+#include "TempFolder.h"
 #include "WinTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -39,8 +41,10 @@ void CreatePlaces(const std::string& path, const Texts& urls)
 {
     sqlite3* database = nullptr;
     ASSERT_EQ(sqlite3_open(path.c_str(), &database), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(database, "create table moz_places (id integer primary key, url longvarchar)", nullptr,
-                           nullptr, nullptr),
+    // Write-ahead logging, as the browser keeps its database.
+    ASSERT_EQ(sqlite3_exec(database,
+                           "pragma journal_mode=wal; create table moz_places (id integer primary key, url longvarchar)",
+                           nullptr, nullptr, nullptr),
               SQLITE_OK);
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(database, "insert into moz_places (url) values (?)", -1, &insert, nullptr);
