@@ -29,14 +29,26 @@ void ClassKeys::SetValue(const std::string& key, const std::string& name, const 
 OwnedFolder::OwnedFolder(std::string path) : m_path(std::move(path))
 {
     std::error_code error;
-    m_owned = !std::filesystem::exists(m_path, error) && std::filesystem::create_directories(m_path, error);
+    if (std::filesystem::exists(m_path, error))
+        return;
+    // The highest folder this creates goes again at the end, so no empty parent stays behind.
+    std::filesystem::path top = m_path;
+    while (top.has_parent_path() && top.parent_path() != top && !std::filesystem::exists(top.parent_path(), error))
+        top = top.parent_path();
+    m_top = top.string();
+    m_owned = std::filesystem::create_directories(m_path, error);
 }
 
 OwnedFolder::~OwnedFolder()
 {
     std::error_code error;
     if (m_owned)
-        std::filesystem::remove_all(m_path, error);
+        std::filesystem::remove_all(m_top, error);
+}
+
+bool OwnedFolder::MoveIn(const std::string& staged)
+{
+    return m_owned && RemoveDirectoryA(m_path.c_str()) && MoveFileA(staged.c_str(), m_path.c_str());
 }
 
 bool CreateShortcut(const std::string& linkPath, const std::string& target, const std::string& arguments)

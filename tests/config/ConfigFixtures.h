@@ -24,9 +24,14 @@ public:
     ~OwnedFolder();
     const std::string& Path() const { return m_path; }
     bool Owned() const { return m_owned; }
+    // Puts a folder built elsewhere in this one's place. Links are made outside the Start menu
+    // and moved in, as an installer's files arrive: Wine would start its menu builder for every
+    // link saved inside it.
+    bool MoveIn(const std::string& staged);
 
 private:
     std::string m_path;
+    std::string m_top;
     bool m_owned = false;
 };
 

@@ -4,6 +4,7 @@
 #include "resource.h"
 
 #include "ConfigFixtures.h"
+#include "TempFolder.h"
 #include "WinTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,8 @@ protected:
                         std::string(kSheetIcon) + ",0");
         m_keys.SetValue("CLSID\\{7A11E0C4-0000-4000-8000-7A7E57000001}\\LocalServer32", "", "C:\\TavTest\\Sheet.EXE");
 
-        const std::string common = m_common.Path();
+        const std::string common = m_staging.File("common");
+        const std::string user = m_staging.File("user");
         CreateShortcut(common + "\\TavTest Tool.lnk", "C:\\TavTest\\tool.exe");
         CreateShortcut(common + "\\Other\\TavTest Tool.lnk", "C:\\TavTest\\tool2.exe");
         CreateShortcut(common + "\\TavTest Readme.lnk", "C:\\TavTest\\readme.txt");
@@ -36,8 +38,9 @@ protected:
         CreateShortcut(common + "\\TavTest Known.lnk", "C:\\TavTest\\known.exe");
         CreateShortcut(common + "\\Sub\\Deeper\\Deepest\\TavTest Deep.lnk", "C:\\TavTest\\deep.exe");
         CreateShortcut(common + "\\TavTest Sheet.lnk", kSheetIcon);
-        CreateShortcut(m_user.Path() + "\\TavTest User.lnk", "C:\\TavTest\\user.exe");
-        CreateShortcut(m_user.Path() + "\\TavTest Tool.lnk", "C:\\TavTest\\tool.exe");
+        CreateShortcut(user + "\\TavTest User.lnk", "C:\\TavTest\\user.exe");
+        CreateShortcut(user + "\\TavTest Tool.lnk", "C:\\TavTest\\tool.exe");
+        ASSERT_TRUE(m_common.MoveIn(common) && m_user.MoveIn(user));
 
         ShortcutItem known;
         known.Name = "TavTest Known";
@@ -62,6 +65,7 @@ protected:
     }
 
     ClassKeys m_keys;
+    TempFolder m_staging;
     OwnedFolder m_common;
     OwnedFolder m_user;
     ItemList m_items;

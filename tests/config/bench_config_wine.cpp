@@ -5,6 +5,7 @@
 #include "config/WebAddressImport.h"
 
 #include "ConfigFixtures.h"
+#include "TempFolder.h"
 #include "WinBench.h"
 #include "WinTestSupport.h"
 
@@ -46,8 +47,8 @@ bool CreatePlaces(const std::string& path, int count)
     sqlite3* database = nullptr;
     if (sqlite3_open(path.c_str(), &database) != SQLITE_OK)
         return false;
-    sqlite3_exec(database, "create table moz_places (id integer primary key, url longvarchar); begin", nullptr,
-                 nullptr, nullptr);
+    sqlite3_exec(database, "create table moz_places (id integer primary key, url longvarchar); begin", nullptr, nullptr,
+                 nullptr);
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(database, "insert into moz_places (url) values (?)", -1, &insert, nullptr);
     for (int i = 0; i < count; ++i) {
@@ -77,9 +78,10 @@ int main()
     {
         ClassKeys keys;
         OwnedFolder menu(CommonProgramsFolder() + "\\TavBench");
-        if (!menu.Owned())
+        TempFolder staging;
+        CreateStartMenu(staging.File("menu"), keys);
+        if (!menu.MoveIn(staging.File("menu")))
             return 1;
-        CreateStartMenu(menu.Path(), keys);
         ItemList items;
         std::vector<double> runs;
         size_t found = 0;
@@ -94,7 +96,9 @@ int main()
         Goal("discovery_2000_shortcuts", runs, 2000, "ms");
     }
     OwnedFolder browser(BrowserFolder());
-    if (!browser.Owned() || !CreatePlaces(browser.Path() + "\\Profiles\\bench.default\\places.sqlite", 100000))
+    const std::string profile = browser.Path() + "\\Profiles\\bench.default";
+    std::filesystem::create_directories(profile);
+    if (!browser.Owned() || !CreatePlaces(profile + "\\places.sqlite", 100000))
         return 1;
     std::vector<double> runs;
     size_t imported = 0;
