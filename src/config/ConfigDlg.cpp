@@ -1,5 +1,7 @@
 #include "config/ConfigDlg.h"
 
+#include "config/ProgramDiscovery.h"
+#include "config/WebAddressImport.h"
 #include "data/HandOff.h"
 #include "data/ItemsFile.h"
 #include "data/ReceiveItem.h"
@@ -28,6 +30,10 @@ CConfigDlg::CConfigDlg(HWND parent, const InstallPaths& paths)
     SetInputControls({IDC_CFG_TREE, IDC_CFG_ITEM_LIST, IDC_CFG_PROGRAM_LIST, IDC_CFG_COMPOSED_LIST, IDC_CFG_KEY_LIST,
                       IDC_CFG_CATALOG_NAME, IDC_CFG_ITEM_FIND, IDC_CFG_PROGRAM_FIND, IDC_CFG_SHORTNAME,
                       IDC_CFG_MODIFIER, IDC_CFG_KEY, IDC_CFG_DESCRIPTION, IDC_CFG_COMPOSED_NAME});
+    DiscoverPrograms = [](ProgramList& programs) { ProgramDiscovery().Discover(g_itemList, programs); };
+    ImportAddresses = [](ProgramList& programs) {
+        ImportWebAddresses(programs, [](const char* key) { AppMessageBox(GetTipText(key), MB_OK | MB_ICONINFORMATION); });
+    };
 }
 
 CConfigDlg::~CConfigDlg()

@@ -12,7 +12,7 @@
 namespace {
 bool EndsWithNoCase(const std::string& text, const std::string& tail)
 {
-    return text.size() >= tail.size() && LowerAscii(text.substr(text.size() - tail.size())) == tail;
+    return text.size() >= tail.size() && LowerCaseAnsi(text.substr(text.size() - tail.size())) == tail;
 }
 
 void MoveControlBy(HWND dialog, int id, int dy)

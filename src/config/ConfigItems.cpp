@@ -149,11 +149,11 @@ void CConfigDlg::MoveProgramsToItems(bool all)
     // The same program twice makes one item: texts already listed are skipped.
     std::unordered_set<std::string> listed;
     for (int row = 0; row < m_itemList.GetItemCount(); ++row)
-        listed.insert(LowerAscii(g_itemList.At(ItemOfRow(row)).Name));
+        listed.insert(LowerCaseAnsi(g_itemList.At(ItemOfRow(row)).Name));
     const std::vector<int> rows = ChosenRows(m_programList, all);
     for (int row : rows) {
         const ProgramRow& program = m_programs.At(m_programList.GetItemData(row));
-        if (IsComposedName(program.text) || !listed.insert(LowerAscii(program.text)).second)
+        if (IsComposedName(program.text) || !listed.insert(LowerCaseAnsi(program.text)).second)
             continue;
         ShortcutItem item;
         item.Name = program.text;
@@ -201,10 +201,10 @@ void CConfigDlg::ReturnToPrograms(const std::vector<int>& rows)
 {
     std::unordered_set<std::string> listed;
     for (int row = 0; row < m_programList.GetItemCount(); ++row)
-        listed.insert(LowerAscii(m_programs.At(m_programList.GetItemData(row)).text));
+        listed.insert(LowerCaseAnsi(m_programs.At(m_programList.GetItemData(row)).text));
     for (int row : rows) {
         const ShortcutItem& item = g_itemList.At(ItemOfRow(row));
-        if (IsComposedName(item.Name) || !listed.insert(LowerAscii(item.Name)).second)
+        if (IsComposedName(item.Name) || !listed.insert(LowerCaseAnsi(item.Name)).second)
             continue;
         const size_t program = m_programs.Append(item.Name, item.ExePath);
         m_programList.InsertSourcedItem(m_programList.GetItemCount(), program);
@@ -303,13 +303,13 @@ void CConfigDlg::OnFindChanged(bool items)
 {
     char typed[512] = {};
     GetDlgItemTextA(Hwnd(), items ? IDC_CFG_ITEM_FIND : IDC_CFG_PROGRAM_FIND, typed, sizeof(typed));
-    const std::string wanted = LowerAscii(typed);
+    const std::string wanted = LowerCaseAnsi(typed);
     if (wanted.empty())
         return;
     const bool byShortName = items && IsDlgButtonChecked(Hwnd(), IDC_CFG_FIND_SHORT) == BST_CHECKED;
     CSkinListCtrl& list = items ? m_itemList : m_programList;
     for (int row = 0; row < list.GetItemCount(); ++row) {
-        const std::string text = LowerAscii(list.GetItemText(row, byShortName ? 1 : 0));
+        const std::string text = LowerCaseAnsi(list.GetItemText(row, byShortName ? 1 : 0));
         const bool found =
             byShortName ? text.find(wanted) != std::string::npos : text.compare(0, wanted.size(), wanted) == 0;
         if (!found)

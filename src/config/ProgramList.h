@@ -1,8 +1,12 @@
 #pragma once
-// The candidates the configuration window offers as new items: programs found on the machine,
-// or web addresses. Each row is a display text and the command an item made from it runs.
+// The candidates of the configuration window's program list: programs found on the machine or
+// web addresses, each a display text and the command an item made from it runs. The window's
+// list only shows these rows.
+#include "config/LowerCase.h"
+
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct ProgramRow {
@@ -12,17 +16,23 @@ struct ProgramRow {
 
 class ProgramList {
 public:
-    void Clear() { m_rows.clear(); }
-    // Returns the row's index; rows are never removed one by one, so indexes stay valid.
-    size_t Append(std::string text, std::string command);
+    explicit ProgramList(LeadByteTest isLeadByte = IsGbkLeadByteValue) : m_isLeadByte(isLeadByte) {}
+
+    void Clear();
+    // Returns the new row's index.
+    size_t Append(const std::string& text, const std::string& command);
+    bool Erase(size_t index);
+    // Whether a row's text equals `text` ignoring letter case (the list's exact search).
+    bool ContainsNoCase(const std::string& text) const;
+
     size_t Count() const { return m_rows.size(); }
     const ProgramRow& At(size_t index) const { return m_rows[index]; }
-    // Whether some row's text equals `text` when letter case is ignored (ASCII letters).
-    bool ContainsNoCase(const std::string& text) const;
+    LeadByteTest LeadBytes() const { return m_isLeadByte; }
 
 private:
     std::vector<ProgramRow> m_rows;
+    // Lower-cased texts and how many rows carry each, so a search stays cheap on lists of
+    // a whole browser history.
+    std::unordered_map<std::string, size_t> m_folded;
+    LeadByteTest m_isLeadByte;
 };
-
-// ASCII lower case; double-byte characters pass unchanged.
-std::string LowerAscii(std::string text);
