@@ -1,7 +1,9 @@
 #include "app/LauncherApp.h"
 
 #include "app/HotkeyIds.h"
+#include "app/Launcher.h"
 #include "app/LauncherDlg.h"
+#include "config/ConfigDlg.h"
 #include "app/RunCommand.h"
 #include "ui/TipText.h"
 #include "ui/SkinMessageBox.h"
@@ -32,6 +34,15 @@ bool CLauncherApp::InitInstance()
 
     CLauncherDlg mainDialog(m_paths);
     SetMainDialog(&mainDialog);
+    CLauncherDlg::SetConfigurationHook([this, &mainDialog](HWND owner) {
+        // The items' own hotkeys rest while they are being assigned: a trial registration of
+        // a combination then fails only when another program holds it.
+        mainDialog.UnregisterItemHotkeys();
+        CConfigDlg config(owner, m_paths);
+        config.LaunchCommand = [](const std::string& command) { LaunchCommandText(command); };
+        config.RunProgram = [](const std::string& command) { RunCommand(command.c_str(), "", true); };
+        config.DoModal();
+    });
     RegisterBuiltInHotkeys();
 
     mainDialog.DoModal();

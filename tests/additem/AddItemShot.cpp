@@ -99,8 +99,7 @@ int main(int argc, char** argv)
     }
     g_configPath = InstallFolder() + "\\TavimorethConfig.ini";
 
-    CAddItemDlg dialog;
-    dialog.InstallPath = SampleFolder();
+    CAddItemDlg dialog(nullptr, InstallPaths::In(SampleFolder()));
     dialog.Name = "Quarterly Report";
     dialog.ShortName = "QR";
     dialog.Description = "Sales figures of the last quarter,\r\nopened in the spreadsheet.";
