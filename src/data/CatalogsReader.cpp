@@ -122,6 +122,7 @@ bool CatalogsReader::Next(CatalogRecord& record)
     Span span;
     while (!m_stopped && Scan(span)) {
         const size_t next = span.closed ? span.end + 1 : span.end;
+        // Half a character at the end of the text is no character: it is left out.
         if (span.dangling) {
             m_problems.push_back({m_base + static_cast<int64_t>(span.end - 1), "text ends inside a character"});
             --span.end;
