@@ -7,18 +7,11 @@
 #include "data/SharedItemList.h"
 #include "data/dialogs/ItemNames.h"
 #include "resource.h"
+#include "data/CatalogsFile.h"
 #include "ui/TipText.h"
 #include "ui/wnd/DataExchange.h"
 
 #include <algorithm>
-
-namespace {
-// The catalogs file separates its fields with "|" and its records with "\".
-bool IsValidCatalogName(const std::string& name)
-{
-    return name.find_first_of("|\\") == std::string::npos;
-}
-} // namespace
 
 void CConfigDlg::ShowCatalogTree()
 {
@@ -119,7 +112,7 @@ bool CConfigDlg::TakeCatalogName(std::string& name)
         ShowTipMessage("CatalogEmpty");
         return false;
     }
-    if (!IsValidCatalogName(name)) {
+    if (!IsStorableCatalogName(name)) {
         ShowTipMessage("CatalogNameInvalid");
         return false;
     }

@@ -16,7 +16,8 @@ namespace {
 constexpr DWORD kNameBuffer = 260;
 constexpr DWORD kTextBuffer = 1024;
 constexpr DWORD kHotkeyBuffer = 20;
-constexpr DWORD kNodeIdBuffer = 37;
+// Room for a NodeID from a hand-edited or foreign catalogs file, not only a 36-character one.
+constexpr DWORD kNodeIdBuffer = 1024;
 constexpr DWORD kDestBuffer = 260;
 
 std::string ReadValue(const char* section, const char* key, DWORD bufferSize)
