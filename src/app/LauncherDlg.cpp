@@ -277,6 +277,7 @@ bool CLauncherDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
 
 void CLauncherDlg::OnExitButton()
 {
+    // Only a real No quits; Escape leaves the program running, hidden.
     const std::string question = GetTipText("HideProgram");
     if (AppMessageBox(question.c_str(), MB_YESNO) == IDNO)
         EndDialog(IDCANCEL);

@@ -82,6 +82,7 @@ private:
     bool OnKeyInBoxOrList(const MSG& msg);
     void LookAtOutsidePress(const MSG& msg);
     void ShowRowDetails(CSkinListCtrl& list, int row);
+    void ShowPressedRow(CSkinListCtrl& list, const MSG& press);
     bool IsDropDownPart(HWND target, bool shortName) const;
     void RedrawDetails();
 

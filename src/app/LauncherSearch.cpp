@@ -3,6 +3,7 @@
 #include "app/Launcher.h"
 #include "app/LauncherDlg.h"
 #include "app/PrefixSearch.h"
+#include "data/TextTrim.h"
 #include "data/CatalogData.h"
 #include "data/ItemsFile.h"
 #include "data/SharedItemList.h"
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <windowsx.h>
+
 #include <numeric>
 
 namespace {
@@ -139,6 +142,16 @@ void CLauncherDlg::ShowRowDetails(CSkinListCtrl& list, int row)
     ShowItemDetails(std::atoi(list.GetItemText(row, kIndexColumn).c_str()));
 }
 
+void CLauncherDlg::ShowPressedRow(CSkinListCtrl& list, const MSG& press)
+{
+    if (press.hwnd != list.Hwnd())
+        return; // the header or a bar: no row
+    LVHITTESTINFO hit{};
+    hit.pt = {GET_X_LPARAM(press.lParam), GET_Y_LPARAM(press.lParam)};
+    const int row = static_cast<int>(SendMessageA(list.Hwnd(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    ShowRowDetails(list, row);
+}
+
 void CLauncherDlg::ShowItemDetails(int index)
 {
     if (index < 0 || static_cast<size_t>(index) >= g_itemList.Count())
@@ -246,10 +259,15 @@ void CLauncherDlg::LookAtOutsidePress(const MSG& msg)
     }
     if (!leftPress)
         return;
-    if (target == m_shortList.Hwnd() || IsChild(m_shortList.Hwnd(), target))
+    // Closing hides the list before it sees the press, so the row under the pointer is shown
+    // here, as a keyboard choice would show it.
+    if (target == m_shortList.Hwnd() || IsChild(m_shortList.Hwnd(), target)) {
+        ShowPressedRow(m_shortList, msg);
         CloseDropDown(true);
-    else if (target == m_nameList.Hwnd() || IsChild(m_nameList.Hwnd(), target))
+    } else if (target == m_nameList.Hwnd() || IsChild(m_nameList.Hwnd(), target)) {
+        ShowPressedRow(m_nameList, msg);
         CloseDropDown(false);
+    }
     else if (target == m_shortEdit.Hwnd() || target == m_nameEdit.Hwnd())
         CloseDropDowns();
 }

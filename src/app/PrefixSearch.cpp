@@ -6,20 +6,14 @@ char LowerAsciiChar(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool IsLeadByte(char c)
-{
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x81 && byte <= 0xFE;
-}
-
 // Compares without copying: a keystroke searches every row of the whole item list.
-bool StartsWithLowered(const std::string& cell, const std::string& wantedLower)
+bool StartsWithLowered(const std::string& cell, const std::string& wantedLower, const LeadBytes& lead)
 {
     const size_t length = wantedLower.size();
     if (cell.size() < length)
         return false;
     for (size_t i = 0; i < length; ++i) {
-        if (IsLeadByte(cell[i]) && i + 1 < length) {
+        if (lead.IsLead(static_cast<unsigned char>(cell[i])) && i + 1 < length) {
             if (cell[i] != wantedLower[i] || cell[i + 1] != wantedLower[i + 1])
                 return false;
             ++i;
@@ -31,11 +25,11 @@ bool StartsWithLowered(const std::string& cell, const std::string& wantedLower)
 }
 } // namespace
 
-std::string LowerAscii(const std::string& text)
+std::string LowerAscii(const std::string& text, const LeadBytes& lead)
 {
     std::string lowered = text;
     for (size_t i = 0; i < lowered.size(); ++i) {
-        if (IsLeadByte(lowered[i]) && i + 1 < lowered.size()) {
+        if (lead.IsLead(static_cast<unsigned char>(lowered[i])) && i + 1 < lowered.size()) {
             ++i; // the trail byte of a double-byte character
             continue;
         }
@@ -44,24 +38,14 @@ std::string LowerAscii(const std::string& text)
     return lowered;
 }
 
-std::string TrimBlanks(const std::string& text)
-{
-    const char* blanks = " \t\r\n";
-    const size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return std::string();
-    const size_t last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
-}
-
 size_t FindFirstPrefixRow(size_t rowCount, const std::function<const std::string&(size_t)>& cellAt,
-                          const std::string& typed)
+                          const std::string& typed, const LeadBytes& lead)
 {
     if (typed.empty())
         return kNoRow;
-    const std::string wanted = LowerAscii(typed);
+    const std::string wanted = LowerAscii(typed, lead);
     for (size_t row = 0; row < rowCount; ++row) {
-        if (StartsWithLowered(cellAt(row), wanted))
+        if (StartsWithLowered(cellAt(row), wanted, lead))
             return row;
     }
     return kNoRow;

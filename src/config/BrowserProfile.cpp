@@ -21,7 +21,7 @@ std::vector<IniSection> ReadSections(const std::string& text)
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
-        line = TrimWhiteSpace(line);
+        line = TrimBlanks(line);
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             sections.push_back({LowerCaseAnsi(line.substr(1, line.size() - 2)), "", "", ""});
             continue;
@@ -29,8 +29,8 @@ std::vector<IniSection> ReadSections(const std::string& text)
         const size_t equals = line.find('=');
         if (sections.empty() || equals == std::string::npos)
             continue;
-        const std::string key = LowerCaseAnsi(TrimWhiteSpace(line.substr(0, equals)));
-        const std::string value = TrimWhiteSpace(line.substr(equals + 1));
+        const std::string key = LowerCaseAnsi(TrimBlanks(line.substr(0, equals)));
+        const std::string value = TrimBlanks(line.substr(equals + 1));
         IniSection& section = sections.back();
         if (key == "path")
             section.path = value;

@@ -107,7 +107,7 @@ void CConfigDlg::RebuildMembers()
 bool CConfigDlg::TakeCatalogName(std::string& name)
 {
     ExchangeText(Hwnd(), IDC_CFG_CATALOG_NAME, name, true);
-    name = TrimItemText(name);
+    name = TrimBlanks(name);
     if (name.empty()) {
         ShowTipMessage("CatalogEmpty");
         return false;

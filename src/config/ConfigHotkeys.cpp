@@ -162,7 +162,7 @@ void CConfigDlg::OnSet()
     ShortcutItem& item = g_itemList.At(ItemOfRow(row));
     std::string shortName;
     ExchangeText(Hwnd(), IDC_CFG_SHORTNAME, shortName, true);
-    item.ShortName = TrimItemText(shortName);
+    item.ShortName = TrimBlanks(shortName);
     std::string modifier = ModifierText();
     std::string key = KeyText();
     if (!modifier.empty() && !key.empty() && HotkeyClashes(modifier, key, row)) {
@@ -206,7 +206,7 @@ void CConfigDlg::OnReset()
 void CConfigDlg::OnResetAll()
 {
     const std::string question = GetTipText("ResetAll");
-    if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
+    if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     CommitCellEditor();
     for (int row = 0; row < m_itemList.GetItemCount(); ++row)

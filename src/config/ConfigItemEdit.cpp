@@ -68,7 +68,7 @@ void CConfigDlg::OnEditItem()
     std::string command;
     if (!EditCommand(g_itemList.At(index), name, command))
         return;
-    name = TrimItemText(name);
+    name = TrimBlanks(name);
     if (NameTakenByOtherRow(name, row)) {
         ShowTipMessage("NameExists");
         return;

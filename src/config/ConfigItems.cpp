@@ -131,7 +131,7 @@ void CConfigDlg::OnAddPrograms(bool all)
     }
     if (all) {
         const std::string question = GetTipText("SelectAllItems");
-        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
+        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
             return;
     }
     CommitCellEditor();
@@ -176,7 +176,7 @@ void CConfigDlg::OnRemoveItems(bool all)
 {
     if (all) {
         const std::string question = GetTipText("UnselectAllItems");
-        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
+        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
             return;
     } else {
         CheckDlgButton(Hwnd(), IDC_CFG_COMPOSED_CHECK, BST_UNCHECKED);

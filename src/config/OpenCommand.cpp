@@ -14,16 +14,6 @@ bool EndsWith(const std::string& text, const std::string& suffix)
 }
 } // namespace
 
-std::string TrimWhiteSpace(const std::string& text)
-{
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && IsBlank(text[begin]))
-        ++begin;
-    while (end > begin && IsBlank(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
-}
 
 std::string CleanOpenCommand(const std::string& command)
 {
@@ -53,5 +43,5 @@ bool IsInstallerIconTarget(const std::string& target, LeadByteTest isLeadByte)
 
 bool IsProgramCommand(const std::string& command, LeadByteTest isLeadByte)
 {
-    return EndsWith(LowerCaseAnsi(TrimWhiteSpace(command), isLeadByte), ".exe");
+    return EndsWith(LowerCaseAnsi(TrimBlanks(command), isLeadByte), ".exe");
 }

@@ -3,6 +3,8 @@
 // path, and telling which resolved shortcuts are offered.
 #include "config/LowerCase.h"
 
+#include "data/TextTrim.h"
+
 #include <string>
 
 // Drops the "%1" parameter (with its quotes), every other quote, switches from the first "/"
@@ -17,4 +19,3 @@ bool IsInstallerIconTarget(const std::string& target, LeadByteTest isLeadByte = 
 // with arguments therefore never qualifies.
 bool IsProgramCommand(const std::string& command, LeadByteTest isLeadByte = IsGbkLeadByteValue);
 
-std::string TrimWhiteSpace(const std::string& text);

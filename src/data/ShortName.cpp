@@ -1,5 +1,7 @@
 #include "data/ShortName.h"
 
+#include "data/TextTrim.h"
+
 #include "data/SyllableTable.h"
 
 #include <algorithm>
@@ -10,15 +12,6 @@ namespace {
 // One below the first start code still reads as the first syllable.
 constexpr unsigned kFirstSyllableCode = 0xB0A0;
 constexpr size_t kMaxChineseSteps = 4;
-
-std::string TrimItemText(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return std::string();
-    const size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
 
 std::vector<std::string> WordsOf(const std::string& text)
 {
@@ -69,7 +62,7 @@ std::string MakeShortName(const std::string& name)
     std::string result;
     if (high != name.end()) {
         const size_t start = static_cast<size_t>(high - name.begin());
-        result = AsciiInitials(TrimItemText(name.substr(0, start)));
+        result = AsciiInitials(TrimBlanks(name.substr(0, start)));
         for (size_t step = 0, at = start; step < kMaxChineseSteps && at < name.size(); ++step, at += 2) {
             const unsigned char lead = static_cast<unsigned char>(name[at]);
             const unsigned char trail = at + 1 < name.size() ? static_cast<unsigned char>(name[at + 1]) : 0;

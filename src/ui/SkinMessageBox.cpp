@@ -61,8 +61,8 @@ void CSkinMessageBox::ShowButtons()
     SetFocus(Item(yesNo ? IDYES : IDOK));
 }
 
-// Enter answers with the first button. Escape answers a Yes/No question with No: callers go on
-// for every answer but No, so a cancel result there would mean yes.
+// Enter answers with the first button. Escape gives no answer (IDCANCEL), also to a Yes/No
+// question: each caller decides which answer is the harmless one.
 void CSkinMessageBox::OnOK()
 {
     EndDialog(ButtonKind(m_type) == MB_YESNO ? IDYES : IDOK);
@@ -70,7 +70,7 @@ void CSkinMessageBox::OnOK()
 
 void CSkinMessageBox::OnCancel()
 {
-    EndDialog(ButtonKind(m_type) == MB_YESNO ? IDNO : IDCANCEL);
+    EndDialog(IDCANCEL);
 }
 
 bool CSkinMessageBox::OnCommand(int id, int code)

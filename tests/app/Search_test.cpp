@@ -1,5 +1,6 @@
 #include "app/HotkeyIds.h"
 #include "app/PrefixSearch.h"
+#include "data/TextTrim.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +8,11 @@
 #include <vector>
 
 namespace {
-size_t Find(const std::vector<std::string>& rows, const std::string& typed)
+size_t Find(const std::vector<std::string>& rows, const std::string& typed,
+            const LeadBytes& lead = LeadBytes::Of(936))
 {
     return FindFirstPrefixRow(
-        rows.size(), [&](size_t row) -> const std::string& { return rows[row]; }, typed);
+        rows.size(), [&](size_t row) -> const std::string& { return rows[row]; }, typed, lead);
 }
 } // namespace
 
@@ -40,11 +42,18 @@ TEST(PrefixSearch, DoubleByteCharactersAreComparedAsTheyAre)
                           "A"),
               1u);
     EXPECT_EQ(LowerAscii("AB\xC1"
-                         "AC"),
+                         "AC",
+                         LeadBytes::Of(936)),
               "ab\xC1"
               "Ac");
     EXPECT_EQ(TrimBlanks("  nod \t"), "nod");
     EXPECT_EQ(TrimBlanks("   "), "");
+    // On a Western code page 0xC1 is a letter of its own ("\xC1" is A acute): the letter after
+    // it is compared without regard to case.
+    EXPECT_EQ(Find(names, "\xC1"
+                          "A",
+                   LeadBytes::Of(1252)),
+              0u);
 }
 
 TEST(HotkeyIds, GrowFromA002SkippingBuiltInIdsAndWrapInsideTheRange)

@@ -98,7 +98,7 @@ TEST_F(DiscoveryFixture, OffersRegisteredProgramsThenStartMenuPrograms)
     ASSERT_EQ(Rows(list, "TavTest Tool").size(), 1u) << "one row for a title in two folders and two menus";
     EXPECT_EQ(list.At(Rows(list, "TavTest Tool")[0]).command.rfind("C:\\TavTest\\tool", 0), 0u);
     ASSERT_EQ(Rows(list, "TavTest Deep").size(), 1u);
-    EXPECT_EQ(TrimWhiteSpace(list.At(Rows(list, "TavTest Deep")[0]).command), "C:\\TavTest\\deep.exe");
+    EXPECT_EQ(TrimBlanks(list.At(Rows(list, "TavTest Deep")[0]).command), "C:\\TavTest\\deep.exe");
     ASSERT_EQ(Rows(list, "TavTest Sheet").size(), 1u);
     EXPECT_EQ(list.At(Rows(list, "TavTest Sheet")[0]).command, "C:\\TavTest\\Sheet.EXE");
     ASSERT_EQ(Rows(list, "TavTest User").size(), 1u);

@@ -254,14 +254,15 @@ TEST_F(LauncherDlgTest, ItemHotkeyStartsItsItemAndToggleShowsBeforeItHides)
     });
 }
 
-TEST_F(LauncherDlgTest, CloseButtonHidesOnYesAndEndsOnNo)
+TEST_F(LauncherDlgTest, CloseButtonHidesOnEscapeAndEndsOnNo)
 {
     WriteData({}, "");
     std::vector<std::string> asked;
     CApplication::SetMessageBoxResponder([&](const std::string& prompt, UINT type) {
         asked.push_back(prompt);
         EXPECT_EQ(type & 0xF, static_cast<UINT>(MB_YESNO));
-        return asked.size() == 1 ? IDYES : IDNO;
+        // Escape on the question gives no answer: the program must stay, hidden.
+        return asked.size() == 1 ? IDCANCEL : IDNO;
     });
     CLauncherDlg dialog(InstallPaths::In(m_folder.Path().string()));
     RunSoon([&] {

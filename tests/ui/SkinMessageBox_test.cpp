@@ -114,7 +114,7 @@ TEST_F(SkinMessageBoxTest, EachTypeShowsOnlyItsButtonsAndReturnsTheClickedOne)
 
 TEST_F(SkinMessageBoxTest, KeyboardAnswersAndTypesWithoutButtonsOfTheirOwn)
 {
-    EXPECT_EQ(Ask(MB_YESNO, Key(VK_ESCAPE)), IDNO) << "Escape on a question means No";
+    EXPECT_EQ(Ask(MB_YESNO, Key(VK_ESCAPE)), IDCANCEL) << "Escape answers no question";
     EXPECT_EQ(Ask(MB_YESNO, Key(VK_RETURN)), IDYES);
     EXPECT_EQ(Ask(MB_OKCANCEL, Key(VK_ESCAPE)), IDCANCEL);
     EXPECT_EQ(Ask(MB_OK, Key(VK_RETURN)), IDOK);

@@ -5,20 +5,13 @@
 #include "data/HandOff.h"
 #include "data/KeyTable.h"
 #include "data/ShortName.h"
+#include "data/TextTrim.h"
 #include "resource.h"
 #include "ui/DropButtonFace.h"
 #include "ui/wnd/Application.h"
 #include "ui/wnd/DataExchange.h"
 
 namespace {
-std::string Trimmed(const std::string& text)
-{
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 void ShowMessageOfKey(const char* key)
 {
     const std::string text = GetTipText(key);
@@ -208,8 +201,8 @@ bool CAddItemDlg::TakeFields()
         ShowMessageOfKey("SelSubCatalog");
         return false;
     }
-    Name = Trimmed(Name);
-    ShortName = Trimmed(ShortName);
+    Name = TrimBlanks(Name);
+    ShortName = TrimBlanks(ShortName);
     if (Name.empty()) {
         ShowMessageOfKey("NameEmpty");
         return false;

@@ -49,7 +49,7 @@ bool CClipItemDlg::OnCommand(int id, int code)
 void CClipItemDlg::OnOK()
 {
     ExchangeText(Hwnd(), IDC_CLIP_NAME, Name, true);
-    Name = TrimItemText(Name);
+    Name = TrimBlanks(Name);
     if (!AcceptItemName(Name))
         return;
     if (FileExists(m_freshPath)) {

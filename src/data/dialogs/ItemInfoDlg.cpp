@@ -60,10 +60,10 @@ void CItemInfoDlg::OnOK()
 {
     ExchangeText(Hwnd(), IDC_INFO_NAME, Name, true);
     ExchangeText(Hwnd(), IDC_INFO_COMMAND, Command, true);
-    Name = TrimItemText(Name);
+    Name = TrimBlanks(Name);
     if (!AcceptItemName(Name))
         return;
-    Command = TrimItemText(Command);
+    Command = TrimBlanks(Command);
     if (Command.empty()) {
         ShowTipMessage("CommandEmpty");
         return;
@@ -75,7 +75,7 @@ void CItemInfoDlg::OnTest()
 {
     std::string command;
     ExchangeText(Hwnd(), IDC_INFO_COMMAND, command, true);
-    command = TrimItemText(command);
+    command = TrimBlanks(command);
     if (command.empty()) {
         ShowTipMessage("CommandEmpty");
         return;

@@ -3,15 +3,6 @@
 #include "ui/TipText.h"
 #include "ui/wnd/Application.h"
 
-std::string TrimItemText(const std::string& text)
-{
-    const char* blanks = " \t\r\n";
-    const size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 void ShowTipMessage(const char* key)
 {
     const std::string text = GetTipText(key);
