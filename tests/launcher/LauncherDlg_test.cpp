@@ -133,6 +133,14 @@ TEST_F(LauncherDlgTest, SearchSelectsFirstMatchingRowIgnoringCaseAndEnterStartsI
         EXPECT_EQ(SelectedText(shortList), "Notepad");
         Type(hwnd, IDC_SHORTNAME_EDIT, "nod");
         EXPECT_EQ(SelectedText(shortList), "nod");
+        // A click on a row of the open list shows that row's item, as a keyboard choice would.
+        RECT row{LVIR_BOUNDS};
+        ASSERT_TRUE(SendMessageA(shortList.Hwnd(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row)));
+        PostMessageA(shortList.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 4, (row.top + row.bottom) / 2));
+        PumpFor(100);
+        EXPECT_FALSE(IsWindowVisible(shortList.Hwnd()));
+        EXPECT_EQ(dialog.CurrentIndex(), 2);
+        Type(hwnd, IDC_SHORTNAME_EDIT, "nod");
 
         // While typing, blanks count: " nod" matches nothing and the choice stays.
         Type(hwnd, IDC_SHORTNAME_EDIT, "O");
