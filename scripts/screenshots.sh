@@ -52,5 +52,8 @@ shot fallbacks --install "$(windows_path "$empty")"
 # The add-item dialog filled in, plain and with its key list down.
 "$root/scripts/shot-additem.sh" "$shots"
 
+# The configuration window and the item dialogs.
+"$root/scripts/shot-config.sh" "$shots"
+
 # The main window with the sample items, plain and with a drop-down open.
 "$root/scripts/shot-launcher.sh" "$shots"

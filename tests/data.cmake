@@ -1,4 +1,5 @@
-tav_core_test(data_core_test data/ItemModel_test.cpp data/ItemsFile_test.cpp data/CatalogsFile_test.cpp)
+tav_core_test(data_core_test data/ItemModel_test.cpp data/ItemsFile_test.cpp data/CatalogsFile_test.cpp
+    data/CatalogTree_test.cpp)
 if(NOT WIN32)
     # The console tool, run as a real program on real files.
     add_executable(data_tool_test data/DataTool_test.cpp)

@@ -1,8 +1,11 @@
 #include "app/LauncherApp.h"
 
+#include "app/HotkeyIds.h"
+#include "app/Launcher.h"
 #include "app/LauncherDlg.h"
+#include "config/ConfigDlg.h"
 #include "app/RunCommand.h"
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "ui/SkinMessageBox.h"
 #include "ui/wnd/InstallFolder.h"
 
@@ -10,17 +13,11 @@
 #include <gdiplus.h>
 #include <objbase.h>
 
-namespace {
-const UINT kToggleWindowId = 0xA001;
-const UINT kCaptureCId = 0xA010;
-const UINT kCaptureAId = 0xA011;
-} // namespace
-
 bool CLauncherApp::InitInstance()
 {
-    m_installDir = ProgramFolder();
-    SetInstallFolder(m_installDir);
-    g_configPath = m_installDir + "\\TavimorethConfig.ini";
+    m_paths = InstallPaths::In(ProgramFolder());
+    SetInstallFolder(m_paths.folder);
+    g_configPath = m_paths.textsFile;
 
     if (!PassSingleInstanceTest())
         return false;
@@ -31,14 +28,21 @@ bool CLauncherApp::InitInstance()
     CoInitialize(nullptr);
 
     RegisterShellExtension(true);
-    m_itemsFile = m_installDir + "\\Shortcut2.dat";
-    m_itemsFile1 = m_installDir + "\\Shortcut1.dat";
 
     Gdiplus::GdiplusStartupInput gdiplusInput;
     Gdiplus::GdiplusStartup(&m_gdiplusToken, &gdiplusInput, nullptr);
 
-    CLauncherDlg mainDialog;
+    CLauncherDlg mainDialog(m_paths);
     SetMainDialog(&mainDialog);
+    CLauncherDlg::SetConfigurationHook([this, &mainDialog](HWND owner) {
+        // The items' own hotkeys rest while they are being assigned: a trial registration of
+        // a combination then fails only when another program holds it.
+        mainDialog.UnregisterItemHotkeys();
+        CConfigDlg config(owner, m_paths);
+        config.LaunchCommand = [](const std::string& command) { LaunchCommandText(command); };
+        config.RunProgram = [](const std::string& command) { RunCommand(command.c_str(), "", true); };
+        config.DoModal();
+    });
     RegisterBuiltInHotkeys();
 
     mainDialog.DoModal();
@@ -79,25 +83,22 @@ bool CLauncherApp::PassSingleInstanceTest()
 void CLauncherApp::RegisterShellExtension(bool registering) const
 {
     const std::string command =
-        "RegSvr32.exe " + m_installDir + "\\TavimorethExt.dll " + (registering ? "/s" : "/u /s");
+        "RegSvr32.exe " + m_paths.folder + "\\TavimorethExt.dll " + (registering ? "/s" : "/u /s");
     RunCommand(command.c_str(), "", false);
 }
 
 void CLauncherApp::RegisterBuiltInHotkeys()
 {
-    m_idToggleWindow = kToggleWindowId;
-    m_idCaptureC = kCaptureCId;
-    m_idCaptureA = kCaptureAId;
-    RegisterHotKey(m_hotkeyOwner, static_cast<int>(m_idToggleWindow), MOD_CONTROL | MOD_SHIFT, 'J');
-    RegisterHotKey(m_hotkeyOwner, static_cast<int>(m_idCaptureA), MOD_CONTROL | MOD_SHIFT, 'A');
-    RegisterHotKey(m_hotkeyOwner, static_cast<int>(m_idCaptureC), MOD_CONTROL | MOD_SHIFT, 'C');
+    RegisterHotKey(m_hotkeyOwner, static_cast<int>(kToggleWindowHotkeyId), MOD_CONTROL | MOD_SHIFT, 'J');
+    RegisterHotKey(m_hotkeyOwner, static_cast<int>(kCaptureAHotkeyId), MOD_CONTROL | MOD_SHIFT, 'A');
+    RegisterHotKey(m_hotkeyOwner, static_cast<int>(kCaptureCHotkeyId), MOD_CONTROL | MOD_SHIFT, 'C');
 }
 
 void CLauncherApp::UnregisterBuiltInHotkeys() const
 {
-    UnregisterHotKey(m_hotkeyOwner, static_cast<int>(m_idToggleWindow));
-    UnregisterHotKey(m_hotkeyOwner, static_cast<int>(m_idCaptureA));
-    UnregisterHotKey(m_hotkeyOwner, static_cast<int>(m_idCaptureC));
+    UnregisterHotKey(m_hotkeyOwner, static_cast<int>(kToggleWindowHotkeyId));
+    UnregisterHotKey(m_hotkeyOwner, static_cast<int>(kCaptureAHotkeyId));
+    UnregisterHotKey(m_hotkeyOwner, static_cast<int>(kCaptureCHotkeyId));
 }
 
 CLauncherApp& TheApp()
@@ -108,9 +109,9 @@ CLauncherApp& TheApp()
 
 int CLauncherApp::DoMessageBox(const char* prompt, UINT type, UINT /*helpId*/)
 {
-    if (m_installDir.empty())
-        m_installDir = ProgramFolder();
-    const std::string images = m_installDir + "\\Images\\";
+    if (m_paths.folder.empty())
+        m_paths = InstallPaths::In(ProgramFolder());
+    const std::string images = m_paths.imagesFolder + "\\";
     std::string caption = GetTipText("ShortDlgTitle");
     HWND owner = MainDialog() ? MainDialog()->Hwnd() : nullptr;
     CSkinMessageBox box(caption, prompt ? prompt : "", type, images + "CommonDlg.png", RGB(7, 191, 255),

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: start-up in its fixed order, the single-instance test, the shell
 // extension's registration, GDI+, the built-in hotkeys, and the main window's modal run.
+#include "data/InstallPaths.h"
 #include "ui/wnd/Application.h"
 
 #include <string>
@@ -14,12 +15,8 @@ public:
     int DoMessageBox(const char* prompt, UINT type, UINT helpId) override;
 
     HWND m_hotkeyOwner = nullptr; // the built-in hotkeys belong to the thread, not to a window
-    UINT m_idToggleWindow = 0;
-    UINT m_idCaptureC = 0;
-    UINT m_idCaptureA = 0;
-    std::string m_installDir;
-    std::string m_itemsFile;
-    std::string m_itemsFile1;
+    // Built once at start-up and handed to every window.
+    InstallPaths m_paths;
     HANDLE m_instanceMapping = nullptr;
 
 private:

@@ -4,11 +4,10 @@
 #include "app/Launcher.h"
 #include "app/LauncherApp.h"
 #include "app/RunCommand.h"
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "data/HandOff.h"
 #include "data/SharedItemList.h"
 #include "resource.h"
-#include "ui/wnd/InstallFolder.h"
 
 #include <shellapi.h>
 
@@ -64,7 +63,7 @@ void CLauncherDlg::SetExportHook(WindowHook hook)
     ExportHook() = std::move(hook);
 }
 
-CLauncherDlg::CLauncherDlg() : CSkinDialog(IDD_LAUNCHER)
+CLauncherDlg::CLauncherDlg(const InstallPaths& paths) : CSkinDialog(IDD_LAUNCHER), m_paths(paths)
 {
     m_title = GetTipText("ShortDlgTitle");
     m_nameTitle = GetTipText("NameTitle");
@@ -95,7 +94,7 @@ BOOL CLauncherDlg::OnInitDialog()
     g_mainWnd = Hwnd();
 
     SetUpLists();
-    CreateDirectoryA((InstallFolder() + "\\Data").c_str(), nullptr);
+    CreateDirectoryA(m_paths.dataFolder.c_str(), nullptr);
     SetUpButtons();
     SetUpTree();
 
@@ -135,7 +134,7 @@ void CLauncherDlg::SetUpList(CSkinListCtrl& list, int id, const char* const* hea
 {
     list.BindDlgItem(Hwnd(), id);
     list.Initialise();
-    list.AttachImages(InstallFolder());
+    list.AttachImages(m_paths.folder);
     const DWORD style = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
     SendMessageA(list.Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
     SendMessageA(list.Hwnd(), LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
@@ -163,8 +162,8 @@ void CLauncherDlg::SetUpTree()
 {
     m_tree.AttachDlgItem(Hwnd(), IDC_CATALOG_TREE);
     m_tree.Initialise(false);
-    m_tree.VerticalBar().AttachImages(InstallFolder());
-    m_tree.HorizontalBar().AttachImages(InstallFolder());
+    m_tree.VerticalBar().AttachImages(m_paths.folder);
+    m_tree.HorizontalBar().AttachImages(m_paths.folder);
     m_treeImages = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 0);
     for (int icon : {IDI_CATALOG_CLOSED, IDI_CATALOG_OPEN, IDI_CATALOG_ITEM, IDI_ITEM_NODE}) {
         HICON image = static_cast<HICON>(
@@ -180,8 +179,9 @@ void CLauncherDlg::FillCatalogTree()
 {
     // One repaint at the end instead of one per catalog.
     SendMessageA(m_tree.Hwnd(), WM_SETREDRAW, FALSE, 0);
-    m_rootNode = m_catalogs.ResetRoot(GetTipText("AllCatalogsTitle"));
-    m_catalogs.LoadCatalogs(InstallFolder() + "\\Shortcut2.clg", &g_itemList, false);
+    LoadCatalogTree(m_paths.catalogsFile, m_model);
+    m_catalogs.Show(m_model, GetTipText("AllCatalogsTitle"), nullptr);
+    m_rootNode = m_catalogs.Root();
     SendMessageA(m_tree.Hwnd(), WM_SETREDRAW, TRUE, 0);
     // Show the first level at once: a user looks for catalogs, not for a lone root.
     SendMessageA(m_tree.Hwnd(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(m_rootNode));

@@ -3,7 +3,9 @@
 // tree on the left; on the right two search boxes (short name, name) with their drop-down lists,
 // the chosen item's hotkey and description, and the row of image buttons. It receives the
 // global hotkeys, the clipboard capture and the Explorer hand-off.
-#include "data/CatalogTreeView.h"
+#include "data/CatalogTree.h"
+#include "data/InstallPaths.h"
+#include "data/dialogs/CatalogTreeView.h"
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
 #include "ui/SkinListCtrl.h"
@@ -14,6 +16,8 @@
 #include <string>
 #include <vector>
 
+class CAddItemDlg;
+
 class CLauncherDlg : public CSkinDialog {
 public:
     // The windows opened from the buttons belong to later parts of the program; each runs
@@ -23,7 +27,7 @@ public:
     static void SetImportHook(WindowHook hook);
     static void SetExportHook(WindowHook hook);
 
-    CLauncherDlg();
+    explicit CLauncherDlg(const InstallPaths& paths);
     ~CLauncherDlg() override;
 
     void ShowOrHideWindow(bool show);
@@ -40,6 +44,7 @@ public:
     CSkinListCtrl& ShortNameList() { return m_shortList; }
     CSkinListCtrl& NameList() { return m_nameList; }
     CCatalogTreeView& Catalogs() { return m_catalogs; }
+    const CatalogTree& CatalogModel() const { return m_model; }
     int CurrentIndex() const { return m_currentIndex; }
     bool NextToggleShows() const { return m_nextToggleShows; }
 
@@ -85,6 +90,7 @@ private:
     void CaptureClipboard();
     void OnHandOffRequest();
     void OnItemWaiting();
+    INT_PTR RunAddItemDialog(CAddItemDlg& dialog);
 
     // Buttons
     void RunWindowHook(const WindowHook& hook, bool reloadAfter);
@@ -92,6 +98,10 @@ private:
     void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
     void PaintFramesAndLabels(HDC dc);
 
+    const InstallPaths m_paths;
+    CatalogTree m_model;
+    // The add-item dialog is open: captures and hand-offs wait until it closes.
+    bool m_addingItem = false;
     HICON m_icon = nullptr;
     int m_compactHeight = 0;
     bool m_expanded = true;

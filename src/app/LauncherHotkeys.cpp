@@ -1,26 +1,27 @@
 // The quick-launch window's part in the global hotkeys, the clipboard capture and the
 // Explorer hand-off.
+#include "app/HotkeyIds.h"
 #include "app/ItemHotkeys.h"
 #include "app/Launcher.h"
 #include "app/LauncherApp.h"
 #include "app/LauncherDlg.h"
-#include "data/AddItemDlg.h"
+#include "data/dialogs/AddItemDlg.h"
 #include "data/ClipboardSnapshot.h"
 #include "data/HandOff.h"
 #include "data/NewGuidString.h"
 #include "data/ReceiveItem.h"
 #include "data/SharedItemList.h"
-#include "ui/wnd/InstallFolder.h"
+#include "ui/TipText.h"
+#include "ui/wnd/Application.h"
 
 bool CLauncherDlg::DispatchHotkey(UINT id)
 {
-    const CLauncherApp& app = TheApp();
-    if (id == app.m_idToggleWindow) {
+    if (id == kToggleWindowHotkeyId) {
         ShowOrHideWindow(m_nextToggleShows);
         m_nextToggleShows = !m_nextToggleShows;
         return true;
     }
-    if (id == app.m_idCaptureA || id == app.m_idCaptureC) {
+    if (id == kCaptureAHotkeyId || id == kCaptureCHotkeyId) {
         CaptureClipboard();
         return true;
     }
@@ -33,42 +34,61 @@ bool CLauncherDlg::DispatchHotkey(UINT id)
 
 void CLauncherDlg::CaptureClipboard()
 {
+    // One add-item dialog at a time: a second capture while it is open is refused, so no
+    // snapshot file is made that no dialog would ever own.
+    if (m_addingItem)
+        return;
     HWND foreground = GetForegroundWindow();
     m_captureThread = GetWindowThreadProcessId(foreground, nullptr);
     m_ownThread = GetCurrentThreadId();
     const bool attached = m_captureThread != m_ownThread && AttachThreadInput(m_ownThread, m_captureThread, TRUE);
     m_captureFocus = GetFocus();
 
-    const std::string snapshot = InstallFolder() + "\\Data\\" + std::string(NewGuidString()) + ".stx";
+    const std::string snapshot = m_paths.SnapshotPath(NewGuidString());
     SaveClipboardSnapshot(m_captureFocus, snapshot.c_str());
     if (attached)
         AttachThreadInput(m_ownThread, m_captureThread, FALSE);
 
-    CAddItemDlg dialog(nullptr);
+    CAddItemDlg dialog(Hwnd(), m_paths);
     dialog.ExePath = snapshot;
-    if (dialog.DoModal() == IDCANCEL)
+    if (RunAddItemDialog(dialog) == IDCANCEL)
         DeleteFileA(snapshot.c_str());
 }
 
 void CLauncherDlg::OnHandOffRequest()
 {
+    // A request while the dialog is open stays in its section until the next one arrives.
     HandOffRequest request;
-    if (!ReadHandOffRequest(request))
+    if (m_addingItem || !ReadHandOffRequest(request))
         return;
-    CAddItemDlg dialog(nullptr);
+    CAddItemDlg dialog(Hwnd(), m_paths);
     dialog.Name = request.Name;
     dialog.ShortName = request.ShortName;
     dialog.Description = request.Description;
     dialog.ExePath = request.ExePath;
-    dialog.DoModal();
+    RunAddItemDialog(dialog);
+}
+
+INT_PTR CLauncherDlg::RunAddItemDialog(CAddItemDlg& dialog)
+{
+    m_addingItem = true;
+    INT_PTR result = dialog.DoModal();
+    m_addingItem = false;
+    return result;
 }
 
 void CLauncherDlg::OnItemWaiting()
 {
-    const ReceivedItem received = ReceiveHandOffItem(g_itemList, InstallFolder() + "\\Shortcut2.dat", m_catalogs,
-                                                     InstallFolder() + "\\Shortcut2.clg");
-    if (!received.added)
+    ShortcutItem item;
+    std::string nodeId;
+    if (!TakeHandOffItem(item, nodeId))
         return;
+    const ReceivedItem received =
+        ReceiveItem(g_itemList, m_model, m_paths.itemsFile, m_paths.catalogsFile, std::move(item), nodeId);
+    if (received.catalog != CatalogTree::kNone)
+        m_catalogs.ShowItems(received.catalog, g_itemList);
+    if (!received.saved)
+        AppMessageBox(GetTipText("SaveFailed"), MB_OK | MB_ICONWARNING);
     HTREEITEM selected = reinterpret_cast<HTREEITEM>(SendMessageA(m_tree.Hwnd(), TVM_GETNEXTITEM, TVGN_CARET, 0));
     ListCatalog(selected ? selected : m_rootNode);
 }

@@ -7,7 +7,6 @@
 #include "data/ItemsFile.h"
 #include "data/SharedItemList.h"
 #include "resource.h"
-#include "ui/wnd/InstallFolder.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,7 +22,7 @@ void CLauncherDlg::ReloadItems()
     m_shortList.DeleteAllItems();
     m_nameList.DeleteAllItems();
     g_itemList.Clear();
-    LoadItems(InstallFolder() + "\\Shortcut2.dat", g_itemList);
+    LoadItems(m_paths.itemsFile, g_itemList);
     std::vector<size_t> shown;
     shown.reserve(g_itemList.Count());
     for (size_t index = 0; index < g_itemList.Count(); ++index) {
@@ -74,7 +73,10 @@ void CLauncherDlg::ListCatalog(HTREEITEM node)
         listed.resize(g_itemList.Count());
         std::iota(listed.begin(), listed.end(), size_t{0});
     } else {
-        listed = ParseIndexList(IndexListOf(m_catalogs.DataOf(node)), g_itemList);
+        CatalogId catalog = m_catalogs.CatalogOf(node);
+        if (catalog == CatalogTree::kNone)
+            return;
+        listed = m_model.Members(catalog, g_itemList);
     }
     listed.erase(std::remove_if(listed.begin(), listed.end(),
                                 [](size_t index) {

@@ -1,6 +1,6 @@
 #include "config/ReplaceSettingsDlg.h"
 
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "resource.h"
 #include "ui/wnd/Application.h"
 #include "ui/wnd/Choosers.h"

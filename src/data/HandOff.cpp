@@ -1,6 +1,8 @@
 #include "data/HandOff.h"
 
+#include "data/NewGuidString.h"
 #include "data/ProfileValue.h"
+#include "data/ShortcutItem.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,6 +52,17 @@ bool ReadHandOffRequest(HandOffRequest& request)
     return true;
 }
 
+bool WriteHandOffRequest(const HandOffRequest& request)
+{
+    if (request.Name.size() >= kNameBuffer || request.ShortName.size() >= kNameBuffer ||
+        request.Description.size() >= kTextBuffer || request.ExePath.size() >= kTextBuffer)
+        return false;
+    return WriteProfileStringA(kRequestSection, "Name", request.Name.c_str()) &&
+           WriteProfileStringA(kRequestSection, "ShortName", request.ShortName.c_str()) &&
+           WriteProfileStringA(kRequestSection, "Description", request.Description.c_str()) &&
+           WriteProfileStringA(kRequestSection, "ExePath", request.ExePath.c_str());
+}
+
 void PublishHandOffDest(HWND window)
 {
     // Window handles fit in 32 bits on both word sizes; "%d" keeps the stored form readable by
@@ -59,7 +72,7 @@ void PublishHandOffDest(HWND window)
     WriteProfileStringA(kItemSection, "Dest", text);
 }
 
-HWND HandOffDest()
+HWND PublishedHandOffDest()
 {
     const std::string text = ReadValue(kItemSection, "Dest", kDestBuffer);
     char* end = nullptr;
@@ -67,8 +80,14 @@ HWND HandOffDest()
     if (end == text.c_str() || number == 0)
         return nullptr;
     HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(static_cast<int>(number)));
+    return IsWindow(window) ? window : nullptr;
+}
+
+HWND HandOffDest()
+{
+    HWND window = PublishedHandOffDest();
     DWORD process = 0;
-    if (!IsWindow(window) || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId())
+    if (!window || !GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId())
         return nullptr;
     return window;
 }
@@ -105,5 +124,23 @@ bool ReadHandOffItem(HandOffItem& item)
     item.Description = ReadItemValue("Description", kTextBuffer);
     item.ExePath = ReadItemValue("ExePath", kTextBuffer);
     item.NodeID = ReadItemValue("NodeID", kNodeIdBuffer);
+    return true;
+}
+
+bool TakeHandOffItem(ShortcutItem& item, std::string& nodeId)
+{
+    HandOffItem handed;
+    if (!ReadHandOffItem(handed))
+        return false;
+    item = ShortcutItem();
+    item.Name = handed.Name;
+    item.ShortName = handed.ShortName;
+    item.Hotkey1 = handed.Hotkey1;
+    item.Hotkey2 = handed.Hotkey2;
+    item.Description = handed.Description;
+    item.State = "0";
+    item.guid = NewGuidString();
+    item.ExePath = handed.ExePath;
+    nodeId = handed.NodeID;
     return true;
 }

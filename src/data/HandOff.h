@@ -34,12 +34,18 @@ struct HandOffItem {
 
 // Reads the extension's request. False when its Name is missing or empty: nothing to open.
 bool ReadHandOffRequest(HandOffRequest& request);
+// Leaves a request as the extension does, in the plain text the reader above takes. False, with
+// nothing written, when a value is longer than the reader's buffer: a path cut short would name
+// another file.
+bool WriteHandOffRequest(const HandOffRequest& request);
 
 // Names the window that receives finished items; nullptr writes "0" (no receiver).
 void PublishHandOffDest(HWND window);
 // The window named under "Dest", or nullptr when the text names no live window of this
 // process (a handle left by an earlier run may since belong to anybody).
 HWND HandOffDest();
+// The live window named under "Dest" in any process (the extension's view), or nullptr.
+HWND PublishedHandOffDest();
 
 // Leaves the finished item in the item section.
 void WriteHandOffItem(const HandOffItem& item);
@@ -48,3 +54,8 @@ void WriteHandOffItem(const HandOffItem& item);
 bool SendItemWaiting();
 // Reads the finished item. False when its Name is missing or empty: nothing to add.
 bool ReadHandOffItem(HandOffItem& item);
+
+struct ShortcutItem;
+// The finished item as a new item with a fresh guid, and the NodeID of its catalog. False when
+// the section holds no item.
+bool TakeHandOffItem(ShortcutItem& item, std::string& nodeId);

@@ -1,53 +1,28 @@
 #include "data/ReceiveItem.h"
 
 #include "data/CatalogData.h"
-#include "data/CatalogTreeView.h"
-#include "data/HandOff.h"
 #include "data/ItemsFile.h"
-#include "data/NewGuidString.h"
 
-namespace {
-ShortcutItem ItemFrom(const HandOffItem& handed)
-{
-    ShortcutItem item;
-    item.Name = handed.Name;
-    item.ShortName = handed.ShortName;
-    item.Hotkey1 = handed.Hotkey1;
-    item.Hotkey2 = handed.Hotkey2;
-    item.Reserved.clear();
-    item.Description = handed.Description;
-    item.State = "0";
-    item.guid = NewGuidString();
-    item.ExePath = handed.ExePath;
-    return item;
-}
+#include <utility>
 
-// The root is no catalog of its own (it is never stored): an item handed to it belongs to none
-// and shows among all items only, like one whose catalog is unknown.
-HTREEITEM CatalogOf(const CCatalogTreeView& catalogs, const std::string& nodeId)
-{
-    if (nodeId.empty() || nodeId == kRootNodeId)
-        return nullptr;
-    return catalogs.FindCatalog(nodeId);
-}
-} // namespace
-
-ReceivedItem ReceiveHandOffItem(ItemList& items, const std::string& itemsPath, CCatalogTreeView& catalogs,
-                                const std::string& catalogsPath)
+ReceivedItem ReceiveItem(ItemList& items, CatalogTree& catalogs, const std::string& itemsPath,
+                         const std::string& catalogsPath, ShortcutItem item, const std::string& nodeId)
 {
     ReceivedItem received;
-    HandOffItem handed;
-    if (!ReadHandOffItem(handed))
+    item.Reserved.clear();
+    item.State = "0";
+    received.index = items.Append(std::move(item));
+    bool itemsSaved = AppendItem(itemsPath, items, received.index);
+    // The root is no catalog of its own (it is never stored): an item handed to it belongs to
+    // none and shows among all items only.
+    CatalogId catalog = nodeId == kRootNodeId ? CatalogTree::kNone : catalogs.Find(nodeId);
+    if (catalog == CatalogTree::kNone || nodeId.empty()) {
+        received.saved = itemsSaved;
         return received;
-    received.index = items.Append(ItemFrom(handed));
-    received.added = true;
-    AppendItem(itemsPath, items, received.index);
-
-    HTREEITEM node = CatalogOf(catalogs, handed.NodeID);
-    if (!node)
-        return received;
-    catalogs.SetData(node, AddIndex(catalogs.DataOf(node), received.index));
-    received.catalog = node;
-    catalogs.SaveCatalogs(catalogsPath);
+    }
+    catalogs.AddMember(catalog, received.index);
+    received.catalog = catalog;
+    bool catalogsSaved = SaveCatalogTree(catalogsPath, catalogs);
+    received.saved = itemsSaved && catalogsSaved;
     return received;
 }

@@ -1,23 +1,20 @@
 #pragma once
-// Taking a finished item from the hand-off section, for whichever window owns the data (the
-// main window, or the configuration window while it is open): the item joins the list and the
-// items file, its catalog gets its index, and the catalogs file is written anew from the tree.
+// Taking a finished item into the data, for whichever window owns it at the moment (the main
+// window, or the configuration window while it is open): the item joins the list and the items
+// file, the catalog it names gets its position, and the catalogs file is written anew.
+#include "data/CatalogTree.h"
 #include "data/ItemList.h"
-
-#include <windows.h>
-#include <commctrl.h>
 
 #include <string>
 
-class CCatalogTreeView;
-
 struct ReceivedItem {
-    bool added = false;          // false: the section held no item (empty Name)
-    size_t index = 0;            // IndexInAll of the new item
-    HTREEITEM catalog = nullptr; // the node that got the index; nullptr when none matched
+    size_t index = 0;                          // IndexInAll of the new item
+    CatalogId catalog = CatalogTree::kNone;    // the catalog that got it; kNone when none matched
+    bool saved = false;                        // both files were written
 };
 
-// `catalogs` is the receiver's own tree with the tables its loader filled. The caller refreshes
-// its views afterwards; nothing is shown here.
-ReceivedItem ReceiveHandOffItem(ItemList& items, const std::string& itemsPath, CCatalogTreeView& catalogs,
-                                const std::string& catalogsPath);
+// `nodeId` names the chosen catalog; the root, an unknown or a deleted catalog leave the item
+// in no catalog (it still shows among all items). When a file cannot be written the item stays
+// in the list and the catalog, so the next save writes it; `saved` tells the caller to say so.
+ReceivedItem ReceiveItem(ItemList& items, CatalogTree& catalogs, const std::string& itemsPath,
+                         const std::string& catalogsPath, ShortcutItem item, const std::string& nodeId);

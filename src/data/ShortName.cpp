@@ -11,7 +11,7 @@ namespace {
 constexpr unsigned kFirstSyllableCode = 0xB0A0;
 constexpr size_t kMaxChineseSteps = 4;
 
-std::string TrimBlanks(const std::string& text)
+std::string TrimItemText(const std::string& text)
 {
     const size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos)
@@ -69,7 +69,7 @@ std::string MakeShortName(const std::string& name)
     std::string result;
     if (high != name.end()) {
         const size_t start = static_cast<size_t>(high - name.begin());
-        result = AsciiInitials(TrimBlanks(name.substr(0, start)));
+        result = AsciiInitials(TrimItemText(name.substr(0, start)));
         for (size_t step = 0, at = start; step < kMaxChineseSteps && at < name.size(); ++step, at += 2) {
             const unsigned char lead = static_cast<unsigned char>(name[at]);
             const unsigned char trail = at + 1 < name.size() ? static_cast<unsigned char>(name[at + 1]) : 0;

@@ -1,6 +1,6 @@
 #include "ui/SkinDialog.h"
 
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "ui/wnd/InstallFolder.h"
 
 #include <algorithm>

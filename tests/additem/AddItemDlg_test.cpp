@@ -1,7 +1,7 @@
 #include "AddItemTestSupport.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "data/CatalogData.h"
 #include "data/HandOff.h"
 #include "data/ItemsFile.h"
@@ -76,7 +76,7 @@ protected:
     }
     void TearDown() override { CApplication::SetMessageBoxResponder(nullptr); }
 
-    void Prepare(CAddItemDlg& dialog) const { dialog.InstallPath = m_folder.Path().string(); }
+    InstallPaths Paths() const { return InstallPaths::In(m_folder.Path().string()); }
     static std::string Text(const char* key) { return GetTipText(key); }
 
     TempFolder m_folder;
@@ -86,8 +86,7 @@ protected:
 
 TEST_F(AddItemDialogTest, ShowsPresetsPickersAndCatalogsWithoutItems)
 {
-    CAddItemDlg dialog;
-    Prepare(dialog);
+    CAddItemDlg dialog(nullptr, Paths());
     dialog.Name = "Notepad";
     dialog.ShortName = "np";
     dialog.Description = "Plain text\r\neditor";
@@ -139,8 +138,7 @@ TEST_F(AddItemDialogTest, ShowsPresetsPickersAndCatalogsWithoutItems)
 
 TEST_F(AddItemDialogTest, KeyListPutsTheClickedNameInAndClosesOnAClickElsewhere)
 {
-    CAddItemDlg dialog;
-    Prepare(dialog);
+    CAddItemDlg dialog(nullptr, Paths());
     HWND list = nullptr;
     const INT_PTR result = RunAddItemDialog(dialog, {[&](HWND hwnd) {
                                                          list = GetDlgItem(hwnd, IDC_ADDITEM_KEY_LIST);
@@ -176,8 +174,7 @@ TEST_F(AddItemDialogTest, KeyListPutsTheClickedNameInAndClosesOnAClickElsewhere)
 
 TEST_F(AddItemDialogTest, OkRefusesUntilASubCatalogAndANameAreGiven)
 {
-    CAddItemDlg dialog;
-    Prepare(dialog);
+    CAddItemDlg dialog(nullptr, Paths());
     bool stillOpen = false;
     const INT_PTR result = RunAddItemDialog(dialog, {[&](HWND hwnd) {
                                                 SetDlgItemTextA(hwnd, IDC_ADDITEM_NAME, "Tool");
@@ -204,8 +201,7 @@ TEST_F(AddItemDialogTest, OkHandsTheItemToDestWithInitialsAndNoHotkey1)
     TestReceiver receiver(itemsPath, m_folder.File("Shortcut2.clg"));
     PublishHandOffDest(receiver.Hwnd());
 
-    CAddItemDlg dialog;
-    Prepare(dialog);
+    CAddItemDlg dialog(nullptr, Paths());
     dialog.ExePath = "C:\\Tools\\qlt.exe";
     const INT_PTR result = RunAddItemDialog(dialog, {[&](HWND hwnd) {
                                                 SetDlgItemTextA(hwnd, IDC_ADDITEM_NAME, "  Quick Launch Tool ");
@@ -224,7 +220,7 @@ TEST_F(AddItemDialogTest, OkHandsTheItemToDestWithInitialsAndNoHotkey1)
 
     // The receiver ran inside the send, before the dialog closed.
     ASSERT_EQ(receiver.Received(), 1);
-    ASSERT_TRUE(receiver.Last().added);
+    ASSERT_TRUE(receiver.LastAdded());
     ItemList onDisk;
     ASSERT_TRUE(LoadItems(itemsPath, onDisk));
     ASSERT_EQ(onDisk.Count(), 1u);
@@ -246,8 +242,7 @@ TEST_F(AddItemDialogTest, ADestThatNamesNoWindowIsIgnored)
     PublishHandOffDest(gone);
     DestroyWindow(gone);
 
-    CAddItemDlg dialog;
-    Prepare(dialog);
+    CAddItemDlg dialog(nullptr, Paths());
     const INT_PTR result = RunAddItemDialog(dialog, {[&](HWND hwnd) {
                                                 SetDlgItemTextA(hwnd, IDC_ADDITEM_NAME, "Games Folder");
                                                 SelectTreeNode(hwnd, "Games");

@@ -5,8 +5,8 @@
 //                      to FILE, and ends when FILE is deleted
 // The catalogs it offers come from a sample catalogs file in a temporary folder, so the
 // installation folder's own data files are never touched.
-#include "app/TipText.h"
-#include "data/AddItemDlg.h"
+#include "ui/TipText.h"
+#include "data/dialogs/AddItemDlg.h"
 #include "data/CatalogData.h"
 #include "data/FileAccess.h"
 #include "resource.h"
@@ -99,8 +99,7 @@ int main(int argc, char** argv)
     }
     g_configPath = InstallFolder() + "\\TavimorethConfig.ini";
 
-    CAddItemDlg dialog;
-    dialog.InstallPath = SampleFolder();
+    CAddItemDlg dialog(nullptr, InstallPaths::In(SampleFolder()));
     dialog.Name = "Quarterly Report";
     dialog.ShortName = "QR";
     dialog.Description = "Sales figures of the last quarter,\r\nopened in the spreadsheet.";

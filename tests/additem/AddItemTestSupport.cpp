@@ -90,12 +90,8 @@ TestReceiver::TestReceiver(const std::string& itemsPath, const std::string& cata
     m_window = CreateWindowA("TavTestReceiver", "receiver", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
                              windowClass.hInstance, nullptr);
     SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    HWND tree = CreateWindowA(WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 200, m_window, nullptr,
-                              windowClass.hInstance, nullptr);
     LoadItems(m_itemsPath, m_items);
-    m_catalogs.Attach(tree);
-    m_catalogs.ResetRoot("All Catalogs");
-    m_catalogs.LoadCatalogs(m_catalogsPath, &m_items, true);
+    LoadCatalogTree(m_catalogsPath, m_model);
 }
 
 TestReceiver::~TestReceiver()
@@ -107,7 +103,12 @@ LRESULT CALLBACK TestReceiver::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LP
 {
     auto* self = reinterpret_cast<TestReceiver*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (self && msg == kItemWaitingMessage) {
-        self->m_last = ReceiveHandOffItem(self->m_items, self->m_itemsPath, self->m_catalogs, self->m_catalogsPath);
+        ShortcutItem item;
+        std::string nodeId;
+        self->m_lastAdded = TakeHandOffItem(item, nodeId);
+        if (self->m_lastAdded)
+            self->m_last = ReceiveItem(self->m_items, self->m_model, self->m_itemsPath, self->m_catalogsPath,
+                                       std::move(item), nodeId);
         ++self->m_received;
         return 0;
     }

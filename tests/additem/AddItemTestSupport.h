@@ -2,7 +2,7 @@
 // Drives the add-item dialog in-process: steps run one after another from the dialog's own
 // message loop, so messages posted by one step pass through the dialog's pre-translation
 // before the next step looks at the result.
-#include "data/AddItemDlg.h"
+#include "data/dialogs/AddItemDlg.h"
 
 #include <functional>
 #include <string>
@@ -22,7 +22,7 @@ HTREEITEM FindTreeNode(HWND tree, const std::string& text);
 void SelectTreeNode(HWND dialog, const std::string& text);
 void ClickButton(HWND dialog, int id);
 
-#include "data/CatalogTreeView.h"
+#include "data/CatalogTree.h"
 #include "data/ItemList.h"
 #include "data/ReceiveItem.h"
 
@@ -37,9 +37,10 @@ public:
 
     HWND Hwnd() const { return m_window; }
     ItemList& Items() { return m_items; }
-    CCatalogTreeView& Catalogs() { return m_catalogs; }
+    CatalogTree& Model() { return m_model; }
     int Received() const { return m_received; }
     const ReceivedItem& Last() const { return m_last; }
+    bool LastAdded() const { return m_lastAdded; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -48,7 +49,8 @@ private:
     std::string m_catalogsPath;
     HWND m_window = nullptr;
     ItemList m_items;
-    CCatalogTreeView m_catalogs;
+    CatalogTree m_model;
     int m_received = 0;
     ReceivedItem m_last;
+    bool m_lastAdded = false;
 };

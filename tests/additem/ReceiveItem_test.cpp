@@ -63,9 +63,9 @@ TEST_F(ReceiveItemTest, AppendsTheItemAndAddsItsIndexToTheChosenCatalog)
 
     Hand("Editor", kEditorsId);
     SendMessageA(receiver.Hwnd(), kItemWaitingMessage, 0, 0);
-    ASSERT_TRUE(receiver.Last().added);
+    ASSERT_TRUE(receiver.LastAdded());
     EXPECT_EQ(receiver.Last().index, 2u);
-    EXPECT_EQ(receiver.Last().catalog, receiver.Catalogs().FindCatalog(kEditorsId));
+    EXPECT_EQ(receiver.Last().catalog, receiver.Model().Find(kEditorsId));
     const ShortcutItem& item = receiver.Items().At(2);
     EXPECT_EQ(item.Reserved, "");
     EXPECT_EQ(item.State, "0");
@@ -102,19 +102,19 @@ TEST_F(ReceiveItemTest, NoCatalogOrNoNameLeavesTheCatalogsFileAsItWas)
 
     Hand("Unknown", "DDDDDDDD-0000-0000-0000-000000000004");
     SendMessageA(receiver.Hwnd(), kItemWaitingMessage, 0, 0);
-    EXPECT_TRUE(receiver.Last().added);
-    EXPECT_EQ(receiver.Last().catalog, nullptr);
+    EXPECT_TRUE(receiver.LastAdded());
+    EXPECT_EQ(receiver.Last().catalog, CatalogTree::kNone);
     Hand("Rooted", kRootNodeId);
     SendMessageA(receiver.Hwnd(), kItemWaitingMessage, 0, 0);
-    EXPECT_TRUE(receiver.Last().added);
-    EXPECT_EQ(receiver.Last().catalog, nullptr);
+    EXPECT_TRUE(receiver.LastAdded());
+    EXPECT_EQ(receiver.Last().catalog, CatalogTree::kNone);
     EXPECT_EQ(receiver.Items().Count(), 4u);
     EXPECT_EQ(ReadBytes(CatalogsPath()), catalogs);
     const std::string items = ReadBytes(ItemsPath());
 
     WriteProfileStringA(kItemSection, "Name", "");
     SendMessageA(receiver.Hwnd(), kItemWaitingMessage, 0, 0);
-    EXPECT_FALSE(receiver.Last().added);
+    EXPECT_FALSE(receiver.LastAdded());
     EXPECT_EQ(receiver.Items().Count(), 4u);
     EXPECT_EQ(ReadBytes(ItemsPath()), items);
 }

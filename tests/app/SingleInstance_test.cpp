@@ -1,6 +1,6 @@
 // Starts the staged program itself: a second copy is refused with the "ProgramRunning" text
 // while the first keeps running, and the first ends with code 0 through its quit path.
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "resource.h"
 
 #include "WinTestSupport.h"

@@ -1,4 +1,4 @@
-#include "app/TipText.h"
+#include "ui/TipText.h"
 
 #include "TempFolder.h"
 #include "WinTestSupport.h"

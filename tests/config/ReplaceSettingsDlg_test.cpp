@@ -1,6 +1,6 @@
 #include "TempFolder.h"
 #include "WinTestSupport.h"
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "config/ReplaceSettingsDlg.h"
 #include "resource.h"
 #include "ui/wnd/Application.h"

@@ -17,8 +17,7 @@ const std::string kD = "DDDDDDDD-0000-0000-0000-000000000004";
 std::vector<std::string> Names(const CatalogTree& tree)
 {
     std::vector<std::string> names;
-    for (const CatalogTree::Node& node : tree.Nodes())
-        names.push_back(node.name);
+    tree.Walk(CatalogTree::kRoot, [&](CatalogId id) { names.push_back(tree.Name(id)); });
     return names;
 }
 
@@ -31,26 +30,26 @@ CatalogTree Place(const std::string& text)
 TEST(CatalogsFile, ChildAfterParentNoSeparatorAtTheEnd)
 {
     CatalogTree tree;
-    long a = tree.Add(CatalogTree::kRoot, "A", kA + "|0,2");
+    CatalogId a = tree.Add(CatalogTree::kRoot, "A", kA + "|0,2");
     tree.Add(a, "B", kB);
     const std::string text = tree.Format();
     EXPECT_EQ(text, kRoot + "|A|" + kA + "|0,2\\" + kA + "|B|" + kB);
 
     CatalogTree back = Place(text);
     ASSERT_EQ(back.Count(), 2u);
-    EXPECT_EQ(back.Nodes()[1].parent, 0);
-    EXPECT_EQ(back.Nodes()[0].data, kA + "|0,2");
-    EXPECT_EQ(back.Nodes()[1].data, kB);
+    EXPECT_EQ(back.Parent(2), 1u);
+    EXPECT_EQ(back.Data(1), kA + "|0,2");
+    EXPECT_EQ(back.Data(2), kB);
     EXPECT_EQ(back.Format(), text);
 }
 
 TEST(CatalogsFile, DepthFirstOrderAndItemNodesLeftOut)
 {
     CatalogTree tree;
-    long a = tree.Add(CatalogTree::kRoot, "A", kA + "|");
-    long d = tree.Add(CatalogTree::kRoot, "D", kD);
+    CatalogId a = tree.Add(CatalogTree::kRoot, "A", kA + "|");
+    CatalogId d = tree.Add(CatalogTree::kRoot, "D", kD);
     tree.Add(a, "item", ItemNodeData(3));
-    long b = tree.Add(a, "B", kB + "|1");
+    CatalogId b = tree.Add(a, "B", kB + "|1");
     tree.Add(b, "C", kC);
     tree.Add(d, "gone", ItemNodeData(0));
     EXPECT_EQ(tree.Format(),
@@ -70,7 +69,7 @@ TEST(CatalogsFile, ParentsResolvedAsTheWindowsDo)
     EXPECT_EQ(Names(tree), (std::vector<std::string>{"Short"}));
     tree = Place(kRoot + "|Short\\" + "|x|y");
     ASSERT_EQ(tree.Count(), 1u);
-    EXPECT_EQ(tree.Nodes()[0].data, "");
+    EXPECT_EQ(tree.Data(1), "");
 
     // An empty parent field ends the reading; the first catalog stays.
     CatalogParse parse = ParseCatalogs(kRoot + "|A|" + kA + "\\|B|" + kB + "\\" + kRoot + "|C|" + kC);
@@ -80,8 +79,8 @@ TEST(CatalogsFile, ParentsResolvedAsTheWindowsDo)
     // A name with "|" shifts the rest of its record: the name is cut, its id is the name's tail.
     tree = Place(kRoot + "|Left|Right|" + kA + "|1,2");
     ASSERT_EQ(tree.Count(), 1u);
-    EXPECT_EQ(tree.Nodes()[0].name, "Left");
-    EXPECT_EQ(tree.Nodes()[0].data, "Right|" + kA);
+    EXPECT_EQ(tree.Name(1), "Left");
+    EXPECT_EQ(tree.Data(1), "Right|" + kA);
 
     // The parent that was just used is recognised without regard to case.
     std::string lower = kA;
@@ -90,7 +89,7 @@ TEST(CatalogsFile, ParentsResolvedAsTheWindowsDo)
     const std::string mixed = kRoot + "|A|" + kA + "\\" + kA + "|B|" + kB + "\\" + lower + "|C|" + kC;
     tree = Place(mixed);
     EXPECT_EQ(Names(tree), (std::vector<std::string>{"A", "B", "C"}));
-    EXPECT_EQ(tree.Nodes()[2].parent, 0);
+    EXPECT_EQ(tree.Parent(3), 1u);
     // ...but a lookup in the table is exact.
     tree = Place(kRoot + "|A|" + kA + "\\" + kRoot + "|D|" + kD + "\\" + lower + "|C|" + kC);
     EXPECT_EQ(Names(tree), (std::vector<std::string>{"A", "D"}));

@@ -3,7 +3,7 @@
 #include "WinTestSupport.h"
 
 #include "data/CatalogData.h"
-#include "data/CatalogTreeView.h"
+#include "data/dialogs/CatalogTreeView.h"
 #include "data/FileAccess.h"
 #include "data/ItemsFile.h"
 #include "data/NewGuidString.h"
@@ -123,7 +123,7 @@ TEST(DataFilesOnWindows, SaveReplacesTheOldFileAndLoadsBack)
     EXPECT_EQ(loaded.At(4).Name, "Added");
 }
 
-TEST(CatalogTreeView, FillsATreeWithCatalogsAndItemsAndWritesItBack)
+TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
 {
     WinTestEnvironment environment;
     TempFolder folder;
@@ -132,11 +132,13 @@ TEST(CatalogTreeView, FillsATreeWithCatalogsAndItemsAndWritesItBack)
                              kC + "|,,3,\\" + "99999999-0000-0000-0000-000000000000|Lost|x";
     WriteBytes(path, text);
     const ItemList items = SomeItems();
+    CatalogTree model;
+    ASSERT_TRUE(LoadCatalogTree(path, model));
 
     TreeWindow window;
     CCatalogTreeView view(window.Hwnd());
-    HTREEITEM root = view.ResetRoot("All catalogs");
-    view.LoadCatalogs(path, &items, true);
+    view.Show(model, "All catalogs", &items);
+    HTREEITEM root = view.Root();
     CTreeViewCtrl tree(window.Hwnd());
 
     EXPECT_EQ(ChildTexts(tree, root), (std::vector<std::string>{"Tools", "Mail"}));
@@ -146,19 +148,17 @@ TEST(CatalogTreeView, FillsATreeWithCatalogsAndItemsAndWritesItBack)
     EXPECT_EQ(ChildTexts(tree, tools), (std::vector<std::string>{"Notes", "Paint", "Inner"}));
     HTREEITEM notes = tree.Child(tools);
     HTREEITEM inner = tree.NextSibling(tree.NextSibling(notes));
-    EXPECT_EQ(view.DataOf(tools), kA + "|0,2,1,9");
-    EXPECT_EQ(view.DataOf(inner), kB);
-    EXPECT_EQ(view.DataOf(notes), "TempItemNode0");
-    EXPECT_TRUE(view.IsItemNode(notes));
+    EXPECT_EQ(view.CatalogOf(inner), model.Find(kB));
+    EXPECT_EQ(view.NodeOf(model.Find(kA)), tools);
+    EXPECT_EQ(view.CatalogOf(root), CatalogTree::kRoot);
+    size_t index = 99;
+    EXPECT_TRUE(view.ItemOf(notes, index));
+    EXPECT_EQ(index, 0u);
+    EXPECT_EQ(view.CatalogOf(notes), CatalogTree::kNone);
     EXPECT_EQ(ImageOf(window.Hwnd(), notes), 2);
     HTREEITEM mail = tree.NextSibling(tools);
     ASSERT_EQ(ChildTexts(tree, mail), (std::vector<std::string>{"Mail"}));
     EXPECT_EQ(ImageOf(window.Hwnd(), tree.Child(mail)), 3);
-
-    EXPECT_EQ(view.Tables().ids, (std::vector<std::string>{kRoot, kA, kB, kC}));
-    EXPECT_EQ(view.FindCatalog(kB), inner);
-    EXPECT_EQ(view.FindCatalog(kRoot), root);
-    EXPECT_EQ(view.FindCatalog("nothing"), nullptr);
 
     // Expanding shows the open-catalog image, collapsing the closed one again.
     NMTREEVIEWA expanded{};
@@ -170,26 +170,23 @@ TEST(CatalogTreeView, FillsATreeWithCatalogsAndItemsAndWritesItBack)
     view.OnItemExpanded(expanded);
     EXPECT_EQ(ImageOf(window.Hwnd(), tools), 0);
 
-    // The writer leaves item nodes and the dropped catalog out.
-    const std::string saved = folder.File("saved.clg");
-    ASSERT_TRUE(view.SaveCatalogs(saved));
-    EXPECT_EQ(ReadBytes(saved),
-              kRoot + "|Tools|" + kA + "|0,2,1,9\\" + kA + "|Inner|" + kB + "\\" + kRoot + "|Mail|" + kC + "|,,3,");
-
-    // A hand-off adds an index: new data, items shown again, file rewritten.
-    view.SetData(inner, AddIndex(view.DataOf(inner), 1));
-    view.ShowItems(inner, IndexListOf(view.DataOf(inner)), items);
+    // Changes of the model reach the tree: a new member, a new, renamed and removed catalog.
+    model.AddMember(model.Find(kB), 1);
+    view.ShowItems(model.Find(kB), items);
     EXPECT_EQ(ChildTexts(tree, inner), (std::vector<std::string>{"Paint"}));
-    view.ShowItems(inner, IndexListOf(view.DataOf(inner)), items);
-    EXPECT_EQ(ChildTexts(tree, inner), (std::vector<std::string>{"Paint"}));
-    ASSERT_TRUE(view.SaveCatalogs(saved));
-    EXPECT_NE(ReadBytes(saved).find(kA + "|Inner|" + kB + "|1"), std::string::npos);
+    CatalogId added = model.Add(model.Find(kC), "New", "EEEEEEEE-0000-0000-0000-000000000005");
+    HTREEITEM addedNode = view.ShowAdded(added);
+    EXPECT_EQ(tree.Parent(addedNode), mail);
+    model.Rename(added, "Renamed");
+    view.ShowRenamed(added);
+    EXPECT_EQ(tree.ItemText(addedNode), "Renamed");
+    const CatalogId toolsId = model.Find(kA), innerId = model.Find(kB);
+    model.Remove(toolsId);
+    view.ShowRemoved(toolsId);
+    EXPECT_EQ(ChildTexts(tree, root), (std::vector<std::string>{"Mail"}));
+    EXPECT_EQ(view.NodeOf(innerId), nullptr);
 
-    // Without items the tree shows catalogs only; an empty tree leaves no file.
-    root = view.ResetRoot("All catalogs");
-    view.LoadCatalogs(path, &items, false);
-    EXPECT_EQ(tree.Count(), 4);
-    view.ResetRoot("All catalogs");
-    ASSERT_TRUE(view.SaveCatalogs(saved));
-    EXPECT_FALSE(FileExists(saved.c_str()));
+    // Without items the tree shows catalogs only.
+    view.Show(model, "All catalogs", nullptr);
+    EXPECT_EQ(tree.Count(), 3);
 }

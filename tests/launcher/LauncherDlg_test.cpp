@@ -2,7 +2,7 @@
 #include "app/ItemHotkeys.h"
 #include "app/LauncherApp.h"
 #include "app/LauncherDlg.h"
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "data/CatalogData.h"
 #include "data/ItemsFile.h"
 #include "data/SharedItemList.h"
@@ -52,10 +52,6 @@ protected:
         g_configPath = DistFolder() + "\\TavimorethConfig.ini";
         m_marker = m_folder.File("marker.txt");
         SetEnvironmentVariableA("TAV_MARKER", m_marker.c_str());
-        CLauncherApp& app = TheApp();
-        app.m_idToggleWindow = 0xA001;
-        app.m_idCaptureC = 0xA010;
-        app.m_idCaptureA = 0xA011;
     }
     void TearDown() override
     {
@@ -76,7 +72,7 @@ protected:
     // Runs the window modally and calls `steps` once it is up; the window is closed afterwards.
     void RunWindow(const std::function<void(CLauncherDlg&)>& steps)
     {
-        CLauncherDlg dialog;
+        CLauncherDlg dialog(InstallPaths::In(m_folder.Path().string()));
         TheApp().SetMainDialog(&dialog);
         RunSoon([&] {
             steps(dialog);
@@ -183,11 +179,11 @@ TEST_F(LauncherDlgTest, ChoosingACatalogListsOnlyItsItemsSorted)
               std::string(kRootNodeId) + "|Tools|" + kToolsId + "|0,,1,3,9\\" + kRootNodeId + "|Empty|" + kEmptyId);
     RunWindow([&](CLauncherDlg& dialog) {
         CCatalogTreeView& catalogs = dialog.Catalogs();
-        ASSERT_EQ(catalogs.Tables().ids.size(), 3u);
+        ASSERT_EQ(dialog.CatalogModel().Count(), 2u);
         // All catalogs: every item with a name, sorted.
         EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Alpha", "Beta", "Gamma", "Zeta"}));
 
-        HTREEITEM tools = catalogs.FindCatalog(kToolsId);
+        HTREEITEM tools = catalogs.NodeOf(dialog.CatalogModel().Find(kToolsId));
         ASSERT_NE(tools, nullptr);
         SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(tools));
         // Gamma has no short name and 9 names no item: both stay out.
@@ -196,7 +192,7 @@ TEST_F(LauncherDlgTest, ChoosingACatalogListsOnlyItsItemsSorted)
         EXPECT_EQ(Column(dialog.ShortNameList(), 3), (std::vector<std::string>{"1", "0"}));
 
         SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET,
-                     reinterpret_cast<LPARAM>(catalogs.FindCatalog(kEmptyId)));
+                     reinterpret_cast<LPARAM>(catalogs.NodeOf(dialog.CatalogModel().Find(kEmptyId))));
         EXPECT_EQ(dialog.NameList().GetItemCount(), 0);
         SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(catalogs.Root()));
         EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Alpha", "Beta", "Zeta"}));
@@ -267,7 +263,7 @@ TEST_F(LauncherDlgTest, CloseButtonHidesOnYesAndEndsOnNo)
         EXPECT_EQ(type & 0xF, static_cast<UINT>(MB_YESNO));
         return asked.size() == 1 ? IDYES : IDNO;
     });
-    CLauncherDlg dialog;
+    CLauncherDlg dialog(InstallPaths::In(m_folder.Path().string()));
     RunSoon([&] {
         HWND hwnd = dialog.Hwnd();
         SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED), 0);
@@ -283,7 +279,7 @@ TEST_F(LauncherDlgTest, MissingOrDamagedFilesOpenWithWhatCanBeRead)
 {
     RunWindow([&](CLauncherDlg& dialog) {
         EXPECT_EQ(dialog.ShortNameList().GetItemCount(), 0);
-        EXPECT_EQ(dialog.Catalogs().Tables().ids.size(), 1u);
+        EXPECT_EQ(dialog.CatalogModel().Count(), 0u);
     });
     ItemList list;
     list.Append(Item("Whole", "w", "c:\\w.exe"));
@@ -293,6 +289,6 @@ TEST_F(LauncherDlgTest, MissingOrDamagedFilesOpenWithWhatCanBeRead)
     WriteBytes(m_folder.File("Shortcut2.clg"), std::string(kRootNodeId) + "|Tools|" + kToolsId + "|0\\|bad|x");
     RunWindow([&](CLauncherDlg& dialog) {
         EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Whole"}));
-        EXPECT_EQ(dialog.Catalogs().Tables().ids.size(), 2u);
+        EXPECT_EQ(dialog.CatalogModel().Count(), 1u);
     });
 }

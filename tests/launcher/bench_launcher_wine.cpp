@@ -4,7 +4,7 @@
 // short-name box and the choice of a catalog.
 #include "app/LauncherApp.h"
 #include "app/LauncherDlg.h"
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "data/CatalogData.h"
 #include "data/CatalogTree.h"
 #include "data/ItemsFile.h"
@@ -22,7 +22,7 @@
 namespace {
 const int kRuns = 5;
 
-std::string CatalogId(int catalog)
+std::string NodeIdFor(int catalog)
 {
     char id[40];
     std::snprintf(id, sizeof(id), "%08X-0000-4000-8000-%012X", catalog + 1, catalog + 1);
@@ -42,7 +42,7 @@ void WriteData(const TempFolder& folder, int itemCount, int catalogCount)
         item.Name = std::string(stems[scrambled % 8]) + " " + std::to_string(scrambled % 100003);
         item.ShortName = std::string(1, "nNpPsSvz"[scrambled % 8]) + std::to_string(i);
         item.Description = "Item number " + std::to_string(i);
-        item.guid = CatalogId(i);
+        item.guid = NodeIdFor(i);
         item.ExePath = "C:\\Program Files\\Tool " + std::to_string(i) + "\\tool.exe";
         items.Append(item);
         std::string& list = lists[static_cast<size_t>(i % catalogCount)];
@@ -51,7 +51,7 @@ void WriteData(const TempFolder& folder, int itemCount, int catalogCount)
     SaveItems(folder.File("Shortcut2.dat"), items);
     CatalogTree tree;
     for (int c = 0; c < catalogCount; ++c)
-        tree.Add(CatalogTree::kRoot, "Catalog " + std::to_string(c), CatalogId(c) + "|" + lists[static_cast<size_t>(c)]);
+        tree.Add(CatalogTree::kRoot, "Catalog " + std::to_string(c), NodeIdFor(c) + "|" + lists[static_cast<size_t>(c)]);
     WriteBytes(folder.File("Shortcut2.clg"), tree.Format());
 }
 
@@ -59,7 +59,7 @@ double StartUpOnce()
 {
     const double start = NowMs();
     double shown = 0;
-    CLauncherDlg dialog;
+    CLauncherDlg dialog(InstallPaths::In(InstallFolder()));
     RunSoon(
         [&] {
             shown = NowMs();
@@ -79,7 +79,7 @@ struct LargeListMeasures {
 LargeListMeasures MeasureLargeList()
 {
     LargeListMeasures measures;
-    CLauncherDlg dialog;
+    CLauncherDlg dialog(InstallPaths::In(InstallFolder()));
     RunSoon(
         [&] {
             HWND hwnd = dialog.Hwnd();
@@ -92,7 +92,7 @@ LargeListMeasures MeasureLargeList()
                 measures.keystroke.push_back(NowMs() - start);
 
                 SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET,
-                             reinterpret_cast<LPARAM>(catalogs.FindCatalog(CatalogId(run))));
+                             reinterpret_cast<LPARAM>(catalogs.NodeOf(dialog.CatalogModel().Find(NodeIdFor(run)))));
                 start = NowMs();
                 SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(catalogs.Root()));
                 UpdateWindow(hwnd);
@@ -111,7 +111,6 @@ int main()
 {
     WinTestEnvironment environment;
     g_configPath = DistFolder() + "\\TavimorethConfig.ini";
-    TheApp().m_idToggleWindow = 0xA001;
 
     TempFolder small;
     WriteData(small, 10000, 500);

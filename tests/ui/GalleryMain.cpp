@@ -9,7 +9,7 @@
 //                      ("x y width height") to FILE, and ends when FILE is deleted
 #include "GalleryDlg.h"
 
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "ui/BackgroundDoneFlag.h"
 #include "ui/ProgressDlg.h"
 #include "ui/SkinMessageBox.h"

@@ -53,7 +53,7 @@ TEST_F(MissingImagesTest, FrameButtonsWorkAndEverythingDrawsItsFallback)
 
 TEST_F(MissingImagesTest, MessageBoxAndProgressWindowOpenAndPaintWithoutImages)
 {
-    TheApp().m_installDir = m_empty.Path().string();
+    TheApp().m_paths = InstallPaths::In(m_empty.Path().string());
     COLORREF boxBackground = 0;
     RunSoon([&] {
         HWND box = GetActiveWindow();
@@ -73,7 +73,7 @@ TEST_F(MissingImagesTest, MessageBoxAndProgressWindowOpenAndPaintWithoutImages)
     EXPECT_EQ(progress.DoModal(), IDOK);
     EXPECT_EQ(progressBackground, CSkinDialog::kFallbackBackground);
     BackgroundDoneFlag = 0;
-    TheApp().m_installDir = DistFolder();
+    TheApp().m_paths = InstallPaths::In(DistFolder());
 }
 
 TEST(SkinFrameTest, SurfaceDragsTheWindowAndLabelsAreTransparent)

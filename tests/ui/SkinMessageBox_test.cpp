@@ -1,5 +1,5 @@
 #include "app/LauncherApp.h"
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "resource.h"
 #include "ui/SkinMessageBox.h"
 
@@ -53,7 +53,7 @@ protected:
         m_savedConfig = g_configPath;
         g_configPath = m_folder.File("TavimorethConfig.ini");
         WriteBytes(g_configPath, "[TipMsgs]\r\nShortDlgTitle=Launcher question\r\n");
-        TheApp().m_installDir = DistFolder();
+        TheApp().m_paths = InstallPaths::In(DistFolder());
     }
     void TearDown() override { g_configPath = m_savedConfig; }
 

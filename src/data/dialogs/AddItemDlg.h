@@ -2,7 +2,9 @@
 // The dialog that turns a handed-over file, folder or clipboard snapshot into an item: the user
 // names it, picks a hotkey and a catalog, and OK hands the finished item to the window named
 // under "Dest" (the configuration window while it is open, the main window otherwise).
-#include "data/CatalogTreeView.h"
+#include "data/CatalogTree.h"
+#include "data/InstallPaths.h"
+#include "data/dialogs/CatalogTreeView.h"
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
 #include "ui/SkinTreeCtrl.h"
@@ -12,7 +14,7 @@
 
 class CAddItemDlg : public CSkinDialog {
 public:
-    explicit CAddItemDlg(HWND parent = nullptr);
+    CAddItemDlg(HWND parent, const InstallPaths& paths);
     ~CAddItemDlg() override;
 
     // Presets shown in the fields, and the values OK took from them.
@@ -21,8 +23,6 @@ public:
     std::string Description;
     // Not shown: the command of the new item (the handed-over path or the snapshot file).
     std::string ExePath;
-    // Not shown: where the catalogs file is read from (the installation folder by default).
-    std::string InstallPath;
     // Results of OK: the hotkey as stored and the chosen catalog.
     std::string Hotkey1;
     std::string Hotkey2;
@@ -43,7 +43,7 @@ protected:
 private:
     void FillModifierPicker();
     void FillKeyList();
-    void LoadCatalogTree();
+    void SetUpCatalogTree();
     void DropKeyList(bool drop);
     void OnKeyListClick(const NMITEMACTIVATE& click);
     bool ClosesKeyList(const MSG& msg) const;
@@ -56,6 +56,8 @@ private:
     CImageButton m_cancelButton;
     HIMAGELIST m_treeImages = nullptr;
     HTREEITEM m_root = nullptr;
+    const InstallPaths m_paths;
+    CatalogTree m_model;
     CCatalogTreeView m_catalogs;
     bool m_keyListDropped = false;
 };

@@ -1,9 +1,7 @@
-#include "data/AddItemDlg.h"
+#include "data/dialogs/AddItemDlg.h"
 
-#include "app/TipText.h"
+#include "ui/TipText.h"
 #include "data/CatalogData.h"
-#include "data/CatalogsFile.h"
-#include "data/FileAccess.h"
 #include "data/HandOff.h"
 #include "data/KeyTable.h"
 #include "data/ShortName.h"
@@ -11,7 +9,6 @@
 #include "ui/DropButtonFace.h"
 #include "ui/wnd/Application.h"
 #include "ui/wnd/DataExchange.h"
-#include "ui/wnd/InstallFolder.h"
 
 namespace {
 std::string Trimmed(const std::string& text)
@@ -34,7 +31,7 @@ bool IsWithin(HWND window, HWND ancestor)
 }
 } // namespace
 
-CAddItemDlg::CAddItemDlg(HWND parent) : CSkinDialog(IDD_ADD_ITEM, parent), InstallPath(InstallFolder())
+CAddItemDlg::CAddItemDlg(HWND parent, const InstallPaths& paths) : CSkinDialog(IDD_ADD_ITEM, parent), m_paths(paths)
 {
     SetBackground("CommonDlg.png");
     SetFrameButtons(IDC_ADDITEM_MIN, IDC_ADDITEM_EXIT, IDC_ADDITEM_HELP, kHelp01);
@@ -62,7 +59,7 @@ BOOL CAddItemDlg::OnInitDialog()
     ExchangeText(Hwnd(), IDC_ADDITEM_DESCRIPTION, Description, false);
     FillModifierPicker();
     FillKeyList();
-    LoadCatalogTree();
+    SetUpCatalogTree();
     return TRUE;
 }
 
@@ -82,10 +79,12 @@ void CAddItemDlg::FillKeyList()
         m_keyList.InsertItem(row++, key.name.c_str());
 }
 
-void CAddItemDlg::LoadCatalogTree()
+void CAddItemDlg::SetUpCatalogTree()
 {
     m_tree.AttachDlgItem(Hwnd(), IDC_ADDITEM_TREE);
     m_tree.Initialise(false);
+    m_tree.VerticalBar().AttachImages(m_paths.folder);
+    m_tree.HorizontalBar().AttachImages(m_paths.folder);
     m_treeImages = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 0);
     HINSTANCE instance = GetModuleHandleA(nullptr);
     for (int icon : {IDI_CATALOG_CLOSED, IDI_CATALOG_OPEN}) {
@@ -97,16 +96,10 @@ void CAddItemDlg::LoadCatalogTree()
 
     const std::string rootTitle = GetTipText("AllCatalogsTitle");
     m_catalogs.Attach(m_tree.Hwnd(), &m_tree);
-    m_root = m_catalogs.ResetRoot(rootTitle);
-    // This tree only picks a place: catalogs without their items, each carrying just its NodeID.
-    std::string text;
-    ReadWholeFile(InstallPath + "\\Shortcut2.clg", text);
-    std::vector<CatalogRecord> records = ParseCatalogs(text).records;
-    for (CatalogRecord& record : records) {
-        record.fieldCount = record.fieldCount < 3 ? record.fieldCount : 3;
-        record.indexList.clear();
-    }
-    m_catalogs.LoadRecords(records, nullptr, false);
+    // This tree only picks a place: catalogs without their items.
+    LoadCatalogTree(m_paths.catalogsFile, m_model);
+    m_catalogs.Show(m_model, rootTitle, nullptr);
+    m_root = m_catalogs.Root();
     TreeView_Expand(m_tree.Hwnd(), m_root, TVE_EXPAND);
     // An expansion by program sends no notification, so the root's image is switched here.
     NMTREEVIEWA expanded{};
@@ -229,12 +222,8 @@ bool CAddItemDlg::TakeFields()
 
 std::string CAddItemDlg::SelectedNodeId(HTREEITEM selected) const
 {
-    const CatalogTables& tables = m_catalogs.Tables();
-    for (size_t k = 0; k < tables.nodes.size() && k < tables.ids.size(); ++k) {
-        if (tables.nodes[k] == selected)
-            return tables.ids[k];
-    }
-    return kRootNodeId;
+    CatalogId catalog = m_catalogs.CatalogOf(selected);
+    return catalog != CatalogTree::kNone ? m_model.NodeId(catalog) : kRootNodeId;
 }
 
 void CAddItemDlg::OnOK()

@@ -1,0 +1,395 @@
+#include "config/ConfigDlg.h"
+
+#include "config/ProgramDiscovery.h"
+#include "config/WebAddressImport.h"
+#include "data/HandOff.h"
+#include "data/ItemsFile.h"
+#include "data/ReceiveItem.h"
+#include "data/SharedItemList.h"
+#include "resource.h"
+#include "ui/BackgroundDoneFlag.h"
+#include "ui/DropButtonFace.h"
+#include "ui/ProgressDlg.h"
+#include "ui/TipText.h"
+#include "ui/wnd/Application.h"
+
+#include <shellapi.h>
+
+#include <thread>
+
+namespace {
+const COLORREF kFrameColour = RGB(212, 208, 200);
+
+} // namespace
+
+CConfigDlg::CConfigDlg(HWND parent, const InstallPaths& paths)
+    : CSkinDialog(IDD_CONFIG, parent), m_paths(paths), m_owner(parent), m_title(GetTipText("ConfigDlgTitle"))
+{
+    SetBackground("CommonDlg_01.png");
+    SetFrameButtons(IDC_CFG_MIN, IDC_CFG_EXIT, IDC_CFG_HELP, kHelp01);
+    SetInputControls({IDC_CFG_TREE, IDC_CFG_ITEM_LIST, IDC_CFG_PROGRAM_LIST, IDC_CFG_COMPOSED_LIST, IDC_CFG_KEY_LIST,
+                      IDC_CFG_CATALOG_NAME, IDC_CFG_ITEM_FIND, IDC_CFG_PROGRAM_FIND, IDC_CFG_SHORTNAME,
+                      IDC_CFG_MODIFIER, IDC_CFG_KEY, IDC_CFG_DESCRIPTION, IDC_CFG_COMPOSED_NAME});
+    DiscoverPrograms = [](ProgramList& programs) { ProgramDiscovery().Discover(g_itemList, programs); };
+    ImportAddresses = [](ProgramList& programs) {
+        ImportWebAddresses(programs, [](const char* key) { AppMessageBox(GetTipText(key), MB_OK | MB_ICONINFORMATION); });
+    };
+}
+
+CConfigDlg::~CConfigDlg()
+{
+    if (m_images)
+        ImageList_Destroy(m_images);
+}
+
+BOOL CConfigDlg::OnInitDialog()
+{
+    CSkinDialog::OnInitDialog();
+    PublishHandOffDest(Hwnd());
+    // Only an existing file is marked: a one-byte file of its own would read as damaged.
+    if (GetFileAttributesA(m_paths.itemsFile.c_str()) != INVALID_FILE_ATTRIBUTES)
+        WriteEditingFlag(m_paths.itemsFile, true);
+    SetUpButtons();
+    SetUpLists();
+    FillHotkeyEditor();
+    OpenKeyList(false);
+    SetUpTree();
+    ShowCatalogTree();
+
+    for (auto [id, key] :
+         {std::pair{IDC_CFG_ITEM_FIND, "FindTavimorethItem"}, {IDC_CFG_PROGRAM_FIND, "FindProgramItem"}}) {
+        const std::string cue = GetTipText(key);
+        std::wstring wide(cue.size() + 1, L'\0');
+        wide.resize(static_cast<size_t>(
+            MultiByteToWideChar(CP_ACP, 0, cue.c_str(), -1, wide.data(), static_cast<int>(wide.size())) - 1));
+        SendDlgItemMessageA(Hwnd(), id, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    CheckDlgButton(Hwnd(), IDC_CFG_PROGRAMS, BST_CHECKED);
+    DragAcceptFiles(Hwnd(), TRUE);
+
+    SetTimer(Hwnd(), kLoadingTimer, kLoadingDelayMs, nullptr);
+    const std::string caption = GetTipText("ShortcutConfigDlgTitle");
+    SetWindowTextA(Hwnd(), caption.c_str());
+    RegisterHotKey(Hwnd(), kSaveHotkeyId, MOD_CONTROL, 'S');
+    RememberLayout();
+    return TRUE;
+}
+
+void CConfigDlg::SetUpButtons()
+{
+    SetUpImageButtons();
+    if (m_keyDrop.AttachDlgItem(Hwnd(), IDC_CFG_KEY_DROP))
+        m_keyDrop.SetImagePair(ImagesFolder(), "ComboButton.png", "ComboButton.png");
+    m_modifier.AttachDlgItem(Hwnd(), IDC_CFG_MODIFIER);
+    m_modifier.SetButtonImage(m_paths.ImagePath("ComboButton.png"));
+}
+
+void CConfigDlg::SetUpList(CSkinListCtrl& list, int id)
+{
+    list.BindDlgItem(Hwnd(), id);
+    list.Initialise();
+    list.AttachImages(m_paths.folder);
+    const DWORD style = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
+    SendMessageA(list.Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
+    SendMessageA(list.Hwnd(), LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
+}
+
+void CConfigDlg::SetUpLists()
+{
+    m_images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 0);
+    for (int icon : {IDI_CATALOG_CLOSED, IDI_CATALOG_OPEN, IDI_CATALOG_ITEM, IDI_ITEM_NODE}) {
+        HICON image = static_cast<HICON>(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(icon), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+        ImageList_AddIcon(m_images, image);
+        DestroyIcon(image);
+    }
+    SetUpList(m_itemList, IDC_CFG_ITEM_LIST);
+    SendMessageA(m_itemList.Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_images));
+    const struct {
+        const char* heading;
+        bool key;
+        int width;
+    } columns[] = {{"NameTitle_01", true, 300}, {"ShortNameTitle_01", true, 120},   {"Hotkey1Title", true, 80},
+                   {"Hotkey2Title", true, 60},  {"DescriptionTitle_01", true, 300}, {"guid", false, 0},
+                   {"index", false, 0}};
+    int column = 0;
+    for (const auto& spec : columns)
+        m_itemList.InsertColumn(column++, spec.key ? GetTipText(spec.heading) : spec.heading, LVCFMT_LEFT, spec.width);
+    m_itemList.SetTextSource(
+        [this](uintptr_t data, size_t column) -> const std::string& {
+            static const int kFields[] = {0, 1, 2, 3, 5, 7};
+            if (column == 6)
+                return m_indexTexts[data];
+            return g_itemList.At(data).Field(kFields[column]);
+        },
+        7);
+
+    SetUpList(m_programList, IDC_CFG_PROGRAM_LIST);
+    m_programList.InsertColumn(0, GetTipText("NameTitle_01"), LVCFMT_LEFT, 360);
+    m_programList.SetTextSource(
+        [this](uintptr_t data, size_t) -> const std::string& { return m_programs.At(data).text; }, 1);
+
+    SetUpList(m_composedList, IDC_CFG_COMPOSED_LIST);
+    m_composedList.InsertColumn(0, GetTipText("NameTitle_01"), LVCFMT_LEFT, 120);
+    m_composedList.InsertColumn(1, "Command", LVCFMT_LEFT, 300);
+    for (CSkinListCtrl* list : {&m_itemList, &m_programList, &m_composedList})
+        SendMessageA(list->Hwnd(), WM_SETREDRAW, TRUE, 0);
+}
+
+void CConfigDlg::SetUpTree()
+{
+    m_tree.AttachDlgItem(Hwnd(), IDC_CFG_TREE);
+    m_tree.Initialise(true);
+    m_tree.VerticalBar().AttachImages(m_paths.folder);
+    m_tree.HorizontalBar().AttachImages(m_paths.folder);
+    SendMessageA(m_tree.Hwnd(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(m_images));
+    m_tree.SetMayDropCallback([this](HWND, HTREEITEM dragged, HTREEITEM target) { return MayDrop(dragged, target); });
+    m_tree.SetAfterDropCallback([this](HWND, HTREEITEM dragged, HTREEITEM target) {
+        AfterDrop(dragged, target);
+        return 1;
+    });
+    m_catalogs.Attach(m_tree.Hwnd(), &m_tree);
+}
+
+RECT CConfigDlg::ControlRect(int id) const
+{
+    RECT rect{};
+    GetWindowRect(Item(id), &rect);
+    MapWindowPoints(HWND_DESKTOP, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void CConfigDlg::RememberLayout()
+{
+    m_treeRect = ControlRect(IDC_CFG_TREE);
+    m_itemListRect = ControlRect(IDC_CFG_ITEM_LIST);
+    m_composeButtonRect = ControlRect(IDC_CFG_ADD_TO_COMPOSED);
+    m_hideButtonRect = ControlRect(IDC_CFG_HIDE_LIST);
+}
+
+void CConfigDlg::OnTimer(UINT_PTR timerId)
+{
+    if (timerId == kLoadingTimer)
+        OnLoadingTimer();
+}
+
+void CConfigDlg::OnLoadingTimer()
+{
+    KillTimer(Hwnd(), kLoadingTimer);
+    BackgroundDoneFlag = 0;
+    // No input reaches this window while the progress window is up, so the worker has the
+    // program list to itself until it sets the flag.
+    std::thread worker([this] {
+        if (DiscoverPrograms)
+            DiscoverPrograms(m_programs);
+        BackgroundDoneFlag = 1;
+    });
+    CProgressDlg progress(Hwnd());
+    progress.SetImageBaseFolder(m_paths.folder);
+    progress.SetText(GetTipText("LoadingConfigDataTip"));
+    progress.DoModal();
+    worker.join();
+    ShowProgramRows();
+    InvalidateRect(Hwnd(), nullptr, TRUE);
+    HTREEITEM root = m_catalogs.Root();
+    if (TreeView_GetSelection(m_tree.Hwnd()) == root)
+        OnCatalogSelected(root);
+    else
+        TreeView_SelectItem(m_tree.Hwnd(), root);
+    SetFocus(Hwnd());
+    m_loaded = true;
+}
+
+INT_PTR CConfigDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_HOTKEY:
+        if (static_cast<int>(wParam) != kSaveHotkeyId)
+            return FALSE;
+        OnSaveHotkey();
+        return TRUE;
+    case kItemWaitingMessage:
+        OnItemWaiting();
+        return TRUE;
+    case kShowTreeMessage:
+        ShowModelAgain(static_cast<CatalogId>(wParam));
+        return TRUE;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return TRUE;
+    case CSkinListCtrl::kRowSelectedMessage:
+        if (reinterpret_cast<HWND>(lParam) == m_itemList.Hwnd()) {
+            CommitCellEditor();
+            ShowSelectedItem();
+        }
+        return TRUE;
+    case WM_DESTROY:
+        UnregisterHotKey(Hwnd(), kSaveHotkeyId);
+        PublishHandOffDest(m_owner);
+        return FALSE;
+    default:
+        return CSkinDialog::OnMessage(msg, wParam, lParam);
+    }
+}
+
+bool CConfigDlg::PreTranslateMessage(MSG* msg)
+{
+    if (m_keyListOpen && ClosesKeyList(*msg))
+        OpenKeyList(false);
+    if (msg->message == WM_KEYDOWN) {
+        if (msg->wParam == VK_F5 && (msg->hwnd == Hwnd() || IsChild(Hwnd(), msg->hwnd))) {
+            OnExec();
+            return true;
+        }
+        if (msg->wParam == VK_DELETE && msg->hwnd == m_itemList.Hwnd()) {
+            OnRemoveItems(false);
+            return true;
+        }
+        if (msg->wParam == VK_DELETE && msg->hwnd == m_tree.Hwnd()) {
+            OnDeleteCatalog();
+            return true;
+        }
+        if (msg->wParam == VK_RETURN && msg->hwnd == Item(IDC_CFG_CATALOG_NAME)) {
+            OnAddCatalog();
+            return true;
+        }
+        if ((msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE) && msg->hwnd == m_keyList.Hwnd()) {
+            OpenKeyList(false);
+            return true;
+        }
+        if (msg->wParam == VK_RETURN && msg->hwnd == m_cellEditor) {
+            CommitCellEditor();
+            return true;
+        }
+    }
+    return CSkinDialog::PreTranslateMessage(msg);
+}
+
+bool CConfigDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item)
+{
+    if (id != IDC_CFG_KEY_DROP || m_keyDrop.Hwnd() != nullptr)
+        return false;
+    DrawDropButtonFace(item->hDC, item->rcItem,
+                       (item->itemState & ODS_SELECTED) ? DropButtonState::Pressed : DropButtonState::Normal);
+    return true;
+}
+
+bool CConfigDlg::OnPaint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Hwnd(), &paint);
+    PaintFrames(dc);
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0)));
+    TextOutA(dc, 20, 10, m_title.c_str(), static_cast<int>(m_title.size()));
+    // The shown item's name is painted, level with its label, where the short-name box begins.
+    const int row = m_itemList.GetFirstSelected();
+    if (row >= 0) {
+        const std::string& name = g_itemList.At(ItemOfRow(row)).Name;
+        const RECT label = ControlRect(IDC_CFG_NAME_LABEL);
+        const RECT box = ControlRect(IDC_CFG_SHORTNAME);
+        RECT area{box.left, label.top, box.right, label.bottom};
+        DrawTextA(dc, name.c_str(), static_cast<int>(name.size()), &area,
+                  DT_SINGLELINE | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+    }
+    SelectObject(dc, oldFont);
+    EndPaint(Hwnd(), &paint);
+    return true;
+}
+
+void CConfigDlg::PaintFrames(HDC dc)
+{
+    HPEN pen = CreatePen(PS_SOLID, 1, kFrameColour);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    const RECT key = ControlRect(IDC_CFG_KEY);
+    const RECT drop = ControlRect(IDC_CFG_KEY_DROP);
+    RoundRect(dc, key.left - 3, drop.top - 1, drop.right + 2, drop.bottom + 1, 6, 6);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    for (int framed : {IDC_CFG_TREE, IDC_CFG_ITEM_LIST, IDC_CFG_PROGRAM_LIST, IDC_CFG_COMPOSED_LIST}) {
+        if (!IsWindowVisible(Item(framed)))
+            continue;
+        RECT rect = ControlRect(framed);
+        RoundRect(dc, rect.left - 2, rect.top - 2, rect.right + 14, rect.bottom + 14, 6, 6);
+    }
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
+LRESULT CConfigDlg::OnNcHitTest(POINT screenPoint)
+{
+    if (m_keyListOpen)
+        return kDefaultHitTest;
+    return CSkinDialog::OnNcHitTest(screenPoint);
+}
+
+bool CConfigDlg::Save(bool silent)
+{
+    CommitCellEditor();
+    const bool catalogsSaved = SaveCatalogTree(m_paths.catalogsFile, m_model);
+    const bool itemsSaved = SaveItems(m_paths.itemsFile, g_itemList);
+    if (catalogsSaved && itemsSaved)
+        m_dirty = false;
+    if (!silent) {
+        const std::string text = GetTipText(catalogsSaved && itemsSaved ? "SavedSucess" : "SaveFailed");
+        AppMessageBox(text.c_str(), MB_OK | MB_ICONINFORMATION);
+    }
+    return catalogsSaved && itemsSaved;
+}
+
+void CConfigDlg::CloseWith(INT_PTR result)
+{
+    CommitCellEditor();
+    m_itemList.DeleteAllItems();
+    m_programList.DeleteAllItems();
+    m_composedList.DeleteAllItems();
+    EndDialog(result);
+}
+
+void CConfigDlg::OnExitButton()
+{
+    const std::string question = GetTipText("SaveData");
+    if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDNO)
+        Save(false);
+    CloseWith(IDCANCEL);
+}
+
+void CConfigDlg::OnSaveHotkey()
+{
+    m_silentSave = true;
+    OnSet();
+    Save(true);
+    m_silentSave = false;
+}
+
+void CConfigDlg::OnItemWaiting()
+{
+    ShortcutItem item;
+    std::string nodeId;
+    if (!TakeHandOffItem(item, nodeId))
+        return;
+    const ReceivedItem received =
+        ReceiveItem(g_itemList, m_model, m_paths.itemsFile, m_paths.catalogsFile, std::move(item), nodeId);
+    m_indexTexts.resize(g_itemList.Count());
+    m_indexTexts[received.index] = std::to_string(received.index);
+    if (received.catalog != CatalogTree::kNone)
+        m_catalogs.ShowItems(received.catalog, g_itemList);
+    if (!received.saved) {
+        const std::string text = GetTipText("SaveFailed");
+        AppMessageBox(text.c_str(), MB_OK | MB_ICONWARNING);
+    }
+    ListCatalog(ShownCatalog());
+}
+
+void CConfigDlg::OnDropFiles(HDROP drop)
+{
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        char path[MAX_PATH] = {};
+        DragQueryFileA(drop, i, path, MAX_PATH);
+        const DWORD attributes = GetFileAttributesA(path);
+        AddPath(path, attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
+    }
+    DragFinish(drop);
+}

@@ -1,0 +1,190 @@
+#pragma once
+// The configuration window: the catalog tree with its items, the item list of the chosen
+// catalog, the candidate programs, the field and hotkey editor of the chosen item, and the
+// composed-item editor. It works on the shared item list and on a catalog tree of its own,
+// loaded from the catalogs file when it opens; the data files change only when it saves.
+#include "config/ProgramList.h"
+#include "data/CatalogTree.h"
+#include "data/InstallPaths.h"
+#include "data/dialogs/CatalogTreeView.h"
+#include "ui/ImageButton.h"
+#include "ui/SkinComboBox.h"
+#include "ui/SkinDialog.h"
+#include "ui/SkinListCtrl.h"
+#include "ui/SkinTreeCtrl.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct ShortcutItem;
+
+class CConfigDlg : public CSkinDialog {
+public:
+    // What the window needs of the application above it: starting an item's commands, starting
+    // one program (the item dialog's "Test"), and filling the candidate list.
+    using CommandRunner = std::function<void(const std::string& command)>;
+    using ProgramSource = std::function<void(ProgramList& programs)>;
+
+    // The window-local Ctrl+S hotkey; the application's own hotkeys use the ids around it.
+    static constexpr int kSaveHotkeyId = 0xA012;
+    static constexpr UINT_PTR kLoadingTimer = 1;
+    static constexpr UINT kLoadingDelayMs = 200;
+    static constexpr const char* kNoHotkey = "No Hotkey";
+    // Posted after a drop in the tree: the model is shown again once the tree is done.
+    static constexpr UINT kShowTreeMessage = WM_APP + 1;
+
+    CConfigDlg(HWND parent, const InstallPaths& paths);
+    ~CConfigDlg() override;
+
+    CommandRunner LaunchCommand;
+    CommandRunner RunProgram;
+    // Program discovery and web address import; each runs on the loading worker or on its
+    // radio button and may leave the list empty.
+    ProgramSource DiscoverPrograms;
+    ProgramSource ImportAddresses;
+
+    // For tests and screenshots: the window as the user sees it.
+    bool IsLoaded() const { return m_loaded; }
+    bool IsDirty() const { return m_dirty; }
+    bool IsKeyListOpen() const { return m_keyListOpen; }
+    const CatalogTree& Model() const { return m_model; }
+    CCatalogTreeView& Catalogs() { return m_catalogs; }
+    CSkinListCtrl& ItemRows() { return m_itemList; }
+    CSkinListCtrl& ProgramRows() { return m_programList; }
+    const ProgramList& Programs() const { return m_programs; }
+    size_t ItemOfRow(int row) const;
+    void OpenKeyList(bool open);
+    bool PreTranslateMessage(MSG* msg) override;
+
+protected:
+    INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override {}
+    bool OnCommand(int id, int code) override;
+    bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
+    void OnTimer(UINT_PTR timerId) override;
+    bool OnPaint() override;
+    bool OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
+    LRESULT OnNcHitTest(POINT screenPoint) override;
+    void OnExitButton() override;
+
+private:
+    // Opening, painting, saving and closing (ConfigDlg.cpp)
+    void SetUpLists();
+    void SetUpList(CSkinListCtrl& list, int id);
+    void SetUpButtons();
+    void SetUpImageButtons();
+    void SetUpTree();
+    void RememberLayout();
+    void OnLoadingTimer();
+    bool OnButton(int id);
+    bool OnButtonOfEditors(int id);
+    void PaintFrames(HDC dc);
+    bool Save(bool silent);
+    void CloseWith(INT_PTR result);
+    void OnSaveHotkey();
+    void OnItemWaiting();
+    void OnDropFiles(HDROP drop);
+    RECT ControlRect(int id) const;
+
+    // Catalogs (ConfigCatalogs.cpp)
+    void ShowCatalogTree();
+    void ShowModelAgain(CatalogId select);
+    void OnCatalogSelected(HTREEITEM node);
+    void ListCatalog(CatalogId catalog);
+    std::vector<size_t> ShownMembers(CatalogId catalog) const;
+    CatalogId ShownCatalog() const;
+    void RebuildMembers();
+    void OnAddCatalog();
+    void OnUpdateCatalog();
+    void OnDeleteCatalog();
+    bool TakeCatalogName(std::string& name);
+    void OnPinChanged();
+    void OnLink(bool all);
+    int MayDrop(HTREEITEM dragged, HTREEITEM target) const;
+    void AfterDrop(HTREEITEM dragged, HTREEITEM target);
+    void OnTreeClick();
+
+    // Item list and program list (ConfigItems.cpp)
+    void FillItemList(const std::vector<size_t>& indexes);
+    int AppendItemRow(size_t index);
+    size_t AppendItem(ShortcutItem item);
+    std::vector<int> ChosenRows(const CSkinListCtrl& list, bool all) const;
+    std::vector<size_t> RowItems() const;
+    void SelectOnly(CSkinListCtrl& list, int row);
+    void ShowProgramRows();
+    void OnAddPrograms(bool all);
+    void OnRemoveItems(bool all);
+    void MoveProgramsToItems(bool all);
+    void ReturnToPrograms(const std::vector<int>& rows);
+    void OnProgramDoubleClick();
+    void AddPath(const std::string& path, bool folder);
+    void OnFiles();
+    void OnFolder();
+    void OnExec();
+    void OnEditItem();
+    bool EditCommand(const ShortcutItem& item, std::string& name, std::string& command);
+    void OnCustom();
+    bool NameTakenByOtherRow(const std::string& name, int exceptRow) const;
+    void AppendComposedEntry(const std::string& name, const std::string& command);
+    void OnProgramsSource(bool urls);
+    void OnFindChanged(bool items);
+    void OnHideShowList();
+    void OnItemListClick(const NMITEMACTIVATE& click);
+    void OpenCellEditor(int row, int column);
+    void CommitCellEditor();
+    void RefreshItemLeaves();
+
+    // Field and hotkey editor (ConfigHotkeys.cpp)
+    void FillHotkeyEditor();
+    void ShowSelectedItem();
+    void ShowItemFields(int row);
+    void OnKeyListClick(const NMITEMACTIVATE& click);
+    void OnModifierChanged();
+    bool ClosesKeyList(const MSG& msg) const;
+    void OnSet();
+    bool HotkeyClashes(const std::string& modifier, const std::string& key, int exceptRow) const;
+    void WarnIfTakenElsewhere(const std::string& modifier, const std::string& key);
+    void OnReset();
+    void OnResetAll();
+    void SetDefaults(ShortcutItem& item, bool clearDescription);
+    std::string ModifierText() const;
+    std::string KeyText() const;
+
+    const InstallPaths m_paths;
+    HWND m_owner;
+    CatalogTree m_model;
+    ProgramList m_programs;
+    // Column 6 of the item list ("%d" of the position), one text per item of the list.
+    std::vector<std::string> m_indexTexts;
+    std::string m_title;
+    HIMAGELIST m_images = nullptr;
+
+    bool m_loaded = false;
+    bool m_dirty = false;
+    bool m_silentSave = false;
+    bool m_listShown = true;
+    bool m_keyListOpen = false;
+    CatalogId m_pinned = CatalogTree::kNone;
+    // The in-place editor of the ShortName and Description cells, and the cell it belongs to.
+    HWND m_cellEditor = nullptr;
+    size_t m_editedItem = 0;
+    int m_editedColumn = -1;
+    RECT m_treeRect{};
+    RECT m_itemListRect{};
+    RECT m_composeButtonRect{};
+    RECT m_hideButtonRect{};
+
+    CSkinTreeCtrl m_tree;
+    CCatalogTreeView m_catalogs;
+    CSkinListCtrl m_itemList;
+    CSkinListCtrl m_programList;
+    CSkinListCtrl m_composedList;
+    CSkinListCtrl m_keyList;
+    CSkinComboBox m_modifier;
+    CImageButton m_keyDrop;
+    std::vector<std::unique_ptr<CImageButton>> m_buttons;
+};

@@ -1,0 +1,217 @@
+// The configuration window's field and hotkey editor: short name, one modifier and one key,
+// description, and the rules by which "Set", "Reset" and "Reset All" store them.
+#include "config/ConfigDlg.h"
+
+#include "data/KeyTable.h"
+#include "data/SharedItemList.h"
+#include "data/ShortName.h"
+#include "data/dialogs/ItemNames.h"
+#include "resource.h"
+#include "ui/TipText.h"
+#include "ui/wnd/Application.h"
+#include "ui/wnd/DataExchange.h"
+
+#include <cctype>
+
+namespace {
+// Trial registrations for the "is it free elsewhere" question use an id no other part of the
+// program hands out.
+const int kTrialHotkeyId = 0xBFFF;
+
+bool IsWithin(HWND window, HWND ancestor)
+{
+    return ancestor && (window == ancestor || IsChild(ancestor, window));
+}
+
+std::string DefaultShortName(const std::string& name)
+{
+    const size_t start = name.find_first_not_of("+ ");
+    std::string shortName = MakeShortName(start == std::string::npos ? std::string() : name.substr(start));
+    for (char& c : shortName)
+        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    return shortName;
+}
+} // namespace
+
+void CConfigDlg::FillHotkeyEditor()
+{
+    for (const char* modifier : {"Ctrl", "Alt", "Shift", kNoHotkey})
+        SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(modifier));
+    m_modifier.SetDropHeight(80);
+    SetUpList(m_keyList, IDC_CFG_KEY_LIST);
+    m_keyList.InsertColumn(0, "Keys", LVCFMT_LEFT, 60);
+    int row = 0;
+    for (const KeyTableEntry& key : KeyTable())
+        m_keyList.InsertItem(row++, key.name);
+    SendMessageA(m_keyList.Hwnd(), WM_SETREDRAW, TRUE, 0);
+}
+
+void CConfigDlg::OpenKeyList(bool open)
+{
+    m_keyListOpen = open;
+    if (open) {
+        SetWindowPos(m_keyList.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        m_keyList.ShowAll();
+        m_keyList.EnsureVisible(0);
+        InvalidateRect(m_keyList.Hwnd(), nullptr, TRUE);
+        SetFocus(m_keyList.Hwnd());
+    } else {
+        m_keyList.HideAll();
+        ShowWindow(m_keyList.Hwnd(), SW_HIDE);
+    }
+}
+
+bool CConfigDlg::ClosesKeyList(const MSG& msg) const
+{
+    if (msg.message != WM_LBUTTONDOWN && msg.message != WM_NCLBUTTONDOWN)
+        return false;
+    return IsWithin(msg.hwnd, Hwnd()) && !IsWithin(msg.hwnd, m_keyList.Hwnd()) && msg.hwnd != Item(IDC_CFG_KEY_DROP) &&
+           msg.hwnd != Item(IDC_CFG_KEY);
+}
+
+void CConfigDlg::OnKeyListClick(const NMITEMACTIVATE& click)
+{
+    if (click.iItem < 0)
+        return;
+    SetDlgItemTextA(Hwnd(), IDC_CFG_KEY, m_keyList.GetItemText(click.iItem, 0).c_str());
+    if (SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_GETCURSEL, 0, 0) == CB_ERR)
+        SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, 0, 0);
+    OpenKeyList(false);
+}
+
+void CConfigDlg::OnModifierChanged()
+{
+    if (ModifierText() != kNoHotkey)
+        return;
+    SetDlgItemTextA(Hwnd(), IDC_CFG_KEY, "");
+    SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+std::string CConfigDlg::ModifierText() const
+{
+    std::string text;
+    ExchangeText(Hwnd(), IDC_CFG_MODIFIER, text, true);
+    return text;
+}
+
+std::string CConfigDlg::KeyText() const
+{
+    std::string text;
+    ExchangeText(Hwnd(), IDC_CFG_KEY, text, true);
+    return text;
+}
+
+void CConfigDlg::ShowSelectedItem()
+{
+    ShowItemFields(m_itemList.GetFirstSelected());
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
+void CConfigDlg::ShowItemFields(int row)
+{
+    if (row < 0) {
+        for (int id : {IDC_CFG_SHORTNAME, IDC_CFG_KEY, IDC_CFG_DESCRIPTION})
+            SetDlgItemTextA(Hwnd(), id, "");
+        SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        return;
+    }
+    const ShortcutItem& item = g_itemList.At(ItemOfRow(row));
+    SetDlgItemTextA(Hwnd(), IDC_CFG_SHORTNAME, item.ShortName.c_str());
+    // Prefix search from the second entry round to the first; an item without a hotkey shows
+    // "No Hotkey" rather than a modifier it does not have.
+    const LRESULT found = item.Hotkey1.empty() ? 3
+                                               : SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_FINDSTRING, 0,
+                                                                     reinterpret_cast<LPARAM>(item.Hotkey1.c_str()));
+    SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, found == CB_ERR ? static_cast<WPARAM>(-1) : found, 0);
+    SetDlgItemTextA(Hwnd(), IDC_CFG_KEY, item.Hotkey2.c_str());
+    SetDlgItemTextA(Hwnd(), IDC_CFG_DESCRIPTION, item.Description.c_str());
+}
+
+bool CConfigDlg::HotkeyClashes(const std::string& modifier, const std::string& key, int exceptRow) const
+{
+    for (int row = 0; row < m_itemList.GetItemCount(); ++row) {
+        const ShortcutItem& item = g_itemList.At(ItemOfRow(row));
+        if (row != exceptRow && item.Hotkey1 == modifier && item.Hotkey2 == key)
+            return true;
+    }
+    return false;
+}
+
+void CConfigDlg::WarnIfTakenElsewhere(const std::string& modifier, const std::string& key)
+{
+    const unsigned flag = ModifierFlag(modifier);
+    const unsigned code = VirtualKey(key);
+    // Ctrl+S belongs to this window only while it is open.
+    if (flag == 0 || code == 0 || (flag == MOD_CONTROL && code == 'S'))
+        return;
+    if (RegisterHotKey(Hwnd(), kTrialHotkeyId, flag, code)) {
+        UnregisterHotKey(Hwnd(), kTrialHotkeyId);
+        return;
+    }
+    if (!m_silentSave)
+        ShowTipMessage("HotkeyTakenElsewhere");
+}
+
+void CConfigDlg::OnSet()
+{
+    CommitCellEditor();
+    const int row = m_itemList.GetFirstSelected();
+    if (row < 0)
+        return;
+    m_dirty = true;
+    ShortcutItem& item = g_itemList.At(ItemOfRow(row));
+    std::string shortName;
+    ExchangeText(Hwnd(), IDC_CFG_SHORTNAME, shortName, true);
+    item.ShortName = TrimItemText(shortName);
+    std::string modifier = ModifierText();
+    std::string key = KeyText();
+    if (!modifier.empty() && !key.empty() && HotkeyClashes(modifier, key, row)) {
+        if (!m_silentSave)
+            ShowTipMessage("HotkeyAlreadyExists");
+        return;
+    }
+    if (modifier == kNoHotkey)
+        modifier.clear(), key.clear();
+    const bool changed = item.Hotkey1 != modifier || item.Hotkey2 != key;
+    item.Hotkey1 = modifier;
+    item.Hotkey2 = key;
+    ExchangeText(Hwnd(), IDC_CFG_DESCRIPTION, item.Description, true);
+    item.State = "0";
+    InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
+    if (changed)
+        WarnIfTakenElsewhere(modifier, key);
+}
+
+void CConfigDlg::SetDefaults(ShortcutItem& item, bool clearDescription)
+{
+    item.ShortName = DefaultShortName(item.Name);
+    item.Hotkey1.clear();
+    item.Hotkey2.clear();
+    if (clearDescription)
+        item.Description.clear();
+    item.State = "0";
+}
+
+void CConfigDlg::OnReset()
+{
+    CommitCellEditor();
+    for (int row : ChosenRows(m_itemList, false)) {
+        SetDefaults(g_itemList.At(ItemOfRow(row)), true);
+        m_dirty = true;
+    }
+    ShowSelectedItem();
+    InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
+}
+
+void CConfigDlg::OnResetAll()
+{
+    const std::string question = GetTipText("ResetAll");
+    if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
+        return;
+    CommitCellEditor();
+    for (int row = 0; row < m_itemList.GetItemCount(); ++row)
+        SetDefaults(g_itemList.At(ItemOfRow(row)), false);
+    m_dirty = true;
+    ShowSelectedItem();
+    InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
+}

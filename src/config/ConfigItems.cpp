@@ -1,0 +1,329 @@
+// The configuration window's item list and program list: rows mirror items of the shared item
+// list (a row's data is the item's position), programs become items and deleted items go back
+// to the programs.
+#include "config/ConfigDlg.h"
+
+#include "data/ItemKind.h"
+#include "data/NewGuidString.h"
+#include "data/SharedItemList.h"
+#include "data/ShortName.h"
+#include "data/dialogs/ItemNames.h"
+#include "resource.h"
+#include "ui/TipText.h"
+#include "ui/wnd/Application.h"
+#include "ui/wnd/Choosers.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace {
+bool IsComposedName(const std::string& text)
+{
+    return text.compare(0, 2, "+ ") == 0;
+}
+
+int RowImageOf(const ShortcutItem& item)
+{
+    return item.ExePath.find_first_of("\r\n") != std::string::npos ? 3 : 2;
+}
+
+std::string NameOfPath(const std::string& path)
+{
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+} // namespace
+
+size_t CConfigDlg::ItemOfRow(int row) const
+{
+    return static_cast<size_t>(m_itemList.GetItemData(row));
+}
+
+void CConfigDlg::FillItemList(const std::vector<size_t>& indexes)
+{
+    SendMessageA(m_itemList.Hwnd(), WM_SETREDRAW, FALSE, 0);
+    m_itemList.DeleteAllItems();
+    m_itemList.ReserveRows(indexes.size());
+    if (m_indexTexts.size() < g_itemList.Count()) {
+        const size_t from = m_indexTexts.size();
+        m_indexTexts.resize(g_itemList.Count());
+        for (size_t i = from; i < m_indexTexts.size(); ++i)
+            m_indexTexts[i] = std::to_string(i);
+    }
+    int row = 0;
+    for (size_t index : indexes) {
+        m_itemList.InsertSourcedItem(row, index);
+        m_itemList.SetItemImage(row++, RowImageOf(g_itemList.At(index)));
+    }
+    SendMessageA(m_itemList.Hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_itemList.Hwnd(), nullptr, TRUE);
+}
+
+size_t CConfigDlg::AppendItem(ShortcutItem item)
+{
+    item.Reserved.clear();
+    item.State = "0";
+    item.guid = NewGuidString();
+    const size_t index = g_itemList.Append(std::move(item));
+    m_indexTexts.resize(g_itemList.Count());
+    m_indexTexts[index] = std::to_string(index);
+    m_dirty = true;
+    return index;
+}
+
+int CConfigDlg::AppendItemRow(size_t index)
+{
+    const int row = m_itemList.InsertSourcedItem(m_itemList.GetItemCount(), index);
+    m_itemList.SetItemImage(row, RowImageOf(g_itemList.At(index)));
+    return row;
+}
+
+std::vector<int> CConfigDlg::ChosenRows(const CSkinListCtrl& list, bool all) const
+{
+    std::vector<int> rows;
+    if (all) {
+        for (int row = list.GetItemCount() - 1; row >= 0; --row)
+            rows.push_back(row);
+        return rows;
+    }
+    for (int row = list.GetFirstSelected(); row >= 0; row = list.GetNextSelected(row))
+        rows.push_back(row);
+    return rows;
+}
+
+std::vector<size_t> CConfigDlg::RowItems() const
+{
+    std::vector<size_t> indexes;
+    indexes.reserve(static_cast<size_t>(m_itemList.GetItemCount()));
+    for (int row = 0; row < m_itemList.GetItemCount(); ++row)
+        indexes.push_back(ItemOfRow(row));
+    return indexes;
+}
+
+void CConfigDlg::SelectOnly(CSkinListCtrl& list, int row)
+{
+    list.ClearSelection();
+    if (row < 0 || row >= list.GetItemCount())
+        return;
+    list.SelectRow(row);
+    list.EnsureVisible(row);
+}
+
+void CConfigDlg::ShowProgramRows()
+{
+    m_programList.DeleteAllItems();
+    m_programList.ReserveRows(m_programs.Count());
+    for (size_t i = 0; i < m_programs.Count(); ++i)
+        m_programList.InsertSourcedItem(static_cast<int>(i), i);
+}
+
+void CConfigDlg::OnAddPrograms(bool all)
+{
+    HTREEITEM selected = TreeView_GetSelection(m_tree.Hwnd());
+    const CatalogId catalog = m_catalogs.CatalogOf(selected);
+    if (selected == nullptr || (all && (catalog == CatalogTree::kNone || catalog == CatalogTree::kRoot))) {
+        ShowTipMessage("SelectCatalog");
+        return;
+    }
+    if (catalog == CatalogTree::kNone || catalog == CatalogTree::kRoot) {
+        ShowTipMessage("SelSubCatalog");
+        return;
+    }
+    if (all) {
+        const std::string question = GetTipText("SelectAllItems");
+        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
+            return;
+    }
+    CommitCellEditor();
+    MoveProgramsToItems(all);
+    SelectOnly(m_itemList, m_itemList.GetItemCount() - 1);
+    ShowSelectedItem();
+    RebuildMembers();
+}
+
+void CConfigDlg::MoveProgramsToItems(bool all)
+{
+    m_dirty = true;
+    SendMessageA(m_itemList.Hwnd(), WM_SETREDRAW, FALSE, 0);
+    SendMessageA(m_programList.Hwnd(), WM_SETREDRAW, FALSE, 0);
+    // The same program twice makes one item: texts already listed are skipped.
+    std::unordered_set<std::string> listed;
+    for (int row = 0; row < m_itemList.GetItemCount(); ++row)
+        listed.insert(LowerCaseAnsi(g_itemList.At(ItemOfRow(row)).Name));
+    const std::vector<int> rows = ChosenRows(m_programList, all);
+    for (int row : rows) {
+        const ProgramRow& program = m_programs.At(m_programList.GetItemData(row));
+        if (IsComposedName(program.text) || !listed.insert(LowerCaseAnsi(program.text)).second)
+            continue;
+        ShortcutItem item;
+        item.Name = program.text;
+        item.ExePath = program.command;
+        SetDefaults(item, false);
+        item.Description = item.Name;
+        AppendItemRow(AppendItem(std::move(item)));
+    }
+    std::vector<int> ordered = rows;
+    std::sort(ordered.rbegin(), ordered.rend());
+    for (int row : ordered)
+        m_programList.DeleteItem(row);
+    SendMessageA(m_programList.Hwnd(), WM_SETREDRAW, TRUE, 0);
+    SendMessageA(m_itemList.Hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_programList.Hwnd(), nullptr, TRUE);
+    InvalidateRect(m_itemList.Hwnd(), nullptr, TRUE);
+}
+
+void CConfigDlg::OnRemoveItems(bool all)
+{
+    if (all) {
+        const std::string question = GetTipText("UnselectAllItems");
+        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
+            return;
+    } else {
+        CheckDlgButton(Hwnd(), IDC_CFG_COMPOSED_CHECK, BST_UNCHECKED);
+    }
+    CommitCellEditor();
+    m_dirty = true;
+    const std::vector<int> rows = ChosenRows(m_itemList, all);
+    ReturnToPrograms(rows);
+    for (int row : rows)
+        g_itemList.Tombstone(ItemOfRow(row), false);
+    std::vector<int> ordered = rows;
+    std::sort(ordered.rbegin(), ordered.rend());
+    for (int row : ordered)
+        m_itemList.DeleteItem(row);
+    SelectOnly(m_itemList, 0);
+    ShowSelectedItem();
+    RebuildMembers();
+    RefreshItemLeaves();
+}
+
+void CConfigDlg::ReturnToPrograms(const std::vector<int>& rows)
+{
+    std::unordered_set<std::string> listed;
+    for (int row = 0; row < m_programList.GetItemCount(); ++row)
+        listed.insert(LowerCaseAnsi(m_programs.At(m_programList.GetItemData(row)).text));
+    for (int row : rows) {
+        const ShortcutItem& item = g_itemList.At(ItemOfRow(row));
+        if (IsComposedName(item.Name) || !listed.insert(LowerCaseAnsi(item.Name)).second)
+            continue;
+        const size_t program = m_programs.Append(item.Name, item.ExePath);
+        m_programList.InsertSourcedItem(m_programList.GetItemCount(), program);
+    }
+}
+
+void CConfigDlg::OnProgramDoubleClick()
+{
+    if (IsDlgButtonChecked(Hwnd(), IDC_CFG_COMPOSED_CHECK) == BST_CHECKED) {
+        for (int row : ChosenRows(m_programList, false)) {
+            const ProgramRow& program = m_programs.At(m_programList.GetItemData(row));
+            AppendComposedEntry(program.text, program.command);
+        }
+        return;
+    }
+    OnAddPrograms(false);
+}
+
+void CConfigDlg::AppendComposedEntry(const std::string& name, const std::string& command)
+{
+    const int row = m_composedList.InsertItem(m_composedList.GetItemCount(), name);
+    m_composedList.SetItemText(row, 1, command);
+}
+
+void CConfigDlg::AddPath(const std::string& path, bool folder)
+{
+    const std::string name = NameOfPath(path);
+    if (name.empty())
+        return;
+    if (IsDlgButtonChecked(Hwnd(), IDC_CFG_COMPOSED_CHECK) == BST_CHECKED) {
+        AppendComposedEntry(name, path);
+        return;
+    }
+    CommitCellEditor();
+    ShortcutItem item;
+    item.Name = name;
+    item.ExePath = path;
+    item.ShortName = MakeShortName(name);
+    item.Description = name;
+    const int row = AppendItemRow(AppendItem(std::move(item)));
+    SelectOnly(m_itemList, row);
+    ShowSelectedItem();
+    RebuildMembers();
+    (void)folder;
+}
+
+void CConfigDlg::OnFiles()
+{
+    std::vector<std::string> paths;
+    if (!ChooseOpenFiles(Hwnd(), "Exe File(*.exe)\0*.exe\0\0", 26000, paths))
+        return;
+    for (const std::string& path : paths)
+        AddPath(path, false);
+}
+
+void CConfigDlg::OnFolder()
+{
+    std::string path;
+    if (ChooseFolder(Hwnd(), "Select Folder", path))
+        AddPath(path, true);
+}
+
+void CConfigDlg::OnExec()
+{
+    const int row = m_itemList.GetFirstSelected();
+    if (row < 0) {
+        ShowTipMessage("SelectItemTavimorethList");
+        return;
+    }
+    const std::string& command = g_itemList.At(ItemOfRow(row)).ExePath;
+    if (!command.empty() && LaunchCommand)
+        LaunchCommand(command);
+}
+
+bool CConfigDlg::NameTakenByOtherRow(const std::string& name, int exceptRow) const
+{
+    for (int row = 0; row < m_itemList.GetItemCount(); ++row) {
+        if (row != exceptRow && g_itemList.At(ItemOfRow(row)).Name == name)
+            return true;
+    }
+    return false;
+}
+
+void CConfigDlg::OnProgramsSource(bool urls)
+{
+    // Program discovery and the web address import fill the list; until they exist here the
+    // list is shown as the source left it.
+    m_programs.Clear();
+    const ProgramSource& source = urls ? ImportAddresses : DiscoverPrograms;
+    if (source)
+        source(m_programs);
+    ShowProgramRows();
+}
+
+void CConfigDlg::OnFindChanged(bool items)
+{
+    char typed[512] = {};
+    GetDlgItemTextA(Hwnd(), items ? IDC_CFG_ITEM_FIND : IDC_CFG_PROGRAM_FIND, typed, sizeof(typed));
+    const std::string wanted = LowerCaseAnsi(typed);
+    if (wanted.empty())
+        return;
+    const bool byShortName = items && IsDlgButtonChecked(Hwnd(), IDC_CFG_FIND_SHORT) == BST_CHECKED;
+    CSkinListCtrl& list = items ? m_itemList : m_programList;
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        const std::string text = LowerCaseAnsi(list.GetItemText(row, byShortName ? 1 : 0));
+        const bool found =
+            byShortName ? text.find(wanted) != std::string::npos : text.compare(0, wanted.size(), wanted) == 0;
+        if (!found)
+            continue;
+        if (items)
+            CommitCellEditor();
+        SelectOnly(list, row);
+        if (items)
+            ShowSelectedItem();
+        return;
+    }
+}
+
+void CConfigDlg::RefreshItemLeaves()
+{
+    m_catalogs.ShowAllItems(g_itemList);
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Where visited web addresses come from. The shell's URL history store is the program's one
+// source; it sits behind this interface because some systems (Wine among them) provide the
+// store but implement none of its methods.
+#include <functional>
+#include <string>
+
+class HistorySource {
+public:
+    virtual ~HistorySource() = default;
+    // Calls `visit` once per stored address; false when the store could not be read.
+    virtual bool ForEachAddress(const std::function<void(const std::string& url)>& visit) = 0;
+};

@@ -1,0 +1,50 @@
+#include "config/RegistryKey.h"
+
+namespace {
+constexpr DWORD kValueBytes = 200;
+constexpr DWORD kNameBytes = 260;
+} // namespace
+
+bool RegistryKey::Open(const std::string& subkey)
+{
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(m_current, subkey.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return false;
+    Close();
+    m_current = opened;
+    return true;
+}
+
+bool RegistryKey::ReadString(const std::string& name, std::string& out) const
+{
+    char buffer[kValueBytes + 1] = {};
+    DWORD type = 0;
+    DWORD size = kValueBytes;
+    if (RegQueryValueExA(m_current, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
+        ERROR_SUCCESS)
+        return false;
+    if (type != REG_SZ && type != REG_EXPAND_SZ)
+        return false;
+    // The stored text need not end in a zero; the spare byte above always does.
+    buffer[size < kValueBytes ? size : kValueBytes] = '\0';
+    out = buffer;
+    return true;
+}
+
+void RegistryKey::EnumSubkeys(std::vector<std::string>& names) const
+{
+    for (DWORD index = 0;; ++index) {
+        char name[kNameBytes];
+        DWORD length = kNameBytes;
+        if (RegEnumKeyExA(m_current, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        names.emplace_back(name, length);
+    }
+}
+
+void RegistryKey::Close()
+{
+    if (m_current != m_root)
+        RegCloseKey(m_current);
+    m_current = m_root;
+}

@@ -1,0 +1,71 @@
+#include "config/ShortcutReader.h"
+
+#include "config/OpenCommand.h"
+#include "config/RegistryKey.h"
+#include "config/SystemText.h"
+
+#include <vector>
+
+ShortcutReader::ShortcutReader()
+{
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&m_link))))
+        return;
+    m_link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&m_file));
+}
+
+ShortcutReader::~ShortcutReader()
+{
+    if (m_file)
+        m_file->Release();
+    if (m_link)
+        m_link->Release();
+}
+
+bool ShortcutReader::Resolve(const std::string& linkPath, std::string& command)
+{
+    command.clear();
+    if (!Ready())
+        return false;
+    wchar_t widePath[MAX_PATH] = {};
+    if (MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) == 0)
+        return false;
+    if (FAILED(m_file->Load(widePath, STGM_READ)))
+        return false;
+    char target[MAX_PATH] = {};
+    if (FAILED(m_link->GetPath(target, MAX_PATH, nullptr, SLGP_SHORTPATH)))
+        return false;
+    command = target;
+    char arguments[MAX_PATH] = {};
+    if (SUCCEEDED(m_link->GetArguments(arguments, MAX_PATH)))
+        command += std::string(" ") + arguments;
+    char description[MAX_PATH] = {};
+    if (FAILED(m_link->GetDescription(description, MAX_PATH)))
+        return false;
+    if (IsInstallerIconTarget(target, IsSystemLeadByte))
+        command = LookupInstallerIconProgram(target);
+    return true;
+}
+
+std::string LookupInstallerIconProgram(const std::string& iconPath)
+{
+    const std::string wanted = LowerCaseAnsi(iconPath, IsSystemLeadByte);
+    RegistryKey classes(HKEY_CLASSES_ROOT);
+    if (!classes.Open("CLSID"))
+        return "";
+    std::vector<std::string> classIds;
+    classes.EnumSubkeys(classIds);
+    for (const std::string& classId : classIds) {
+        RegistryKey icon(HKEY_CLASSES_ROOT);
+        std::string iconValue;
+        if (!icon.Open("CLSID\\" + classId + "\\DefaultIcon") || !icon.ReadString("", iconValue))
+            continue;
+        if (LowerCaseAnsi(iconValue, IsSystemLeadByte).find(wanted) == std::string::npos)
+            continue;
+        RegistryKey server(HKEY_CLASSES_ROOT);
+        std::string program;
+        if (server.Open("CLSID\\" + classId + "\\LocalServer32") && server.ReadString("", program))
+            return program;
+    }
+    return "";
+}

@@ -1,0 +1,199 @@
+#include "data/dialogs/CatalogTreeView.h"
+
+#include "data/CatalogData.h"
+#include "data/ItemKind.h"
+#include "ui/SkinTreeCtrl.h"
+
+#include <cstring>
+
+void CCatalogTreeView::Attach(HWND tree, CSkinTreeCtrl* skin)
+{
+    m_tree.Attach(tree);
+    m_skin = skin;
+}
+
+LPARAM CCatalogTreeView::OwnText(const std::string& data)
+{
+    auto text = std::make_unique<char[]>(data.size() + 1);
+    std::memcpy(text.get(), data.c_str(), data.size() + 1);
+    auto key = reinterpret_cast<LPARAM>(text.get());
+    m_texts[key] = std::move(text);
+    return key;
+}
+
+HTREEITEM CCatalogTreeView::Insert(const std::string& text, HTREEITEM parent, const std::string& data, int image)
+{
+    if (m_skin != nullptr)
+        return m_skin->InsertNode(text.c_str(), parent, data, image, image);
+    LPARAM owned = OwnText(data);
+    HTREEITEM node = m_tree.InsertItem(text.c_str(), parent, TVI_LAST, image, image, owned);
+    if (node == nullptr)
+        m_texts.erase(owned);
+    return node;
+}
+
+void CCatalogTreeView::Show(const CatalogTree& model, const std::string& rootTitle, const ItemList* items)
+{
+    m_model = &model;
+    m_items = items;
+    m_tree.DeleteAllItems();
+    m_texts.clear();
+    m_catalogOf.clear();
+    m_nodeOf.clear();
+    m_root = Insert(rootTitle, TVI_ROOT, kRootNodeId, 0);
+    m_catalogOf[m_root] = CatalogTree::kRoot;
+    m_nodeOf.assign(1, m_root);
+    model.Walk(CatalogTree::kRoot, [this, &model](CatalogId id) { InsertCatalog(id, NodeOf(model.Parent(id))); });
+}
+
+HTREEITEM CCatalogTreeView::InsertCatalog(CatalogId id, HTREEITEM parent)
+{
+    HTREEITEM node = Insert(m_model->Name(id), parent, m_model->Data(id), 0);
+    if (node == nullptr)
+        return nullptr;
+    m_catalogOf[node] = id;
+    if (m_nodeOf.size() <= id)
+        m_nodeOf.resize(id + 1, nullptr);
+    m_nodeOf[id] = node;
+    if (m_items != nullptr)
+        ShowItems(id, *m_items);
+    return node;
+}
+
+HTREEITEM CCatalogTreeView::ShowAdded(CatalogId id)
+{
+    HTREEITEM parent = NodeOf(m_model->Parent(id));
+    return parent != nullptr ? InsertCatalog(id, parent) : nullptr;
+}
+
+void CCatalogTreeView::ShowRenamed(CatalogId id)
+{
+    HTREEITEM node = NodeOf(id);
+    if (node == nullptr)
+        return;
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = node;
+    std::string name = m_model->Name(id);
+    item.pszText = name.data();
+    m_tree.Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void CCatalogTreeView::ForgetBranch(HTREEITEM node)
+{
+    for (HTREEITEM child = m_tree.Child(node); child != nullptr; child = m_tree.NextSibling(child))
+        ForgetBranch(child);
+    auto found = m_catalogOf.find(node);
+    if (found == m_catalogOf.end())
+        return;
+    if (found->second < m_nodeOf.size())
+        m_nodeOf[found->second] = nullptr;
+    m_catalogOf.erase(found);
+}
+
+void CCatalogTreeView::ShowRemoved(CatalogId id)
+{
+    HTREEITEM node = NodeOf(id);
+    if (node == nullptr || node == m_root)
+        return;
+    ForgetBranch(node);
+    LPARAM data = m_tree.ItemData(node);
+    m_tree.DeleteItem(node);
+    m_texts.erase(data);
+}
+
+void CCatalogTreeView::ShowItems(CatalogId id, const ItemList& items)
+{
+    HTREEITEM catalog = NodeOf(id);
+    if (catalog == nullptr)
+        return;
+    SetData(catalog, m_model->Data(id));
+    if (m_items == nullptr)
+        return; // this view shows catalogs only
+    HTREEITEM child = m_tree.Child(catalog);
+    while (child != nullptr) {
+        HTREEITEM next = m_tree.NextSibling(child);
+        if (IsItemNode(child)) {
+            LPARAM data = m_tree.ItemData(child);
+            m_tree.DeleteItem(child);
+            m_texts.erase(data);
+        }
+        child = next;
+    }
+    for (size_t index : m_model->Members(id, items)) {
+        const ShortcutItem& item = items.At(index);
+        Insert(item.Name, catalog, ItemNodeData(index), ItemImageOf(item.ExePath));
+    }
+}
+
+void CCatalogTreeView::ShowAllItems(const ItemList& items)
+{
+    m_model->Walk(CatalogTree::kRoot, [this, &items](CatalogId id) { ShowItems(id, items); });
+}
+
+CatalogId CCatalogTreeView::CatalogOf(HTREEITEM node) const
+{
+    auto found = m_catalogOf.find(node);
+    return found != m_catalogOf.end() ? found->second : CatalogTree::kNone;
+}
+
+HTREEITEM CCatalogTreeView::NodeOf(CatalogId id) const
+{
+    return id < m_nodeOf.size() ? m_nodeOf[id] : nullptr;
+}
+
+bool CCatalogTreeView::ItemOf(HTREEITEM node, size_t& index) const
+{
+    const std::string data = DataOf(node);
+    if (!IsItemNodeData(data))
+        return false;
+    index = static_cast<size_t>(std::strtoul(data.c_str() + data.find(kItemNodeMarker) + std::strlen(kItemNodeMarker),
+                                             nullptr, 10));
+    return true;
+}
+
+bool CCatalogTreeView::IsItemNode(HTREEITEM node) const
+{
+    return IsItemNodeData(DataOf(node));
+}
+
+CatalogId CCatalogTreeView::SelectedCatalog() const
+{
+    return CatalogOf(m_tree.Selection());
+}
+
+std::string CCatalogTreeView::DataOf(HTREEITEM node) const
+{
+    if (node == nullptr)
+        return {};
+    LPARAM data = m_tree.ItemData(node);
+    return data != 0 ? reinterpret_cast<const char*>(data) : "";
+}
+
+void CCatalogTreeView::SetData(HTREEITEM node, const std::string& data)
+{
+    if (m_skin != nullptr) {
+        m_skin->SetNodeData(node, data);
+        return;
+    }
+    LPARAM old = m_tree.ItemData(node);
+    TVITEMA item{};
+    item.mask = TVIF_PARAM;
+    item.hItem = node;
+    item.lParam = OwnText(data);
+    if (m_tree.Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)) != 0)
+        m_texts.erase(old);
+    else
+        m_texts.erase(item.lParam);
+}
+
+void CCatalogTreeView::OnItemExpanded(const NMTREEVIEWA& info) const
+{
+    HTREEITEM node = info.itemNew.hItem;
+    if (node == nullptr || IsItemNode(node))
+        return;
+    if (info.action == TVE_EXPAND)
+        m_tree.SetItemImage(node, 1, 1);
+    else if (info.action == TVE_COLLAPSE)
+        m_tree.SetItemImage(node, 0, 0);
+}

@@ -1,0 +1,71 @@
+#pragma once
+// Shows a CatalogTree in a tree control: the one way every window puts catalogs on screen. The
+// model stays the only copy of the catalogs; this view maps its nodes to the model's ids and
+// back, and is refilled or patched after the window changed the model.
+//
+// Each node's lParam is a NUL-terminated text (a catalog's CatalogData, or "TempItemNode<index>"
+// for an item node), as the skinned tree's drag code copies it along; with a skinned tree the
+// control owns these texts, with a plain tree view this object does.
+#include "data/CatalogTree.h"
+#include "data/ItemList.h"
+#include "ui/wnd/TreeViewCtrl.h"
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class CSkinTreeCtrl;
+
+class CCatalogTreeView {
+public:
+    CCatalogTreeView() = default;
+    explicit CCatalogTreeView(HWND tree, CSkinTreeCtrl* skin = nullptr) { Attach(tree, skin); }
+    CCatalogTreeView(const CCatalogTreeView&) = delete;
+    CCatalogTreeView& operator=(const CCatalogTreeView&) = delete;
+
+    void Attach(HWND tree, CSkinTreeCtrl* skin = nullptr);
+    HWND Hwnd() const { return m_tree.Hwnd(); }
+
+    // Empties the control and shows the model below a root titled `rootTitle`. With `items`
+    // given, every catalog also shows its live items as item nodes.
+    void Show(const CatalogTree& model, const std::string& rootTitle, const ItemList* items);
+    HTREEITEM Root() const { return m_root; }
+
+    // After the model changed: a catalog that was added (last under its parent), renamed,
+    // removed (with its branch), or whose members changed.
+    HTREEITEM ShowAdded(CatalogId id);
+    void ShowRenamed(CatalogId id);
+    void ShowRemoved(CatalogId id);
+    void ShowItems(CatalogId id, const ItemList& items);
+    // Refreshes the item nodes of every catalog (names or kinds of items changed).
+    void ShowAllItems(const ItemList& items);
+
+    // kNone for an item node, a node the view does not know, or nullptr.
+    CatalogId CatalogOf(HTREEITEM node) const;
+    HTREEITEM NodeOf(CatalogId id) const;
+    // The item an item node shows; false for a catalog node.
+    bool ItemOf(HTREEITEM node, size_t& index) const;
+    bool IsItemNode(HTREEITEM node) const;
+    CatalogId SelectedCatalog() const;
+
+    std::string DataOf(HTREEITEM node) const;
+    // Catalog nodes show image 1 while expanded and 0 while collapsed.
+    void OnItemExpanded(const NMTREEVIEWA& info) const;
+
+private:
+    HTREEITEM Insert(const std::string& text, HTREEITEM parent, const std::string& data, int image);
+    HTREEITEM InsertCatalog(CatalogId id, HTREEITEM parent);
+    void ForgetBranch(HTREEITEM node);
+    void SetData(HTREEITEM node, const std::string& data);
+    LPARAM OwnText(const std::string& data);
+
+    CTreeViewCtrl m_tree;
+    CSkinTreeCtrl* m_skin = nullptr;
+    const CatalogTree* m_model = nullptr;
+    const ItemList* m_items = nullptr;
+    HTREEITEM m_root = nullptr;
+    std::unordered_map<HTREEITEM, CatalogId> m_catalogOf;
+    std::vector<HTREEITEM> m_nodeOf;
+    std::unordered_map<LPARAM, std::unique_ptr<char[]>> m_texts;
+};

@@ -1,0 +1,149 @@
+// config_shot.exe: shows the configuration window with sample items, or one item dialog, for
+// screenshots.
+//   --install FOLDER   installation folder of the skin and texts; default: TAV_DIST_DIR
+//   --keys             drops the key list down as well
+//   --info, --clip     shows the item-info or the clipboard item dialog instead
+//   --ready FILE       once the window shows, writes its screen rectangle ("x y width height")
+//                      to FILE, and ends when FILE is deleted
+// The data files live in a temporary folder, so the installation folder's own are never touched.
+#include "config/ConfigDlg.h"
+#include "data/CatalogData.h"
+#include "data/FileAccess.h"
+#include "data/ItemsFile.h"
+#include "data/SharedItemList.h"
+#include "data/dialogs/ClipItemDlg.h"
+#include "data/dialogs/ItemInfoDlg.h"
+#include "resource.h"
+#include "ui/TipText.h"
+#include "ui/wnd/InstallFolder.h"
+#include "ui/wnd/PngImage.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+CDialog* g_dialog = nullptr;
+CConfigDlg* g_config = nullptr;
+std::string g_readyFile;
+bool g_dropKeys = false;
+
+InstallPaths SamplePaths()
+{
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "tav-config-shot";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    InstallPaths paths = InstallPaths::In(InstallFolder());
+    paths.itemsFile = folder + "\\Shortcut2.dat";
+    paths.catalogsFile = folder + "\\Shortcut2.clg";
+    const char* names[][4] = {{"Notepad", "Ctrl", "N", "C:\\Windows\\notepad.exe"},
+                              {"Calculator", "Alt", "C", "C:\\Windows\\calc.exe"},
+                              {"Quarterly Report", "", "", "C:\\Reports\\Quarterly.xlsx"},
+                              {"Project Folder", "Shift", "F5", "C:\\Projects"},
+                              {"Support Page", "", "", "https://example.org/support"}};
+    g_itemList.Clear();
+    for (const auto& row : names) {
+        ShortcutItem item;
+        item.Name = row[0];
+        item.ShortName = std::string(row[0]).substr(0, 2);
+        item.Hotkey1 = row[1];
+        item.Hotkey2 = row[2];
+        item.Description = std::string(row[0]) + " (sample)";
+        item.ExePath = row[3];
+        g_itemList.Append(item);
+    }
+    SaveItems(paths.itemsFile, g_itemList);
+    const std::string root = kRootNodeId;
+    const std::string tools = "AAAAAAAA-1111-4111-8111-000000000001";
+    DeleteFileIfPresent(paths.catalogsFile);
+    WriteAt(paths.catalogsFile,
+            root + "|Tools|" + tools + "|0,1\\" + tools + "|Editors|CCCCCCCC-3333-4333-8333-000000000003|0\\" + root +
+                "|Office|BBBBBBBB-2222-4222-8222-000000000002|2,4",
+            0);
+    return paths;
+}
+
+void CALLBACK WaitForReadyFileGone(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (GetFileAttributesA(g_readyFile.c_str()) == INVALID_FILE_ATTRIBUTES)
+        ExitProcess(0);
+}
+
+void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
+{
+    if (g_config && !g_config->IsLoaded())
+        return;
+    KillTimer(nullptr, timerId);
+    if (g_config) {
+        g_config->ItemRows().ClearSelection();
+        g_config->ItemRows().SelectRow(0);
+        SendMessageA(g_config->Hwnd(), CSkinListCtrl::kRowSelectedMessage, 0,
+                     reinterpret_cast<LPARAM>(g_config->ItemRows().Hwnd()));
+        if (g_dropKeys)
+            g_config->OpenKeyList(true);
+    }
+    if (g_readyFile.empty())
+        return;
+    RedrawWindow(g_dialog->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT rect{};
+    GetWindowRect(g_dialog->Hwnd(), &rect);
+    if (FILE* file = std::fopen(g_readyFile.c_str(), "w")) {
+        std::fprintf(file, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+        std::fclose(file);
+    }
+    SetTimer(nullptr, 0, 100, &WaitForReadyFileGone);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    CoInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    CGdiplusSession gdiplus;
+    const char* dist = std::getenv("TAV_DIST_DIR");
+    if (dist && *dist)
+        SetInstallFolder(dist);
+    std::string which = "config";
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--keys")
+            g_dropKeys = true;
+        else if (option == "--info" || option == "--clip")
+            which = option.substr(2);
+        else if (option == "--install" && i + 1 < argc)
+            SetInstallFolder(argv[++i]);
+        else if (option == "--ready" && i + 1 < argc)
+            g_readyFile = argv[++i];
+    }
+    g_configPath = InstallFolder() + "\\TavimorethConfig.ini";
+    const InstallPaths paths = SamplePaths();
+    SetTimer(nullptr, 0, 700, &ReportReady);
+    if (which == "info") {
+        CItemInfoDlg dialog(nullptr);
+        dialog.Name = "Build and test";
+        dialog.Command = "C:\\Tools\\build.cmd\r\nC:\\Tools\\test.cmd";
+        g_dialog = &dialog;
+        dialog.DoModal();
+    } else if (which == "clip") {
+        CClipItemDlg dialog(nullptr, paths);
+        dialog.Name = "Signature";
+        g_dialog = &dialog;
+        dialog.DoModal();
+    } else {
+        CConfigDlg dialog(nullptr, paths);
+        dialog.DiscoverPrograms = [](ProgramList& programs) {
+            programs.Append("Paint", "C:\\Windows\\mspaint.exe");
+            programs.Append("WordPad", "C:\\Program Files\\Windows NT\\wordpad.exe");
+            programs.Append("Command Prompt", "C:\\Windows\\System32\\cmd.exe");
+        };
+        g_dialog = g_config = &dialog;
+        dialog.DoModal();
+    }
+    CoUninitialize();
+    return 0;
+}

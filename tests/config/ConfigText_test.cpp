@@ -1,0 +1,105 @@
+#include "config/BrowserProfile.h"
+#include "config/OpenCommand.h"
+#include "config/ProgramList.h"
+#include "config/WebAddresses.h"
+
+#include <gtest/gtest.h>
+
+using Texts = std::vector<std::string>;
+
+namespace {
+Texts Expanded(const std::string& url)
+{
+    Texts out;
+    ExpandHistoryAddress(url, out);
+    return out;
+}
+} // namespace
+
+TEST(HistoryAddressTest, OffersFoldersPageWithoutQueryAndWholeAddress)
+{
+    EXPECT_EQ(Expanded("http://Www.Example.com/Docs/Api/Page.html?Id=7&next=a/b"),
+              (Texts{"http://Www.Example.com/Docs", "http://Www.Example.com/Docs/Api",
+                     "http://Www.Example.com/Docs/Api/Page.html",
+                     "http://www.example.com/docs/api/page.html?id=7&next=a/b"}));
+    EXPECT_EQ(Expanded("http://Example.COM"), (Texts{"http://example.com"}));
+    EXPECT_EQ(Expanded("HTTP://Example.com/"), (Texts{"http://example.com/"}));
+    EXPECT_EQ(Expanded("http://"), Texts{});
+    EXPECT_EQ(Expanded("https://example.com/a/b"), Texts{});
+    EXPECT_EQ(Expanded("file:///C:/notes/a.txt"), Texts{});
+    EXPECT_EQ(Expanded("https://example.com/?go=http://elsewhere.org/x/y"), Texts{});
+}
+
+TEST(HistoryAddressTest, DoubleByteLettersAreNotFolded)
+{
+    // 0x81 0x41 and 0x81 0x61 are two different characters of the Chinese code page.
+    EXPECT_EQ(Expanded("http://A.cn/\x81\x41"), (Texts{"http://a.cn/\x81\x41"}));
+}
+
+TEST(OpenCommandTest, CleansRegisteredOpenCommands)
+{
+    EXPECT_EQ(CleanOpenCommand("\"C:\\Program Files\\Viewer\\view.exe\" \"%1\""),
+              "C:\\Program Files\\Viewer\\view.exe");
+    EXPECT_EQ(CleanOpenCommand("C:\\Tools\\edit.exe /open /x \"%1\""), "C:\\Tools\\edit.exe");
+    EXPECT_EQ(CleanOpenCommand("C:\\Tools\\edit.exe %1"), "C:\\Tools\\edit.exe");
+    EXPECT_EQ(CleanOpenCommand("/usr/bin/x"), "/usr");
+    EXPECT_EQ(CleanOpenCommand("\"%1\""), "");
+    EXPECT_EQ(CleanOpenCommand(""), "");
+}
+
+TEST(OpenCommandTest, OffersOnlyProgramsAndSpotsInstallerIcons)
+{
+    EXPECT_TRUE(IsProgramCommand("  C:\\APPS\\TOOL.EXE "));
+    EXPECT_FALSE(IsProgramCommand("C:\\apps\\tool.exe -x"));
+    EXPECT_FALSE(IsProgramCommand("C:\\docs\\readme.txt"));
+    EXPECT_TRUE(IsInstallerIconTarget("C:\\WINDOWS\\Installer\\{90110804-6000-11D3}\\XLICONS.EXE"));
+    EXPECT_FALSE(IsInstallerIconTarget("C:\\Program Files\\Office\\xlicons.exe"));
+    EXPECT_FALSE(IsInstallerIconTarget("C:\\Windows\\Installer\\{1}\\setup.exe"));
+}
+
+TEST(ProgramListTest, AddressesAreAddedOnceInAnyCaseAndCut)
+{
+    ProgramList list;
+    list.Append("Editor", "c:\\e.exe");
+    const std::string longAddress = "http://example.com/" + std::string(300, 'p');
+    AddAddresses(list, {"http://a.org", "HTTP://A.ORG", "editor", "http://b.org", longAddress,
+                        longAddress.substr(0, kMaxAddressText) + "different tail"});
+    ASSERT_EQ(list.Count(), 4u);
+    EXPECT_EQ(list.At(1).text, "http://a.org");
+    EXPECT_EQ(list.At(2).command, "http://b.org");
+    EXPECT_EQ(list.At(3).text, longAddress.substr(0, kMaxAddressText));
+    EXPECT_EQ(list.At(3).command, list.At(3).text);
+
+    EXPECT_TRUE(list.ContainsNoCase("EDITOR"));
+    EXPECT_FALSE(list.ContainsNoCase("Edit"));
+    list.Append("editor", "c:\\other.exe");
+    EXPECT_TRUE(list.Erase(0));
+    EXPECT_TRUE(list.ContainsNoCase("Editor")) << "a second row with the text is still there";
+    EXPECT_TRUE(list.Erase(list.Count() - 1));
+    EXPECT_FALSE(list.ContainsNoCase("Editor"));
+    EXPECT_FALSE(list.Erase(list.Count()));
+    list.Clear();
+    EXPECT_FALSE(list.ContainsNoCase("http://a.org"));
+    EXPECT_EQ(StripTrailingSlashes("http://a.org/x///"), "http://a.org/x");
+    EXPECT_EQ(StripTrailingSlashes("///"), "");
+}
+
+TEST(BrowserProfileTest, ChoosesTheDefaultProfile)
+{
+    EXPECT_EQ(ChooseProfileName({"Crash Reports", "Ab12.Default-Release", "x.default"}), "ab12.default-release");
+    EXPECT_EQ(ChooseProfileName({"one", "Two"}), "two");
+    EXPECT_EQ(ChooseProfileName({}), "xeqis0b4.default");
+
+    const std::string ini = "[General]\r\nStartWithLastProfile=1\r\n\r\n[Profile1]\r\nName=old\r\nIsRelative=1\r\n"
+                            "Path=Profiles/old.default\r\nDefault=1\r\n\r\n[Profile0]\r\nName=new\r\n"
+                            "IsRelative=0\r\nPath=D:\\Fx\\new\r\n\r\n[Install4F96D1932A9F858E]\r\n"
+                            "Default=Profiles/new.default-release\r\nLocked=1\r\n";
+    ProfileLocation named = DefaultProfileFromIni(ini);
+    EXPECT_EQ(named.path, "Profiles/new.default-release");
+    EXPECT_TRUE(named.relative);
+    named = DefaultProfileFromIni("[Profile0]\nPath=D:\\Fx\\new\nIsRelative=0\nDefault=1\n[Profile1]\nPath=x\n");
+    EXPECT_EQ(named.path, "D:\\Fx\\new");
+    EXPECT_FALSE(named.relative);
+    EXPECT_EQ(DefaultProfileFromIni("[Profile0]\nPath=Profiles/a\n").path, "");
+    EXPECT_EQ(DefaultProfileFromIni("").path, "");
+}
