@@ -33,11 +33,11 @@ std::vector<std::string> SplitKeepingEmpty(const std::string& text)
     }
 }
 
-PieceAction ActionOf(const std::string& piece)
+PieceAction ActionOf(const std::string& lowerPiece)
 {
-    if (piece.size() < kShortestPiece)
+    if (lowerPiece.size() < kShortestPiece)
         return PieceAction::Skip;
-    const std::string suffix = piece.substr(piece.size() - 4);
+    const std::string suffix = lowerPiece.substr(lowerPiece.size() - 4);
     return suffix == ".stx" ? PieceAction::RestoreSnapshot : PieceAction::Run;
 }
 
@@ -71,8 +71,8 @@ std::vector<CommandPiece> SplitCommandText(const std::string& text, LeadBytePred
     std::vector<CommandPiece> pieces;
     for (const std::string& line : SplitKeepingEmpty(commands)) {
         CommandPiece piece;
-        piece.text = LowerCaseText(Trim(line), isLeadByte);
-        piece.action = ActionOf(piece.text);
+        piece.text = Trim(line);
+        piece.action = ActionOf(LowerCaseText(piece.text, isLeadByte));
         pieces.push_back(std::move(piece));
     }
     return pieces;

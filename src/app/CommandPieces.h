@@ -1,7 +1,9 @@
 #pragma once
 // How an item's command text is started: the part after the first "^^^" of a composed item,
-// split at CR LF into pieces (empty ones kept, since each piece costs a pause), each trimmed
-// and lower-cased, then run, restored as a clipboard snapshot, or skipped.
+// split at CR LF into pieces (empty ones kept, since each piece costs a pause), each trimmed,
+// then run, restored as a clipboard snapshot, or skipped. What a piece is, is decided on its
+// lower-cased text; the piece itself is started as written, because web addresses, arguments
+// and file names on other systems can depend on their letter case.
 #include <string>
 #include <vector>
 
@@ -12,7 +14,7 @@ enum class PieceAction {
 };
 
 struct CommandPiece {
-    std::string text; // trimmed and lower-cased: the text that is started
+    std::string text; // trimmed, letter case as written: the text that is started
     PieceAction action = PieceAction::Skip;
 };
 

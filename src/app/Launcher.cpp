@@ -54,3 +54,16 @@ void LaunchItemByIndex(int index)
     const std::string command = g_itemList.At(static_cast<size_t>(index)).ExePath;
     LaunchCommandText(command);
 }
+
+void RunCommandsInTurn(const std::vector<std::string>& commands)
+{
+    bool started = false;
+    for (const std::string& command : commands) {
+        if (command.empty())
+            continue;
+        if (started)
+            Sleep(kPauseBetweenPiecesMs);
+        RunCommand(command.c_str(), nullptr, true);
+        started = true;
+    }
+}

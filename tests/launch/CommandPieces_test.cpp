@@ -23,12 +23,12 @@ bool NoLeadBytes(unsigned char)
 TEST(SplitCommandText, LinesEmptyPiecesAndTrimming)
 {
     using V = std::vector<std::string>;
-    EXPECT_EQ(Texts(SplitCommandText("C:\\Tools\\App.EXE")), V{"c:\\tools\\app.exe"});
+    EXPECT_EQ(Texts(SplitCommandText("C:\\Tools\\App.EXE")), V{"C:\\Tools\\App.EXE"});
     EXPECT_EQ(Texts(SplitCommandText("")), V{""});
     EXPECT_EQ(Texts(SplitCommandText("c:\\a.exe\r\n\r\nc:\\b.exe")), (V{"c:\\a.exe", "", "c:\\b.exe"}));
     EXPECT_EQ(Texts(SplitCommandText("c:\\a.exe\r\n")), (V{"c:\\a.exe", ""}));
     EXPECT_EQ(Texts(SplitCommandText("\r\n")), (V{"", ""}));
-    EXPECT_EQ(Texts(SplitCommandText("  c:\\a.exe \t\r\n\tNotes.TXT  ")), (V{"c:\\a.exe", "notes.txt"}));
+    EXPECT_EQ(Texts(SplitCommandText("  c:\\a.exe \t\r\n\tNotes.TXT  ")), (V{"c:\\a.exe", "Notes.TXT"}));
     // A lone LF or CR is no separator; it is white space at the ends of a piece only.
     EXPECT_EQ(Texts(SplitCommandText("c:\\a.exe\nc:\\b.exe")), V{"c:\\a.exe\nc:\\b.exe"});
     EXPECT_EQ(Texts(SplitCommandText("c:\\a.exe\r\r\n\nc:\\b.exe")), (V{"c:\\a.exe", "c:\\b.exe"}));
@@ -38,7 +38,7 @@ TEST(SplitCommandText, ComposedItemsStartOnlyWhatFollowsTheMarker)
 {
     using V = std::vector<std::string>;
     EXPECT_EQ(Texts(SplitCommandText("Editor\r\nBrowser^^^c:\\ed.exe\r\nhttp://Example.org")),
-              (V{"c:\\ed.exe", "http://example.org"}));
+              (V{"c:\\ed.exe", "http://Example.org"}));
     // Trimming after the marker drops a leading line break, so no empty first piece.
     EXPECT_EQ(Texts(SplitCommandText("One\r\nTwo\r\n^^^\r\nc:\\a.exe\r\nc:\\b.exe\r\n")),
               (V{"c:\\a.exe", "c:\\b.exe"}));
@@ -54,7 +54,7 @@ TEST(SplitCommandText, ActionsBySuffixAndLength)
     ASSERT_EQ(pieces.size(), 8u);
     EXPECT_EQ(pieces[0].action, PieceAction::Run);
     EXPECT_EQ(pieces[1].action, PieceAction::RestoreSnapshot);
-    EXPECT_EQ(pieces[1].text, "d:\\data\\1234-abcd.stx");
+    EXPECT_EQ(pieces[1].text, "d:\\data\\1234-abcd.STX");
     EXPECT_EQ(pieces[2].action, PieceAction::RestoreSnapshot);
     EXPECT_EQ(pieces[3].action, PieceAction::Skip);
     EXPECT_EQ(pieces[4].action, PieceAction::Skip);
@@ -74,5 +74,22 @@ TEST(LowerCaseText, DoubleByteCharactersStayWhole)
     EXPECT_EQ(LowerCaseText(folder, NoLeadBytes), "c:\\\xB2\x61\xB3\x7A\\run.exe");
     // A lead byte at the very end has no trail byte to skip.
     EXPECT_EQ(LowerCaseText("AB\xB2"), "ab\xB2");
-    EXPECT_EQ(SplitCommandText("D:\\\xB2\x41.EXE")[0].text, "d:\\\xB2\x41.exe");
+}
+
+TEST(SplitCommandText, KindIsToldInLowerCaseButThePieceIsStartedAsWritten)
+{
+    // Arguments, web addresses and file names on other systems can depend on letter case.
+    const std::vector<CommandPiece> pieces =
+        SplitCommandText("Clip^^^  D:\\Data\\AB12.STX \r\ncmd /c echo Hello\r\n"
+                         "https://Example.org/Wiki/Main_Page?q=CaseSensitive\r\n\"C:\\My Tools\\Run.BAT\" /Pass=XyZ");
+    ASSERT_EQ(pieces.size(), 4u);
+    EXPECT_EQ(pieces[0].text, "D:\\Data\\AB12.STX");
+    EXPECT_EQ(pieces[0].action, PieceAction::RestoreSnapshot);
+    EXPECT_EQ(pieces[1].text, "cmd /c echo Hello");
+    EXPECT_EQ(pieces[2].text, "https://Example.org/Wiki/Main_Page?q=CaseSensitive");
+    EXPECT_EQ(pieces[3].text, "\"C:\\My Tools\\Run.BAT\" /Pass=XyZ");
+    for (size_t i = 1; i < pieces.size(); ++i)
+        EXPECT_EQ(pieces[i].action, PieceAction::Run) << i;
+    // Double-byte text comes through byte for byte, trail bytes that look like capitals too.
+    EXPECT_EQ(SplitCommandText("D:\\\xB2\x41.EXE")[0].text, "D:\\\xB2\x41.EXE");
 }

@@ -87,10 +87,9 @@ TEST_F(LauncherTest, ComposedItemStartsOnlyItsCommandsInOrderWithPauses)
     const std::vector<Start> starts = WaitForStarts(2);
     PumpFor(1000); // time for a wrongly started member to show up
     ASSERT_EQ(ReadStarts().size(), 2u);
-    EXPECT_NE(starts[0].commandLine.find("first.exe"), std::string::npos) << starts[0].commandLine;
     EXPECT_NE(starts[1].commandLine.find("second.exe"), std::string::npos) << starts[1].commandLine;
-    // The command is started as lower-cased text.
-    EXPECT_EQ(starts[0].commandLine.find("First"), std::string::npos) << starts[0].commandLine;
+    // The command is started as written.
+    EXPECT_NE(starts[0].commandLine.find("First.EXE"), std::string::npos) << starts[0].commandLine;
     EXPECT_GE(starts[1].tick - starts[0].tick, 450u);
 }
 
@@ -134,7 +133,7 @@ TEST_F(LauncherTest, SnapshotPieceRestoresTheClipboard)
     ASSERT_TRUE(OpenClipboard(owner));
     EmptyClipboard();
     CloseClipboard();
-    // Written in capitals, started lower-cased, and followed by a program.
+    // Written in capitals, and followed by a program.
     EXPECT_TRUE(LaunchCommandText("Clip^^^" + path + "\r\n" + m_folder.File("first.exe")));
 
     ASSERT_TRUE(OpenClipboard(owner));
@@ -175,4 +174,46 @@ TEST_F(LauncherTest, ItemByIndexStartsThatItemsCommand)
     PumpFor(1000);
     EXPECT_EQ(ReadStarts().size(), 1u);
     g_itemList.Clear();
+}
+
+TEST_F(LauncherTest, CommandLineArgumentsReachTheProgramUnchanged)
+{
+    // A batch file that writes what it was given; the argument's letter case is the point.
+    const std::string received = m_folder.File("received.txt");
+    WriteBytes(m_folder.File("Echo Args.bat"), "@echo off\r\necho %*> \"" + received + "\"\r\n");
+    g_itemList.Clear();
+    ShortcutItem item;
+    item.Name = "Echo";
+    item.ExePath = "  \"" + m_folder.File("Echo Args.bat") + "\" Hello WoRLD /Key=MixedCase \r\n";
+    g_itemList.Append(item);
+
+    LaunchItemByIndex(0);
+    ASSERT_TRUE(PumpUntil([&] { return ReadBytes(received).find('\n') != std::string::npos; }, 20000));
+    EXPECT_EQ(ReadBytes(received), "Hello WoRLD /Key=MixedCase\r\n");
+    g_itemList.Clear();
+}
+
+TEST_F(LauncherTest, TrialRunStartsEachEntryAsItStandsInOrderWithPauses)
+{
+    // Entries of a composed item before it is saved: an empty command is passed over, a
+    // command line keeps its arguments as typed.
+    const std::vector<std::string> commands = {m_folder.File("First.exe"), "",
+                                               "\"" + m_folder.File("second.exe") + "\" Two ArGs",
+                                               m_folder.File("member.exe")};
+    const DWORD before = GetTickCount();
+    RunCommandsInTurn(commands);
+    EXPECT_GE(GetTickCount() - before, 950u);
+
+    const std::vector<Start> starts = WaitForStarts(3);
+    ASSERT_EQ(starts.size(), 3u);
+    EXPECT_NE(starts[0].commandLine.find("First.exe"), std::string::npos) << starts[0].commandLine;
+    EXPECT_NE(starts[1].commandLine.find("second.exe\" Two ArGs"), std::string::npos) << starts[1].commandLine;
+    EXPECT_NE(starts[2].commandLine.find("member.exe"), std::string::npos) << starts[2].commandLine;
+    // Two pauses of 500 ms; how soon each started program runs varies, so only their span counts.
+    EXPECT_GE(starts[2].tick - starts[0].tick, 800u);
+
+    RunCommandsInTurn({});
+    RunCommandsInTurn({"", ""});
+    PumpFor(500);
+    EXPECT_EQ(ReadStarts().size(), 3u);
 }
