@@ -6,14 +6,6 @@
 #include <vector>
 
 namespace {
-// The handle of AppendOpen..AppendClose, with a large buffer: records are small and many.
-struct AppendState {
-    std::FILE* file = nullptr;
-    bool failed = false;
-    std::vector<char> buffer;
-};
-AppendState g_append;
-
 bool Seek(std::FILE* file, int64_t offset, int origin)
 {
 #ifdef _WIN32
@@ -21,18 +13,6 @@ bool Seek(std::FILE* file, int64_t offset, int origin)
 #else
     return fseeko(file, static_cast<off_t>(offset), origin) == 0;
 #endif
-}
-
-bool OpenShared(const std::string& path, const char* mode)
-{
-    AppendClose();
-    g_append.file = std::fopen(path.c_str(), mode);
-    g_append.failed = g_append.file == nullptr;
-    if (g_append.file != nullptr) {
-        g_append.buffer.resize(1 << 20);
-        std::setvbuf(g_append.file, g_append.buffer.data(), _IOFBF, g_append.buffer.size());
-    }
-    return !g_append.failed;
 }
 
 // Writes, flushes to the disk and closes, checking each step; the file is closed in any case.
@@ -127,32 +107,46 @@ bool DeleteFileIfPresent(const std::string& path)
     return std::remove(path.c_str()) == 0 || errno == ENOENT;
 }
 
-bool AppendOpen(const std::string& path)
+bool RecordWriter::Open(const std::string& path, const char* mode)
 {
-    return OpenShared(path, "ab");
+    Close();
+    m_file = std::fopen(path.c_str(), mode);
+    m_failed = m_file == nullptr;
+    if (m_file != nullptr) {
+        m_buffer.resize(1 << 20);
+        std::setvbuf(m_file, m_buffer.data(), _IOFBF, m_buffer.size());
+    }
+    return !m_failed;
 }
 
-bool CreateOpen(const std::string& path)
+bool RecordWriter::OpenToAppend(const std::string& path)
+{
+    return Open(path, "ab");
+}
+
+bool RecordWriter::Create(const std::string& path)
 {
     DeleteFileIfPresent(path);
-    return OpenShared(path, "wb");
+    return Open(path, "wb");
 }
 
-bool AppendWrite(const char* bytes, size_t size)
+bool RecordWriter::Write(const char* bytes, size_t size)
 {
-    if (g_append.file == nullptr || g_append.failed)
+    if (m_file == nullptr || m_failed)
         return false;
-    if (size > 0 && std::fwrite(bytes, 1, size, g_append.file) != size)
-        g_append.failed = true;
-    return !g_append.failed;
+    if (size > 0 && std::fwrite(bytes, 1, size, m_file) != size)
+        m_failed = true;
+    return !m_failed;
 }
 
-bool AppendClose()
+bool RecordWriter::Close()
 {
-    bool ok = !g_append.failed;
-    if (g_append.file != nullptr)
-        ok = FinishFile(g_append.file, ok);
-    g_append = AppendState();
+    bool ok = !m_failed;
+    if (m_file != nullptr)
+        ok = FinishFile(m_file, ok);
+    m_file = nullptr;
+    m_failed = false;
+    std::vector<char>().swap(m_buffer);
     return ok;
 }
 

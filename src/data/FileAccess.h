@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // No data file of this program comes near this size (a million items take about 250 MB): a
 // larger one is a sparse file or a device and is not read.
@@ -25,17 +26,31 @@ bool TruncateFile(const std::string& path, int64_t size);
 // True when nothing is left at `path` (also when nothing was there).
 bool DeleteFileIfPresent(const std::string& path);
 
-// One shared handle kept open across a run of record writes. AppendOpen adds to the end of
-// the file; CreateOpen starts a new, empty file in place of whatever was at the path.
-bool AppendOpen(const std::string& path);
-bool CreateOpen(const std::string& path);
-bool AppendWrite(const char* bytes, size_t size);
-inline bool AppendWrite(const std::string& bytes)
-{
-    return AppendWrite(bytes.data(), bytes.size());
-}
-// False when any write since the open failed or the data could not be flushed to the disk.
-bool AppendClose();
+// A file kept open across a run of record writes, with a large buffer: records are small and
+// many. Closes itself; Close tells whether every write reached the disk.
+class RecordWriter {
+public:
+    RecordWriter() = default;
+    ~RecordWriter() { Close(); }
+    RecordWriter(const RecordWriter&) = delete;
+    RecordWriter& operator=(const RecordWriter&) = delete;
+
+    // Adds to the end of the file, creating it when missing.
+    bool OpenToAppend(const std::string& path);
+    // Starts a new, empty file in place of whatever was at the path.
+    bool Create(const std::string& path);
+    bool Write(const char* bytes, size_t size);
+    bool Write(const std::string& bytes) { return Write(bytes.data(), bytes.size()); }
+    // False when any write since the open failed or the data could not be flushed to the disk.
+    bool Close();
+
+private:
+    bool Open(const std::string& path, const char* mode);
+
+    std::FILE* m_file = nullptr;
+    bool m_failed = false;
+    std::vector<char> m_buffer;
+};
 
 // Puts `fresh` in the place of `target` in one step, replacing it when present. Both lie in
 // the same folder, so a crash leaves either the old file or the new one, never a mixture.

@@ -145,16 +145,17 @@ bool SaveItems(const std::string& path, const ItemList& items, const ItemWritten
     if (items.Count() == 0)
         return ReplaceFileContents(path, std::string(1, static_cast<char>(editingFlag)));
     const std::string fresh = FreshFileName(path);
-    bool ok = CreateOpen(fresh) && AppendWrite(EncodeItemsHeader(items.Count(), editingFlag));
+    RecordWriter writer;
+    bool ok = writer.Create(fresh) && writer.Write(EncodeItemsHeader(items.Count(), editingFlag));
     std::string record;
     for (size_t i = 0; ok && i < items.Count(); ++i) {
         record.clear();
         AppendItemRecord(record, items.At(i));
-        ok = AppendWrite(record);
+        ok = writer.Write(record);
         if (ok && onWritten)
             onWritten(items.At(i));
     }
-    ok = AppendClose() && ok;
+    ok = writer.Close() && ok;
     ok = ok && ReplaceFileWith(path, fresh);
     if (!ok)
         DeleteFileIfPresent(fresh);
@@ -171,8 +172,9 @@ bool AppendItem(const std::string& path, const ItemList& items, size_t index, co
     std::string record;
     AppendItemRecord(record, items.At(index));
     const int64_t oldSize = FileSizeOf(path);
-    bool ok = AppendOpen(path) && AppendWrite(record);
-    ok = AppendClose() && ok;
+    RecordWriter writer;
+    bool ok = writer.OpenToAppend(path) && writer.Write(record);
+    ok = writer.Close() && ok;
     // Half a record written on a full disk goes again: the file stays as it was.
     if (!ok && oldSize >= 0)
         TruncateFile(path, oldSize);

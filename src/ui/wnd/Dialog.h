@@ -44,7 +44,7 @@ protected:
     virtual bool OnEraseBkgnd(HDC dc) { return false; }
     // Return a brush to colour a control, or nullptr for the default.
     virtual HBRUSH OnCtlColor(HDC dc, HWND control, UINT msg) { return nullptr; }
-    // Return a hit-test code, or HTNOWHERE - 1 for the default.
+    // Return a hit-test code, or kDefaultHitTest to leave the answer to the system.
     virtual LRESULT OnNcHitTest(POINT screenPoint) { return kDefaultHitTest; }
     virtual bool OnDrawItem(int id, DRAWITEMSTRUCT* item) { return false; }
 
