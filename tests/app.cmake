@@ -14,3 +14,8 @@ if(WIN32)
     add_executable(clip helpers/Clip.cpp)
     add_executable(handoff helpers/HandOff.cpp)
 endif()
+if(NOT WIN32)
+    # Every key the program looks up has a text in the shipped text file.
+    add_test(NAME shipped_texts_cover_every_key
+        COMMAND python3 "${CMAKE_CURRENT_SOURCE_DIR}/app/text_keys.py" "${CMAKE_SOURCE_DIR}")
+endif()

@@ -47,13 +47,3 @@ TEST_F(TipTextTest, LongTextIsCutAt2047Characters)
     // The shorter text after it leaves no tail of the longer one behind.
     EXPECT_STREQ(GetTipText("Short"), "abc");
 }
-
-TEST(ShippedTexts, EveryKeyTheWindowsUseHasAText)
-{
-    const char* keys[] = {"ProgramRunning", "ShortDlgTitle",     "HideProgram", "AllCatalogsTitle",
-                          "ExitButton",     "MinButton",         "HelpButton",  "NameEmpty",
-                          "SaveData",       "CheckComposedItem", "BatchReplace"};
-    g_configPath = DistFolder() + "\\TavimorethConfig.ini";
-    for (const char* key : keys)
-        EXPECT_STRNE(GetTipText(key), "") << key;
-}
