@@ -4,6 +4,7 @@
 #include "app/LauncherDlg.h"
 #include "ui/TipText.h"
 #include "data/CatalogData.h"
+#include "data/HandOff.h"
 #include "data/ItemsFile.h"
 #include "data/SharedItemList.h"
 #include "resource.h"
@@ -300,4 +301,49 @@ TEST_F(LauncherDlgTest, MissingOrDamagedFilesOpenWithWhatCanBeRead)
         EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Whole"}));
         EXPECT_EQ(dialog.CatalogModel().Count(), 1u);
     });
+}
+
+TEST_F(LauncherDlgTest, AddItemDialogBlocksTheMainWindowAndASecondRequestWaits)
+{
+    WriteData({}, "");
+    int checks = 0;
+    bool secondOpened = false;
+    auto countDialogs = [] {
+        int count = 0;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM found) {
+                char caption[64] = {};
+                GetWindowTextA(window, caption, sizeof(caption));
+                if (IsWindowVisible(window) && GetTipText("AddTavimorethDlgTitle") == std::string(caption))
+                    ++*reinterpret_cast<int*>(found);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&count));
+        return count;
+    };
+    RunWindow([&](CLauncherDlg& dialog) {
+        HWND main = dialog.Hwnd();
+        RunSoon(
+            [&] {
+                HWND addItem = GetLastActivePopup(main);
+                ASSERT_NE(addItem, main);
+                EXPECT_EQ(GetWindow(addItem, GW_OWNER), main);
+                EXPECT_FALSE(IsWindowEnabled(main));
+                // A second request while the dialog is open must not open another one.
+                RunSoon([&] { secondOpened = countDialogs() > 1; }, 200);
+                WriteHandOffRequest({"Second", "", "", "C:\\second.exe"});
+                SendMessageA(main, kHandOffRequestMessage, 0, 0);
+                PumpFor(400);
+                EXPECT_EQ(countDialogs(), 1);
+                ++checks;
+                PostMessageA(addItem, WM_COMMAND, IDCANCEL, 0);
+            },
+            300);
+        WriteHandOffRequest({"First", "", "", "C:\\first.exe"});
+        SendMessageA(main, kHandOffRequestMessage, 0, 0);
+        EXPECT_TRUE(IsWindowEnabled(main));
+    });
+    EXPECT_EQ(checks, 1) << "the add-item dialog never opened";
+    EXPECT_FALSE(secondOpened);
 }
