@@ -1,16 +1,10 @@
 #pragma once
-// Drives the add-item dialog in-process: steps run one after another from the dialog's own
-// message loop, so messages posted by one step pass through the dialog's pre-translation
-// before the next step looks at the result.
+// Drives the add-item dialog in-process (through HostDialog) and stands in for the main window
+// that receives the item.
+#include "DialogHost.h"
 #include "data/dialogs/AddItemDlg.h"
 
-#include <functional>
 #include <string>
-#include <vector>
-
-using DialogStep = std::function<void(HWND dialog)>;
-
-INT_PTR RunAddItemDialog(CAddItemDlg& dialog, std::vector<DialogStep> steps);
 
 // The catalogs file the tests start from: Tools (with Editors below it) and Games.
 extern const char* const kToolsId;

@@ -1,3 +1,4 @@
+#include "DialogHost.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
 #include "config/ConfigDlg.h"
@@ -77,23 +78,14 @@ protected:
     {
         CConfigDlg dialog(nullptr, m_paths);
         dialog.DiscoverPrograms = m_programs;
-        bool ran = false;
-        std::function<void()> poll;
-        poll = [&] {
-            if (!dialog.IsLoaded()) {
-                RunSoon(poll, 50);
-                return;
-            }
-            body(dialog, dialog.Hwnd());
-            ran = true;
+        m_dialog = &dialog;
+        HostDialog(dialog, [&](HWND hwnd) {
+            ASSERT_TRUE(PumpUntil([&] { return dialog.IsLoaded(); }, 20000)) << "the window never loaded";
+            body(dialog, hwnd);
             if (dialog.IsRunning())
                 Click(IDC_CFG_CANCEL);
-        };
-        m_dialog = &dialog;
-        RunSoon(poll, 50);
-        dialog.DoModal();
+        });
         m_dialog = nullptr;
-        ASSERT_TRUE(ran) << "the window never loaded";
     }
     void Click(int id) { SendMessageA(m_dialog->Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
     void Select(const std::string& text)

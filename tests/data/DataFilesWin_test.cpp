@@ -85,26 +85,19 @@ TEST(NewGuidString, FreshUpperCaseIdentifiersInOneSharedBuffer)
     EXPECT_NE(copy, std::string(second));
 }
 
-TEST(DataFilesOnWindows, SaveReplacesTheOldFileAndLoadsBack)
+// The codecs are tested natively; this is the Windows way of replacing the file and sharing it.
+TEST(DataFilesOnWindows, SaveReplacesTheOldFileInOneStepAndAnOpenReaderDoesNotBlockReading)
 {
     TempFolder folder;
     const std::string path = folder.File("Shortcut2.dat");
     ItemList items = SomeItems();
     ASSERT_TRUE(WriteEditingFlag(path, true));
     ASSERT_TRUE(SaveItems(path, items));
-    // Saving again over an existing file replaces it in one step.
     items.At(0).Description = "second save";
     ASSERT_TRUE(SaveItems(path, items));
     EXPECT_FALSE(FileExists(FreshFileName(path).c_str()));
     EXPECT_EQ(ReadBytes(path), EncodeItemsFile(items));
 
-    ItemList loaded;
-    ASSERT_TRUE(LoadItems(path, loaded));
-    ASSERT_EQ(loaded.Count(), items.Count());
-    for (size_t i = 0; i < items.Count(); ++i)
-        EXPECT_EQ(loaded.At(i), items.At(i));
-
-    // A reader holding the file open does not stop the program from reading it.
     HANDLE open =
         CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(open, INVALID_HANDLE_VALUE);
@@ -112,15 +105,6 @@ TEST(DataFilesOnWindows, SaveReplacesTheOldFileAndLoadsBack)
     EXPECT_TRUE(ReadWholeFile(path, bytes));
     EXPECT_EQ(bytes, EncodeItemsFile(items));
     CloseHandle(open);
-
-    ShortcutItem added;
-    added.Name = "Added";
-    items.Append(added);
-    ASSERT_TRUE(AppendItem(path, items, 4));
-    loaded.Clear();
-    LoadItems(path, loaded);
-    ASSERT_EQ(loaded.Count(), 5u);
-    EXPECT_EQ(loaded.At(4).Name, "Added");
 }
 
 TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)

@@ -9,6 +9,7 @@
 #include "resource.h"
 #include "ui/wnd/InstallFolder.h"
 
+#include "DialogHost.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
 
@@ -74,11 +75,7 @@ protected:
     {
         CLauncherDlg dialog(InstallPaths::In(m_folder.Path().string()));
         TheApp().SetMainDialog(&dialog);
-        RunSoon([&] {
-            steps(dialog);
-            dialog.EndDialog(IDCANCEL);
-        });
-        dialog.DoModal();
+        HostDialog(dialog, [&](HWND) { steps(dialog); });
         TheApp().SetMainDialog(nullptr);
     }
 
@@ -264,13 +261,14 @@ TEST_F(LauncherDlgTest, CloseButtonHidesOnYesAndEndsOnNo)
         return asked.size() == 1 ? IDYES : IDNO;
     });
     CLauncherDlg dialog(InstallPaths::In(m_folder.Path().string()));
-    RunSoon([&] {
-        HWND hwnd = dialog.Hwnd();
-        SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED), 0);
-        EXPECT_FALSE(IsWindowVisible(hwnd));
-        SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED), 0);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(HostDialog(dialog,
+                         [&](HWND hwnd) {
+                             SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED), 0);
+                             EXPECT_FALSE(IsWindowVisible(hwnd));
+                             SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED), 0);
+                             EXPECT_FALSE(dialog.IsRunning()) << "No ends the program";
+                         }),
+              IDCANCEL);
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0], GetTipText("HideProgram"));
 }

@@ -154,20 +154,3 @@ TEST_F(ImageButtonTest, CheckBoxTogglesAndRadioButtonsClearTheRestOfTheirGroup)
         dialog.EndDialog(IDOK);
     });
 }
-
-TEST_F(ImageButtonTest, MissingImagesFallBackToPlainFills)
-{
-    CButtonHostDlg host({{m_folder.File("missing_01.png"), m_folder.File("missing_02.png")}, {}, {}});
-    host.Run([](CButtonHostDlg& dialog) {
-        SetFocus(dialog.Button(1));
-        EnableWindow(dialog.Button(2), FALSE);
-        PumpFor(50);
-        EXPECT_EQ(CentrePixelOf(dialog.Button(0)), RGB(230, 230, 230));
-        EXPECT_EQ(CentrePixelOf(dialog.Button(1)), RGB(220, 220, 220)) << "lit without an image";
-        EXPECT_EQ(CentrePixelOf(dialog.Button(2)), RGB(200, 200, 200)) << "disabled";
-        SendMessageA(dialog.Button(0), BM_SETSTATE, TRUE, 0);
-        PumpFor(30);
-        EXPECT_EQ(CentrePixelOf(dialog.Button(0)), RGB(200, 200, 200)) << "pressed";
-        dialog.EndDialog(IDOK);
-    });
-}

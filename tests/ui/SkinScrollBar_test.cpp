@@ -236,24 +236,6 @@ TEST(SkinScrollBar, FewRowsLeaveNothingToScroll)
     });
 }
 
-TEST(SkinScrollBar, MissingImagesDrawTheFallback)
-{
-    CListHostDlg host("Z:\\no\\such\\folder");
-    host.Run([](CListHostDlg& dlg) {
-        CSkinListCtrl& list = dlg.List();
-        FillRows(list, kRows);
-        HWND bar = list.VerticalBar().Hwnd();
-        UpdateWindow(bar);
-        HDC dc = GetDC(bar);
-        // The frame, and a thumb darker than the track around it.
-        EXPECT_EQ(GetPixel(dc, 0, 30), RGB(100, 100, 100));
-        const COLORREF thumb = GetPixel(dc, 6, 12 + 6);
-        const COLORREF track = GetPixel(dc, 6, 60);
-        ReleaseDC(bar, dc);
-        EXPECT_LT(GetGValue(thumb), GetGValue(track));
-    });
-}
-
 TEST(SkinScrollBar, HorizontalBarTellsTheParentAndScrollsSideways)
 {
     CListHostDlg host;
