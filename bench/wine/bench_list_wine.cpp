@@ -67,9 +67,8 @@ protected:
     {
         CSkinDialog::OnInitDialog();
         SetWindowPos(Hwnd(), HWND_TOP, 10, 10, 440, 340, SWP_NOACTIVATE);
-        CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, 20,
-                        40, 360, 220, Hwnd(), reinterpret_cast<HMENU>(INT_PTR{3200}), GetModuleHandleA(nullptr),
-                        nullptr);
+        CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, 20, 40,
+                        360, 220, Hwnd(), reinterpret_cast<HMENU>(INT_PTR{3200}), GetModuleHandleA(nullptr), nullptr);
         m_list.BindDlgItem(Hwnd(), 3200);
         m_list.Initialise();
         return TRUE;

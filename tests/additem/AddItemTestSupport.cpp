@@ -17,29 +17,6 @@ std::string SampleCatalogsText()
            kGamesId;
 }
 
-HTREEITEM FindTreeNode(HWND tree, const std::string& text)
-{
-    std::vector<HTREEITEM> pending{TreeView_GetRoot(tree)};
-    while (!pending.empty()) {
-        HTREEITEM node = pending.back();
-        pending.pop_back();
-        if (!node)
-            continue;
-        char buffer[256] = {};
-        TVITEMA item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = node;
-        item.pszText = buffer;
-        item.cchTextMax = sizeof(buffer);
-        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        if (text == buffer)
-            return node;
-        pending.push_back(TreeView_GetNextSibling(tree, node));
-        pending.push_back(TreeView_GetChild(tree, node));
-    }
-    return nullptr;
-}
-
 void SelectTreeNode(HWND dialog, const std::string& text)
 {
     HWND tree = GetDlgItem(dialog, IDC_ADDITEM_TREE);

@@ -2,6 +2,7 @@
 // Drives the add-item dialog in-process (through HostDialog) and stands in for the main window
 // that receives the item.
 #include "DialogHost.h"
+#include "WinTestSupport.h"
 #include "data/dialogs/AddItemDlg.h"
 
 #include <string>
@@ -12,7 +13,6 @@ extern const char* const kEditorsId;
 extern const char* const kGamesId;
 std::string SampleCatalogsText();
 
-HTREEITEM FindTreeNode(HWND tree, const std::string& text);
 void SelectTreeNode(HWND dialog, const std::string& text);
 void ClickButton(HWND dialog, int id);
 

@@ -33,24 +33,6 @@ ShortcutItem MakeItem(const std::string& name, const std::string& h1 = "", const
     return item;
 }
 
-HTREEITEM FindNode(HWND tree, HTREEITEM from, const std::string& text)
-{
-    for (HTREEITEM node = from; node != nullptr; node = TreeView_GetNextSibling(tree, node)) {
-        char buffer[256] = {};
-        TVITEMA item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = node;
-        item.pszText = buffer;
-        item.cchTextMax = sizeof(buffer);
-        TreeView_GetItem(tree, &item);
-        if (text == buffer)
-            return node;
-        if (HTREEITEM found = FindNode(tree, TreeView_GetChild(tree, node), text))
-            return found;
-    }
-    return nullptr;
-}
-
 class ConfigDlgTest : public testing::Test {
 protected:
     void SetUp() override
@@ -91,7 +73,7 @@ protected:
     void Select(const std::string& text)
     {
         HWND tree = m_dialog->Item(IDC_CFG_TREE);
-        HTREEITEM node = FindNode(tree, TreeView_GetRoot(tree), text);
+        HTREEITEM node = FindTreeNode(tree, text);
         ASSERT_NE(node, nullptr) << text;
         TreeView_SelectItem(tree, node);
     }

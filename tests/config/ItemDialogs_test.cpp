@@ -67,14 +67,14 @@ TEST_F(ItemDialogsTest, ClipboardSnapshotLivesOnlyThroughOk)
     twice.Name = "Clip";
     twice.SnapshotPath = former;
     EXPECT_EQ(HostDialog(twice,
-                    [&](HWND hwnd) {
-                        PutTextOnClipboard("first");
-                        Press(hwnd, IDC_CLIP_MODIFY);
-                        PutTextOnClipboard("second text");
-                        Press(hwnd, IDC_CLIP_MODIFY);
-                        SetDlgItemTextA(hwnd, IDC_CLIP_NAME, "  Renamed ");
-                        Press(hwnd, IDOK);
-                    }),
+                         [&](HWND hwnd) {
+                             PutTextOnClipboard("first");
+                             Press(hwnd, IDC_CLIP_MODIFY);
+                             PutTextOnClipboard("second text");
+                             Press(hwnd, IDC_CLIP_MODIFY);
+                             SetDlgItemTextA(hwnd, IDC_CLIP_NAME, "  Renamed ");
+                             Press(hwnd, IDOK);
+                         }),
               IDOK);
     EXPECT_EQ(twice.Name, "Renamed");
     EXPECT_EQ(twice.SnapshotPath, twice.FreshPath());
@@ -112,15 +112,15 @@ TEST_F(ItemDialogsTest, ItemInfoValidatesAndKeepsFixedCommands)
     std::vector<std::string> ran;
     fixed.RunProgram = [&](const std::string& command) { ran.push_back(command); };
     EXPECT_EQ(HostDialog(fixed,
-                    [&](HWND hwnd) {
-                        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_INFO_COMMAND)));
-                        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_INFO_TEST)));
-                        SetDlgItemTextA(hwnd, IDC_INFO_NAME, "+ Panel");
-                        Press(hwnd, IDOK);
-                        EXPECT_EQ(m_messages.back(), GetTipText("ReservedNameWord"));
-                        SetDlgItemTextA(hwnd, IDC_INFO_NAME, " Panel 2 ");
-                        Press(hwnd, IDOK);
-                    }),
+                         [&](HWND hwnd) {
+                             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_INFO_COMMAND)));
+                             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_INFO_TEST)));
+                             SetDlgItemTextA(hwnd, IDC_INFO_NAME, "+ Panel");
+                             Press(hwnd, IDOK);
+                             EXPECT_EQ(m_messages.back(), GetTipText("ReservedNameWord"));
+                             SetDlgItemTextA(hwnd, IDC_INFO_NAME, " Panel 2 ");
+                             Press(hwnd, IDOK);
+                         }),
               IDOK);
     EXPECT_EQ(fixed.Name, "Panel 2");
     EXPECT_EQ(fixed.Command, "Command");

@@ -50,14 +50,6 @@ private:
     HWND m_tree;
 };
 
-std::vector<std::string> ChildTexts(const CTreeViewCtrl& tree, HTREEITEM node)
-{
-    std::vector<std::string> texts;
-    for (HTREEITEM child = tree.Child(node); child != nullptr; child = tree.NextSibling(child))
-        texts.push_back(tree.ItemText(child));
-    return texts;
-}
-
 int ImageOf(HWND tree, HTREEITEM node)
 {
     TVITEMA item{};
@@ -125,11 +117,11 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     HTREEITEM root = view.Root();
     CTreeViewCtrl tree(window.Hwnd());
 
-    EXPECT_EQ(ChildTexts(tree, root), (std::vector<std::string>{"Tools", "Mail"}));
+    EXPECT_EQ(ChildTexts(window.Hwnd(), root), (std::vector<std::string>{"Tools", "Mail"}));
     HTREEITEM tools = tree.Child(root);
     // A catalog's items come as it is read (the tombstone and the index past the end left
     // out), its sub-catalogs after them.
-    EXPECT_EQ(ChildTexts(tree, tools), (std::vector<std::string>{"Notes", "Paint", "Inner"}));
+    EXPECT_EQ(ChildTexts(window.Hwnd(), tools), (std::vector<std::string>{"Notes", "Paint", "Inner"}));
     HTREEITEM notes = tree.Child(tools);
     HTREEITEM inner = tree.NextSibling(tree.NextSibling(notes));
     EXPECT_EQ(view.CatalogOf(inner), model.Find(kB));
@@ -141,7 +133,7 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     EXPECT_EQ(view.CatalogOf(notes), CatalogTree::kNone);
     EXPECT_EQ(ImageOf(window.Hwnd(), notes), 2);
     HTREEITEM mail = tree.NextSibling(tools);
-    ASSERT_EQ(ChildTexts(tree, mail), (std::vector<std::string>{"Mail"}));
+    ASSERT_EQ(ChildTexts(window.Hwnd(), mail), (std::vector<std::string>{"Mail"}));
     EXPECT_EQ(ImageOf(window.Hwnd(), tree.Child(mail)), 3);
 
     // Expanding shows the open-catalog image, collapsing the closed one again.
@@ -157,7 +149,7 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     // Changes of the model reach the tree: a new member, a new, renamed and removed catalog.
     model.AddMember(model.Find(kB), 1);
     view.ShowItems(model.Find(kB), items);
-    EXPECT_EQ(ChildTexts(tree, inner), (std::vector<std::string>{"Paint"}));
+    EXPECT_EQ(ChildTexts(window.Hwnd(), inner), (std::vector<std::string>{"Paint"}));
     CatalogId added = model.Add(model.Find(kC), "New", "EEEEEEEE-0000-0000-0000-000000000005");
     HTREEITEM addedNode = view.ShowAdded(added);
     EXPECT_EQ(tree.Parent(addedNode), mail);
@@ -167,7 +159,7 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     const CatalogId toolsId = model.Find(kA), innerId = model.Find(kB);
     model.Remove(toolsId);
     view.ShowRemoved(toolsId);
-    EXPECT_EQ(ChildTexts(tree, root), (std::vector<std::string>{"Mail"}));
+    EXPECT_EQ(ChildTexts(window.Hwnd(), root), (std::vector<std::string>{"Mail"}));
     EXPECT_EQ(view.NodeOf(innerId), nullptr);
 
     // Without items the tree shows catalogs only.

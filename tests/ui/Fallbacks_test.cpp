@@ -47,10 +47,8 @@ COLORREF BackgroundPixel(HWND dialog)
 void ImageButtonsAndFrame(Samples& samples)
 {
     // The first button names images that are not there, the others name none.
-    CButtonHostDlg host({{CSkinDialog::ImagePath("normalbtn_01.png"), CSkinDialog::ImagePath("normalbtn_02.png")},
-                         {},
-                         {}},
-                        true);
+    CButtonHostDlg host(
+        {{CSkinDialog::ImagePath("normalbtn_01.png"), CSkinDialog::ImagePath("normalbtn_02.png")}, {}, {}}, true);
     host.Run([&](CButtonHostDlg& dialog) {
         SetFocus(dialog.Button(1));
         EnableWindow(dialog.Button(2), FALSE);
@@ -74,8 +72,8 @@ void MessageBoxWindow(Samples& samples)
         PumpFor(50);
         RECT client{};
         GetClientRect(hwnd, &client);
-        samples.push_back({"message box background", PixelOf(hwnd, client.right / 2, 4),
-                           CSkinDialog::kFallbackBackground});
+        samples.push_back(
+            {"message box background", PixelOf(hwnd, client.right / 2, 4), CSkinDialog::kFallbackBackground});
     });
 }
 
@@ -130,13 +128,15 @@ void ComboBoxes(Samples& samples)
             samples.push_back({"combo image loaded", imageLoaded, FALSE});
             RECT client{};
             GetClientRect(combo.Hwnd(), &client);
-            samples.push_back({"combo button frame",
-                               ScreenPixel(combo.Hwnd(), client.right - CSkinComboBox::kButtonFromRight,
-                                           CSkinComboBox::kButtonTop),
-                               kComboButtonFrame});
-            samples.push_back({"combo face", ScreenPixel(combo.Hwnd(), client.right - 24, 2), CSkinComboBox::kFaceColour});
+            samples.push_back(
+                {"combo button frame",
+                 ScreenPixel(combo.Hwnd(), client.right - CSkinComboBox::kButtonFromRight, CSkinComboBox::kButtonTop),
+                 kComboButtonFrame});
+            samples.push_back(
+                {"combo face", ScreenPixel(combo.Hwnd(), client.right - 24, 2), CSkinComboBox::kFaceColour});
             const RECT text = bitmapCombo.TextRect();
-            samples.push_back({"bitmap combo text area", ScreenPixel(bitmapCombo.Hwnd(), text.left, text.top), kComboFill});
+            samples.push_back(
+                {"bitmap combo text area", ScreenPixel(bitmapCombo.Hwnd(), text.left, text.top), kComboFill});
             samples.push_back({"bitmap combo button frame", ScreenPixel(bitmapCombo.Hwnd(), 0, 0), kComboButtonFrame});
         });
 }
