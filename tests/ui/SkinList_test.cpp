@@ -106,6 +106,12 @@ TEST(SkinList, RowsCellsAndColoursAreDrawnFromTheRowStore)
         EXPECT_TRUE(list.FindRowColour(2, found));
         EXPECT_EQ(found, RGB(200, 200, 0));
 
+        // The row height is asked again when set.
+        list.SetRowHeight(30);
+        row0.left = LVIR_BOUNDS;
+        SendMessageA(list.Hwnd(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row0));
+        EXPECT_EQ(row0.bottom - row0.top, 30);
+
         list.DeleteAllItems();
         EXPECT_EQ(list.GetItemCount(), 0);
         EXPECT_EQ(SendMessageA(list.Hwnd(), LVM_GETITEMCOUNT, 0, 0), 0);
@@ -254,20 +260,5 @@ TEST(SkinList, LockedColumnsRefuseResizing)
         list.AddLockedColumn(2);
         const int before = ColumnWidth(list.Hwnd(), 0);
         EXPECT_EQ(drag(0), before);
-    });
-}
-
-TEST(SkinList, RowHeightIsAskedAgainWhenSet)
-{
-    CListHostDlg host;
-    host.Run([](CListHostDlg& dlg) {
-        CSkinListCtrl& list = dlg.List();
-        AddColumns(list);
-        Fill(list, {"a", "b"});
-        list.SetRowHeight(30);
-        RECT row{};
-        row.left = LVIR_BOUNDS;
-        SendMessageA(list.Hwnd(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
-        EXPECT_EQ(row.bottom - row.top, 30);
     });
 }
