@@ -1,3 +1,4 @@
+#include "shellext/ShellExtIds.h"
 #include "ui/TipText.h"
 
 #include "TempFolder.h"
@@ -29,9 +30,9 @@ TEST(TipText, LookupsShareOneBufferCutAt2047AndReadTheFileEachTime)
 
 TEST(TipText, EveryKeyTheWindowsUseHasAShippedText)
 {
-    const char* keys[] = {"ProgramRunning", "ShortDlgTitle",     "HideProgram", "AllCatalogsTitle",
-                          "ExitButton",     "MinButton",         "HelpButton",  "NameEmpty",
-                          "SaveData",       "CheckComposedItem", "BatchReplace"};
+    const char* keys[] = {"ProgramRunning", "ShortDlgTitle",     "HideProgram",  "AllCatalogsTitle",
+                          "ExitButton",     "MinButton",         "HelpButton",   "NameEmpty",
+                          "SaveData",       "CheckComposedItem", "BatchReplace", kShellExtMenuKey};
     g_configPath = DistFolder() + "\\TavimorethConfig.ini";
     for (const char* key : keys)
         EXPECT_STRNE(GetTipText(key), "") << key;
