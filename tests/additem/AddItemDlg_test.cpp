@@ -14,13 +14,6 @@
 #include <vector>
 
 namespace {
-std::string TextOf(HWND dialog, int id)
-{
-    char buffer[2048] = {};
-    GetDlgItemTextA(dialog, id, buffer, sizeof(buffer));
-    return buffer;
-}
-
 std::string ComboEntry(HWND combo, int index)
 {
     char buffer[64] = {};

@@ -157,11 +157,8 @@ TEST_F(LauncherDlgTest, EnterInAnEmptyBoxAndShowItemDetailsStartNothing)
 
         // Writing into the boxes from ShowItemDetails opens no list and starts no search.
         dialog.ShowItemDetails(0);
-        char text[64] = {};
-        GetDlgItemTextA(hwnd, IDC_SHORTNAME_EDIT, text, sizeof(text));
-        EXPECT_STREQ(text, "nod");
-        GetDlgItemTextA(hwnd, IDC_HOTKEY_STATIC, text, sizeof(text));
-        EXPECT_STREQ(text, " + ");
+        EXPECT_EQ(TextOf(hwnd, IDC_SHORTNAME_EDIT), "nod");
+        EXPECT_EQ(TextOf(hwnd, IDC_HOTKEY_STATIC), " + ");
         EXPECT_FALSE(IsWindowVisible(dialog.ShortNameList().Hwnd()));
         EXPECT_FALSE(IsWindowVisible(dialog.NameList().Hwnd()));
         PumpFor(800);

@@ -151,3 +151,10 @@ HTREEITEM FindTreeNode(HWND tree, const std::string& text)
     }
     return nullptr;
 }
+
+std::string TextOf(HWND dialog, int id)
+{
+    char buffer[2048] = {};
+    GetDlgItemTextA(dialog, id, buffer, sizeof(buffer));
+    return buffer;
+}

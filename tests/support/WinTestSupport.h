@@ -40,6 +40,9 @@ void RunSoon(std::function<void()> action, UINT delayMs = 50);
 // A visible top-level window of the given class and caption, in any process.
 HWND FindTopWindow(const char* className, const char* caption);
 
+// The text of a dialog's control.
+std::string TextOf(HWND dialog, int id);
+
 // Tree views by their texts: one node's text, the texts of a node's children, and the first
 // node anywhere in the tree with a text.
 std::string TreeText(HWND tree, HTREEITEM node);

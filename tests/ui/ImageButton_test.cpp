@@ -76,7 +76,6 @@ TEST_F(ImageButtonTest, SecondFaceShowsOnFocusAndHoverAndGoesWhenThePointerLeave
         EXPECT_TRUE(PumpUntil([&] { return CentrePixelOf(second) == kRed; }, 5000))
             << "leaving the button puts the normal face back";
         EXPECT_EQ(CentrePixelOf(first), kBlue);
-        dialog.EndDialog(IDOK);
     });
 }
 
@@ -105,7 +104,6 @@ TEST_F(ImageButtonTest, ReleasingOutsideSendsNoClickAndDoubleClickGivesTwo)
         PumpFor(50);
         EXPECT_EQ(dialog.Clicks(id), 2) << "a double click is two clicks";
         EXPECT_EQ(dialog.Clicks(id + 1), 0);
-        dialog.EndDialog(IDOK);
     });
 }
 
@@ -151,6 +149,5 @@ TEST_F(ImageButtonTest, CheckBoxTogglesAndRadioButtonsClearTheRestOfTheirGroup)
 
         SendMessageA(push, BM_SETCHECK, BST_CHECKED, 0);
         EXPECT_FALSE(checked(push)) << "a push button never stays checked";
-        dialog.EndDialog(IDOK);
     });
 }

@@ -19,9 +19,7 @@ TEST(ProgressDlgTest, ShowsUntilAPollSeesTheFlagEvenWhenTheJobIsAlreadyDone)
         EXPECT_EQ(HostDialog(progress,
                              [&](HWND window) {
                                  EXPECT_TRUE(IsWindowVisible(window));
-                                 char text[128] = {};
-                                 GetDlgItemTextA(window, IDC_PROGRESS_TEXT, text, sizeof(text));
-                                 EXPECT_STREQ(text, "Saving data");
+                                 EXPECT_EQ(TextOf(window, IDC_PROGRESS_TEXT), "Saving data");
                                  EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
                                  if (!doneBeforeOpening) {
                                      // Two polls pass without the flag: the window must stay.

@@ -40,13 +40,6 @@ std::set<int> VisibleButtons(HWND box)
     return shown;
 }
 
-std::string TextOf(HWND box, int id)
-{
-    char text[256] = {};
-    GetDlgItemTextA(box, id, text, sizeof(text));
-    return text;
-}
-
 class SkinMessageBoxTest : public testing::Test {
 protected:
     void SetUp() override
