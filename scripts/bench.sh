@@ -30,7 +30,7 @@ if cmake --build "$win" --target stage $wine_targets >"$dir/build-wine.log" 2>&1
     for target in $wine_targets; do
         echo "== $target (under Wine)"
         TAV_DIST_DIR=$(printf 'Z:%s' "$out/dist/x64" | tr '/' '\\') \
-            "$root/scripts/wine-run.sh" "$win/tests/$target.exe" 2>&1 | tee -a "$log" || status=1
+            "$root/scripts/wine-run.sh" "$win/bench/wine/$target.exe" 2>&1 | tee -a "$log" || status=1
     done
 else
     tail -n 40 "$dir/build-wine.log" >&2

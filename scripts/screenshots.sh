@@ -9,7 +9,7 @@ out=${TAV_BUILD_ROOT:-$root/build}
 source "$root/scripts/wine-env.sh"
 tav_ensure_wine
 
-gallery="$out/win64/tests/gallery.exe"
+gallery="$out/win64/tools/gallery/gallery.exe"
 shots="$out/screenshots"
 [ -x "$gallery" ] || { echo "screenshots: $gallery is missing: build first" >&2; exit 1; }
 mkdir -p "$shots"

@@ -8,7 +8,7 @@ shots=${1:?usage: shot-additem.sh OUTPUT_FOLDER}
 source "$root/scripts/wine-env.sh"
 tav_ensure_wine
 mkdir -p "$shots"
-program="$out/win64/tests/additem_shot.exe"
+program="$out/win64/tools/shots/additem_shot.exe"
 dist="$out/dist/x64"
 to_windows() { echo "Z:$1" | tr / '\\'; }
 

@@ -8,7 +8,7 @@ shots=${1:?usage: shot-config.sh OUTPUT_FOLDER}
 source "$root/scripts/wine-env.sh"
 tav_ensure_wine
 mkdir -p "$shots"
-program="$out/win64/tests/config_shot.exe"
+program="$out/win64/tools/shots/config_shot.exe"
 dist="$out/dist/x64"
 to_windows() { echo "Z:$1" | tr / '\\'; }
 

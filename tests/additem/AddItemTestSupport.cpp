@@ -6,8 +6,6 @@
 #include "data/ItemsFile.h"
 #include "resource.h"
 
-#include <memory>
-
 const char* const kToolsId = "AAAAAAAA-1111-4111-8111-000000000001";
 const char* const kEditorsId = "BBBBBBBB-2222-4222-8222-000000000002";
 const char* const kGamesId = "CCCCCCCC-3333-4333-8333-000000000003";
@@ -17,55 +15,6 @@ std::string SampleCatalogsText()
     const std::string root = kRootNodeId;
     return root + "|Tools|" + kToolsId + "|0,1\\" + kToolsId + "|Editors|" + kEditorsId + "|\\" + root + "|Games|" +
            kGamesId;
-}
-
-namespace {
-struct DriveState {
-    CAddItemDlg* dialog;
-    std::vector<DialogStep> steps;
-    bool finished = false;
-};
-
-// A step left over when the dialog ended early must not touch it once DoModal has returned.
-void RunStep(std::shared_ptr<DriveState> state, size_t next)
-{
-    if (state->finished || next >= state->steps.size() || !state->dialog->IsRunning())
-        return;
-    state->steps[next](state->dialog->Hwnd());
-    RunSoon([state, next] { RunStep(state, next + 1); });
-}
-} // namespace
-
-INT_PTR RunAddItemDialog(CAddItemDlg& dialog, std::vector<DialogStep> steps)
-{
-    auto state = std::make_shared<DriveState>(DriveState{&dialog, std::move(steps)});
-    RunSoon([state] { RunStep(state, 0); });
-    const INT_PTR result = dialog.DoModal();
-    state->finished = true;
-    return result;
-}
-
-HTREEITEM FindTreeNode(HWND tree, const std::string& text)
-{
-    std::vector<HTREEITEM> pending{TreeView_GetRoot(tree)};
-    while (!pending.empty()) {
-        HTREEITEM node = pending.back();
-        pending.pop_back();
-        if (!node)
-            continue;
-        char buffer[256] = {};
-        TVITEMA item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = node;
-        item.pszText = buffer;
-        item.cchTextMax = sizeof(buffer);
-        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        if (text == buffer)
-            return node;
-        pending.push_back(TreeView_GetNextSibling(tree, node));
-        pending.push_back(TreeView_GetChild(tree, node));
-    }
-    return nullptr;
 }
 
 void SelectTreeNode(HWND dialog, const std::string& text)

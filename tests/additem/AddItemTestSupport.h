@@ -1,16 +1,11 @@
 #pragma once
-// Drives the add-item dialog in-process: steps run one after another from the dialog's own
-// message loop, so messages posted by one step pass through the dialog's pre-translation
-// before the next step looks at the result.
+// Drives the add-item dialog in-process (through HostDialog) and stands in for the main window
+// that receives the item.
+#include "DialogHost.h"
+#include "WinTestSupport.h"
 #include "data/dialogs/AddItemDlg.h"
 
-#include <functional>
 #include <string>
-#include <vector>
-
-using DialogStep = std::function<void(HWND dialog)>;
-
-INT_PTR RunAddItemDialog(CAddItemDlg& dialog, std::vector<DialogStep> steps);
 
 // The catalogs file the tests start from: Tools (with Editors below it) and Games.
 extern const char* const kToolsId;
@@ -18,7 +13,6 @@ extern const char* const kEditorsId;
 extern const char* const kGamesId;
 std::string SampleCatalogsText();
 
-HTREEITEM FindTreeNode(HWND tree, const std::string& text);
 void SelectTreeNode(HWND dialog, const std::string& text);
 void ClickButton(HWND dialog, int id);
 

@@ -1,3 +1,4 @@
+#include "shellext/ShellExtIds.h"
 #include "ui/TipText.h"
 
 #include "TempFolder.h"
@@ -7,43 +8,30 @@
 
 #include <string>
 
-namespace {
-class TipTextTest : public testing::Test {
-protected:
-    void SetUp() override { g_configPath = m_folder.File("TavimorethConfig.ini"); }
-    void WriteTexts(const std::string& lines) { WriteBytes(g_configPath, "[TipMsgs]\r\n" + lines); }
-    TempFolder m_folder;
-};
-} // namespace
-
-TEST_F(TipTextTest, MissingFileSectionOrKeyGiveEmptyText)
+// Reading the file is the system's profile reading; what is the program's own is the one
+// shared buffer, its limit, and reading the file afresh each time.
+TEST(TipText, LookupsShareOneBufferCutAt2047AndReadTheFileEachTime)
 {
-    EXPECT_STREQ(GetTipText("ShortDlgTitle"), "");
-    WriteBytes(g_configPath, "[Other]\r\nShortDlgTitle=Elsewhere\r\n");
-    EXPECT_STREQ(GetTipText("ShortDlgTitle"), "");
-    WriteTexts("Present=\r\nOther=x\r\n");
-    EXPECT_STREQ(GetTipText("Present"), "");
-    EXPECT_STREQ(GetTipText("Missing"), "");
-}
-
-TEST_F(TipTextTest, LookupsShareOneBufferAndReadTheFileEachTime)
-{
-    WriteTexts("First=one\r\nSecond=two\r\n");
+    TempFolder folder;
+    g_configPath = folder.File("TavimorethConfig.ini");
+    WriteBytes(g_configPath, "[TipMsgs]\r\nFirst=one\r\nLong=" + std::string(3000, 'x') + "\r\nShort=abc\r\n");
     const char* first = GetTipText("First");
-    std::string copy = first;
-    const char* second = GetTipText("Second");
+    const std::string copy = first;
+    EXPECT_EQ(std::string(GetTipText("Long")), std::string(2047, 'x'));
+    const char* second = GetTipText("Short");
     EXPECT_EQ(first, second);
-    EXPECT_STREQ(first, "two");
     EXPECT_EQ(copy, "one");
+    EXPECT_STREQ(second, "abc") << "no tail of the longer text is left behind";
+    EXPECT_STREQ(GetTipText("Missing"), "");
 
-    WriteTexts("First=edited\r\n");
+    WriteBytes(g_configPath, "[TipMsgs]\r\nFirst=edited\r\n");
     EXPECT_STREQ(GetTipText("First"), "edited");
 }
 
-TEST_F(TipTextTest, LongTextIsCutAt2047Characters)
+TEST(TipText, TheExplorerMenuTextIsShipped)
 {
-    WriteTexts("Long=" + std::string(3000, 'x') + "\r\nShort=abc\r\n");
-    EXPECT_EQ(std::string(GetTipText("Long")), std::string(2047, 'x'));
-    // The shorter text after it leaves no tail of the longer one behind.
-    EXPECT_STREQ(GetTipText("Short"), "abc");
+    // The extension reads its menu text from the file itself, past the lookups that the
+    // source scan of the shipped texts sees.
+    g_configPath = DistFolder() + "\\TavimorethConfig.ini";
+    EXPECT_STRNE(GetTipText(kShellExtMenuKey), "");
 }

@@ -1,3 +1,4 @@
+#include "DialogHost.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
 #include "config/ConfigDlg.h"
@@ -32,24 +33,6 @@ ShortcutItem MakeItem(const std::string& name, const std::string& h1 = "", const
     return item;
 }
 
-HTREEITEM FindNode(HWND tree, HTREEITEM from, const std::string& text)
-{
-    for (HTREEITEM node = from; node != nullptr; node = TreeView_GetNextSibling(tree, node)) {
-        char buffer[256] = {};
-        TVITEMA item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = node;
-        item.pszText = buffer;
-        item.cchTextMax = sizeof(buffer);
-        TreeView_GetItem(tree, &item);
-        if (text == buffer)
-            return node;
-        if (HTREEITEM found = FindNode(tree, TreeView_GetChild(tree, node), text))
-            return found;
-    }
-    return nullptr;
-}
-
 class ConfigDlgTest : public testing::Test {
 protected:
     void SetUp() override
@@ -77,29 +60,20 @@ protected:
     {
         CConfigDlg dialog(nullptr, m_paths);
         dialog.DiscoverPrograms = m_programs;
-        bool ran = false;
-        std::function<void()> poll;
-        poll = [&] {
-            if (!dialog.IsLoaded()) {
-                RunSoon(poll, 50);
-                return;
-            }
-            body(dialog, dialog.Hwnd());
-            ran = true;
+        m_dialog = &dialog;
+        HostDialog(dialog, [&](HWND hwnd) {
+            ASSERT_TRUE(PumpUntil([&] { return dialog.IsLoaded(); }, 20000)) << "the window never loaded";
+            body(dialog, hwnd);
             if (dialog.IsRunning())
                 Click(IDC_CFG_CANCEL);
-        };
-        m_dialog = &dialog;
-        RunSoon(poll, 50);
-        dialog.DoModal();
+        });
         m_dialog = nullptr;
-        ASSERT_TRUE(ran) << "the window never loaded";
     }
     void Click(int id) { SendMessageA(m_dialog->Hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
     void Select(const std::string& text)
     {
         HWND tree = m_dialog->Item(IDC_CFG_TREE);
-        HTREEITEM node = FindNode(tree, TreeView_GetRoot(tree), text);
+        HTREEITEM node = FindTreeNode(tree, text);
         ASSERT_NE(node, nullptr) << text;
         TreeView_SelectItem(tree, node);
     }

@@ -1,3 +1,4 @@
+#include "DialogHost.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
 #include "data/dialogs/ClipItemDlg.h"
@@ -52,18 +53,6 @@ protected:
     }
     void TearDown() override { CApplication::SetMessageBoxResponder(nullptr); }
 
-    INT_PTR Drive(CDialog& dialog, const std::function<void(HWND)>& body)
-    {
-        bool ran = false;
-        RunSoon([&] {
-            body(dialog.Hwnd());
-            ran = true;
-        });
-        const INT_PTR result = dialog.DoModal();
-        EXPECT_TRUE(ran) << "the dialog never opened";
-        return result;
-    }
-
     TempFolder m_folder;
     InstallPaths m_paths;
     std::vector<std::string> m_messages;
@@ -77,15 +66,15 @@ TEST_F(ItemDialogsTest, ClipboardSnapshotLivesOnlyThroughOk)
     CClipItemDlg twice(nullptr, m_paths);
     twice.Name = "Clip";
     twice.SnapshotPath = former;
-    EXPECT_EQ(Drive(twice,
-                    [&](HWND hwnd) {
-                        PutTextOnClipboard("first");
-                        Press(hwnd, IDC_CLIP_MODIFY);
-                        PutTextOnClipboard("second text");
-                        Press(hwnd, IDC_CLIP_MODIFY);
-                        SetDlgItemTextA(hwnd, IDC_CLIP_NAME, "  Renamed ");
-                        Press(hwnd, IDOK);
-                    }),
+    EXPECT_EQ(HostDialog(twice,
+                         [&](HWND hwnd) {
+                             PutTextOnClipboard("first");
+                             Press(hwnd, IDC_CLIP_MODIFY);
+                             PutTextOnClipboard("second text");
+                             Press(hwnd, IDC_CLIP_MODIFY);
+                             SetDlgItemTextA(hwnd, IDC_CLIP_NAME, "  Renamed ");
+                             Press(hwnd, IDOK);
+                         }),
               IDOK);
     EXPECT_EQ(twice.Name, "Renamed");
     EXPECT_EQ(twice.SnapshotPath, twice.FreshPath());
@@ -96,7 +85,7 @@ TEST_F(ItemDialogsTest, ClipboardSnapshotLivesOnlyThroughOk)
     CClipItemDlg cancelled(nullptr, m_paths);
     cancelled.Name = "Clip";
     cancelled.SnapshotPath = twice.SnapshotPath;
-    Drive(cancelled, [&](HWND hwnd) {
+    HostDialog(cancelled, [&](HWND hwnd) {
         Press(hwnd, IDC_CLIP_MODIFY);
         EXPECT_TRUE(FileExists(cancelled.FreshPath()));
         Press(hwnd, IDCANCEL);
@@ -105,7 +94,7 @@ TEST_F(ItemDialogsTest, ClipboardSnapshotLivesOnlyThroughOk)
     EXPECT_TRUE(FileExists(twice.SnapshotPath));
 
     CClipItemDlg fresh(nullptr, m_paths);
-    Drive(fresh, [&](HWND hwnd) {
+    HostDialog(fresh, [&](HWND hwnd) {
         Press(hwnd, IDOK);
         EXPECT_EQ(m_messages.back(), GetTipText("NameEmpty"));
         SetDlgItemTextA(hwnd, IDC_CLIP_NAME, "New clip");
@@ -122,23 +111,23 @@ TEST_F(ItemDialogsTest, ItemInfoValidatesAndKeepsFixedCommands)
     fixed.Editable = false;
     std::vector<std::string> ran;
     fixed.RunProgram = [&](const std::string& command) { ran.push_back(command); };
-    EXPECT_EQ(Drive(fixed,
-                    [&](HWND hwnd) {
-                        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_INFO_COMMAND)));
-                        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_INFO_TEST)));
-                        SetDlgItemTextA(hwnd, IDC_INFO_NAME, "+ Panel");
-                        Press(hwnd, IDOK);
-                        EXPECT_EQ(m_messages.back(), GetTipText("ReservedNameWord"));
-                        SetDlgItemTextA(hwnd, IDC_INFO_NAME, " Panel 2 ");
-                        Press(hwnd, IDOK);
-                    }),
+    EXPECT_EQ(HostDialog(fixed,
+                         [&](HWND hwnd) {
+                             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_INFO_COMMAND)));
+                             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_INFO_TEST)));
+                             SetDlgItemTextA(hwnd, IDC_INFO_NAME, "+ Panel");
+                             Press(hwnd, IDOK);
+                             EXPECT_EQ(m_messages.back(), GetTipText("ReservedNameWord"));
+                             SetDlgItemTextA(hwnd, IDC_INFO_NAME, " Panel 2 ");
+                             Press(hwnd, IDOK);
+                         }),
               IDOK);
     EXPECT_EQ(fixed.Name, "Panel 2");
     EXPECT_EQ(fixed.Command, "Command");
 
     CItemInfoDlg custom(nullptr);
     custom.RunProgram = [&](const std::string& command) { ran.push_back(command); };
-    Drive(custom, [&](HWND hwnd) {
+    HostDialog(custom, [&](HWND hwnd) {
         SetDlgItemTextA(hwnd, IDC_INFO_NAME, "Tool");
         Press(hwnd, IDOK);
         EXPECT_EQ(m_messages.back(), GetTipText("CommandEmpty"));

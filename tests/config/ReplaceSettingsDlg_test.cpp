@@ -41,13 +41,6 @@ INT_PTR Drive(CDialog& dialog, std::vector<Step> steps, size_t& ran)
     return result;
 }
 
-std::string TextOf(HWND dialog, int id)
-{
-    char buffer[512] = {};
-    GetDlgItemTextA(dialog, id, buffer, sizeof(buffer));
-    return buffer;
-}
-
 void Click(HWND dialog, int id)
 {
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);

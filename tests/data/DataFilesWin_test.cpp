@@ -50,14 +50,6 @@ private:
     HWND m_tree;
 };
 
-std::vector<std::string> ChildTexts(const CTreeViewCtrl& tree, HTREEITEM node)
-{
-    std::vector<std::string> texts;
-    for (HTREEITEM child = tree.Child(node); child != nullptr; child = tree.NextSibling(child))
-        texts.push_back(tree.ItemText(child));
-    return texts;
-}
-
 int ImageOf(HWND tree, HTREEITEM node)
 {
     TVITEMA item{};
@@ -85,26 +77,19 @@ TEST(NewGuidString, FreshUpperCaseIdentifiersInOneSharedBuffer)
     EXPECT_NE(copy, std::string(second));
 }
 
-TEST(DataFilesOnWindows, SaveReplacesTheOldFileAndLoadsBack)
+// The codecs are tested natively; this is the Windows way of replacing the file and sharing it.
+TEST(DataFilesOnWindows, SaveReplacesTheOldFileInOneStepAndAnOpenReaderDoesNotBlockReading)
 {
     TempFolder folder;
     const std::string path = folder.File("Shortcut2.dat");
     ItemList items = SomeItems();
     ASSERT_TRUE(WriteEditingFlag(path, true));
     ASSERT_TRUE(SaveItems(path, items));
-    // Saving again over an existing file replaces it in one step.
     items.At(0).Description = "second save";
     ASSERT_TRUE(SaveItems(path, items));
     EXPECT_FALSE(FileExists(FreshFileName(path).c_str()));
     EXPECT_EQ(ReadBytes(path), EncodeItemsFile(items));
 
-    ItemList loaded;
-    ASSERT_TRUE(LoadItems(path, loaded));
-    ASSERT_EQ(loaded.Count(), items.Count());
-    for (size_t i = 0; i < items.Count(); ++i)
-        EXPECT_EQ(loaded.At(i), items.At(i));
-
-    // A reader holding the file open does not stop the program from reading it.
     HANDLE open =
         CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(open, INVALID_HANDLE_VALUE);
@@ -112,15 +97,6 @@ TEST(DataFilesOnWindows, SaveReplacesTheOldFileAndLoadsBack)
     EXPECT_TRUE(ReadWholeFile(path, bytes));
     EXPECT_EQ(bytes, EncodeItemsFile(items));
     CloseHandle(open);
-
-    ShortcutItem added;
-    added.Name = "Added";
-    items.Append(added);
-    ASSERT_TRUE(AppendItem(path, items, 4));
-    loaded.Clear();
-    LoadItems(path, loaded);
-    ASSERT_EQ(loaded.Count(), 5u);
-    EXPECT_EQ(loaded.At(4).Name, "Added");
 }
 
 TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
@@ -141,11 +117,11 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     HTREEITEM root = view.Root();
     CTreeViewCtrl tree(window.Hwnd());
 
-    EXPECT_EQ(ChildTexts(tree, root), (std::vector<std::string>{"Tools", "Mail"}));
+    EXPECT_EQ(ChildTexts(window.Hwnd(), root), (std::vector<std::string>{"Tools", "Mail"}));
     HTREEITEM tools = tree.Child(root);
     // A catalog's items come as it is read (the tombstone and the index past the end left
     // out), its sub-catalogs after them.
-    EXPECT_EQ(ChildTexts(tree, tools), (std::vector<std::string>{"Notes", "Paint", "Inner"}));
+    EXPECT_EQ(ChildTexts(window.Hwnd(), tools), (std::vector<std::string>{"Notes", "Paint", "Inner"}));
     HTREEITEM notes = tree.Child(tools);
     HTREEITEM inner = tree.NextSibling(tree.NextSibling(notes));
     EXPECT_EQ(view.CatalogOf(inner), model.Find(kB));
@@ -157,7 +133,7 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     EXPECT_EQ(view.CatalogOf(notes), CatalogTree::kNone);
     EXPECT_EQ(ImageOf(window.Hwnd(), notes), 2);
     HTREEITEM mail = tree.NextSibling(tools);
-    ASSERT_EQ(ChildTexts(tree, mail), (std::vector<std::string>{"Mail"}));
+    ASSERT_EQ(ChildTexts(window.Hwnd(), mail), (std::vector<std::string>{"Mail"}));
     EXPECT_EQ(ImageOf(window.Hwnd(), tree.Child(mail)), 3);
 
     // Expanding shows the open-catalog image, collapsing the closed one again.
@@ -173,7 +149,7 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     // Changes of the model reach the tree: a new member, a new, renamed and removed catalog.
     model.AddMember(model.Find(kB), 1);
     view.ShowItems(model.Find(kB), items);
-    EXPECT_EQ(ChildTexts(tree, inner), (std::vector<std::string>{"Paint"}));
+    EXPECT_EQ(ChildTexts(window.Hwnd(), inner), (std::vector<std::string>{"Paint"}));
     CatalogId added = model.Add(model.Find(kC), "New", "EEEEEEEE-0000-0000-0000-000000000005");
     HTREEITEM addedNode = view.ShowAdded(added);
     EXPECT_EQ(tree.Parent(addedNode), mail);
@@ -183,7 +159,7 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     const CatalogId toolsId = model.Find(kA), innerId = model.Find(kB);
     model.Remove(toolsId);
     view.ShowRemoved(toolsId);
-    EXPECT_EQ(ChildTexts(tree, root), (std::vector<std::string>{"Mail"}));
+    EXPECT_EQ(ChildTexts(window.Hwnd(), root), (std::vector<std::string>{"Mail"}));
     EXPECT_EQ(view.NodeOf(innerId), nullptr);
 
     // Without items the tree shows catalogs only.

@@ -10,6 +10,7 @@
 #include "resource.h"
 #include "ui/wnd/InstallFolder.h"
 
+#include "DialogHost.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
 
@@ -75,11 +76,7 @@ protected:
     {
         CLauncherDlg dialog(InstallPaths::In(m_folder.Path().string()));
         TheApp().SetMainDialog(&dialog);
-        RunSoon([&] {
-            steps(dialog);
-            dialog.EndDialog(IDCANCEL);
-        });
-        dialog.DoModal();
+        HostDialog(dialog, [&](HWND) { steps(dialog); });
         TheApp().SetMainDialog(nullptr);
     }
 
@@ -169,11 +166,8 @@ TEST_F(LauncherDlgTest, EnterInAnEmptyBoxAndShowItemDetailsStartNothing)
 
         // Writing into the boxes from ShowItemDetails opens no list and starts no search.
         dialog.ShowItemDetails(0);
-        char text[64] = {};
-        GetDlgItemTextA(hwnd, IDC_SHORTNAME_EDIT, text, sizeof(text));
-        EXPECT_STREQ(text, "nod");
-        GetDlgItemTextA(hwnd, IDC_HOTKEY_STATIC, text, sizeof(text));
-        EXPECT_STREQ(text, " + ");
+        EXPECT_EQ(TextOf(hwnd, IDC_SHORTNAME_EDIT), "nod");
+        EXPECT_EQ(TextOf(hwnd, IDC_HOTKEY_STATIC), " + ");
         EXPECT_FALSE(IsWindowVisible(dialog.ShortNameList().Hwnd()));
         EXPECT_FALSE(IsWindowVisible(dialog.NameList().Hwnd()));
         PumpFor(800);
@@ -274,13 +268,14 @@ TEST_F(LauncherDlgTest, CloseButtonHidesOnEscapeAndEndsOnNo)
         return asked.size() == 1 ? IDCANCEL : IDNO;
     });
     CLauncherDlg dialog(InstallPaths::In(m_folder.Path().string()));
-    RunSoon([&] {
-        HWND hwnd = dialog.Hwnd();
-        SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED), 0);
-        EXPECT_FALSE(IsWindowVisible(hwnd));
-        SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED), 0);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(HostDialog(dialog,
+                         [&](HWND hwnd) {
+                             SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED), 0);
+                             EXPECT_FALSE(IsWindowVisible(hwnd));
+                             SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_EXIT_BUTTON, BN_CLICKED), 0);
+                             EXPECT_FALSE(dialog.IsRunning()) << "No ends the program";
+                         }),
+              IDCANCEL);
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0], GetTipText("HideProgram"));
 }

@@ -5,6 +5,7 @@
 #include "TempFolder.h"
 #include "WinTestSupport.h"
 #include "data/HandOff.h"
+#include "ui/TipText.h"
 #include "shellext/ShellExtIds.h"
 
 #include <gtest/gtest.h>
@@ -40,14 +41,6 @@ HWND MakeDestWindow(HWND owner = nullptr)
 std::string DistDll()
 {
     return DistFolder() + "\\TavimorethExt.dll";
-}
-
-std::string MenuTextIn(const std::string& folder)
-{
-    char text[260] = {};
-    GetPrivateProfileStringA("TipMsgs", kShellExtMenuKey, "", text, sizeof(text),
-                             (folder + "\\TavimorethConfig.ini").c_str());
-    return text;
 }
 
 std::string EntryText(HMENU popup)
@@ -99,6 +92,7 @@ class ShellExt : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        g_configPath = DistFolder() + "\\TavimorethConfig.ini";
         ASSERT_TRUE(m_library.Loaded()) << DistDll();
         // The program marks itself running with this section; the extension then only looks
         // for its window under "Dest".
@@ -169,8 +163,7 @@ TEST_F(ShellExt, OneFileGetsOneEntryAndReachesTheDestWindow)
     ASSERT_EQ(EntriesFor(menu, data, popup), 1);
     ASSERT_EQ(GetMenuItemCount(popup), 1);
     EXPECT_EQ(GetMenuItemID(popup, 0), 100u);
-    ASSERT_FALSE(MenuTextIn(DistFolder()).empty());
-    EXPECT_EQ(EntryText(popup), MenuTextIn(DistFolder()));
+    EXPECT_EQ(EntryText(popup), GetTipText(kShellExtMenuKey)) << "the shipped text, as TipText's test checks";
     char verb[64] = {};
     EXPECT_HRESULT_SUCCEEDED(menu->GetCommandString(0, GCS_VERBA, nullptr, verb, sizeof(verb)));
     EXPECT_STREQ(verb, "AddToTavimoreth");

@@ -115,3 +115,46 @@ bool WaitForFile(const std::string& path, DWORD timeoutMs)
 {
     return PumpUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs);
 }
+
+std::string TreeText(HWND tree, HTREEITEM node)
+{
+    char buffer[256] = {};
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = node;
+    item.pszText = buffer;
+    item.cchTextMax = sizeof(buffer);
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return buffer;
+}
+
+std::vector<std::string> ChildTexts(HWND tree, HTREEITEM parent)
+{
+    std::vector<std::string> texts;
+    for (HTREEITEM child = TreeView_GetChild(tree, parent); child; child = TreeView_GetNextSibling(tree, child))
+        texts.push_back(TreeText(tree, child));
+    return texts;
+}
+
+HTREEITEM FindTreeNode(HWND tree, const std::string& text)
+{
+    std::vector<HTREEITEM> pending{TreeView_GetRoot(tree)};
+    while (!pending.empty()) {
+        HTREEITEM node = pending.back();
+        pending.pop_back();
+        if (!node)
+            continue;
+        if (TreeText(tree, node) == text)
+            return node;
+        pending.push_back(TreeView_GetNextSibling(tree, node));
+        pending.push_back(TreeView_GetChild(tree, node));
+    }
+    return nullptr;
+}
+
+std::string TextOf(HWND dialog, int id)
+{
+    char buffer[2048] = {};
+    GetDlgItemTextA(dialog, id, buffer, sizeof(buffer));
+    return buffer;
+}

@@ -3,7 +3,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <commctrl.h>
+
 #include <string>
+#include <vector>
 
 class CGdiplusSession;
 
@@ -36,6 +39,15 @@ void RunSoon(std::function<void()> action, UINT delayMs = 50);
 
 // A visible top-level window of the given class and caption, in any process.
 HWND FindTopWindow(const char* className, const char* caption);
+
+// The text of a dialog's control.
+std::string TextOf(HWND dialog, int id);
+
+// Tree views by their texts: one node's text, the texts of a node's children, and the first
+// node anywhere in the tree with a text.
+std::string TreeText(HWND tree, HTREEITEM node);
+std::vector<std::string> ChildTexts(HWND tree, HTREEITEM parent);
+HTREEITEM FindTreeNode(HWND tree, const std::string& text);
 
 // Starts a program and returns its process handle (closed by the caller), or nullptr.
 HANDLE StartProcess(const std::string& commandLine, const std::string& folder = "");

@@ -1,6 +1,6 @@
 #include "ButtonHostDlg.h"
 
-#include "WinTestSupport.h"
+#include "DialogHost.h"
 #include "resource.h"
 
 #include <utility>
@@ -59,6 +59,5 @@ int CButtonHostDlg::Clicks(int id) const
 
 INT_PTR CButtonHostDlg::Run(std::function<void(CButtonHostDlg&)> drive)
 {
-    RunSoon([this, drive] { drive(*this); }, 100);
-    return DoModal();
+    return HostDialog(*this, [this, drive](HWND) { drive(*this); });
 }

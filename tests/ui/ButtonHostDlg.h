@@ -31,7 +31,7 @@ public:
     int Clicks(int id) const;
     int HelpClicks() const { return m_helpClicks; }
 
-    // Runs the window modally; `drive` runs inside its message loop and must end it.
+    // Runs the window through HostDialog with `drive` as its one step.
     INT_PTR Run(std::function<void(CButtonHostDlg&)> drive);
 
 protected:

@@ -1,6 +1,6 @@
 #include "ControlHostDlg.h"
 
-#include "WinTestSupport.h"
+#include "DialogHost.h"
 #include "resource.h"
 
 namespace {
@@ -22,12 +22,7 @@ void CControlHostDlg::Run(Step setup, Step body)
 {
     m_setup = std::move(setup);
     m_body = std::move(body);
-    RunSoon([this] {
-        if (m_body)
-            m_body(*this);
-        EndDialog(IDOK);
-    });
-    DoModal();
+    HostDialog(*this, [this](HWND) { m_body(*this); });
 }
 
 BOOL CControlHostDlg::OnInitDialog()

@@ -12,8 +12,8 @@ public:
 
     CControlHostDlg();
 
-    // Opens the dialog, calls `setup` while it initialises, then `body` once its loop runs;
-    // the dialog closes when `body` returns.
+    // Opens the dialog, calls `setup` while it initialises, then runs it through HostDialog
+    // with `body` as its one step.
     void Run(Step setup, Step body);
     // Creates a visible child control with the dialog's font at a client rectangle.
     HWND AddControl(const char* className, const char* text, DWORD style, const RECT& rect, DWORD exStyle = 0);

@@ -1,6 +1,6 @@
 #include "ListHostDlg.h"
 
-#include "WinTestSupport.h"
+#include "DialogHost.h"
 #include "resource.h"
 
 #include <utility>
@@ -56,11 +56,5 @@ bool CListHostDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
 
 INT_PTR CListHostDlg::Run(std::function<void(CListHostDlg&)> drive)
 {
-    RunSoon(
-        [this, drive] {
-            drive(*this);
-            EndDialog(IDOK);
-        },
-        100);
-    return DoModal();
+    return HostDialog(*this, [this, drive](HWND) { drive(*this); });
 }

@@ -27,7 +27,7 @@ public:
     const std::vector<int>& ColumnClicks() const { return m_columnClicks; }
     int HorizontalScrollNotices() const { return m_horizontalNotices; }
 
-    // Runs the window modally; `drive` runs inside its message loop; the window ends after it.
+    // Runs the window through HostDialog with `drive` as its one step.
     INT_PTR Run(std::function<void(CListHostDlg&)> drive);
 
 protected:

@@ -15,7 +15,6 @@
 namespace {
 const COLORREF kFocusFill = RGB(115, 138, 174);
 const COLORREF kFill = RGB(115, 138, 154);
-const COLORREF kFallbackButtonFrame = RGB(115, 138, 174);
 
 std::string WindowText(HWND hwnd)
 {
@@ -91,7 +90,6 @@ TEST_F(SkinControlsTest, SkinComboKeepsItsItemsPaintsItsFaceAndGrowsItsList)
 TEST_F(SkinControlsTest, BitmapComboFillsItsTextAreaByFocusAndKeepsItsSelection)
 {
     CBitmapComboBox combo;
-    CBitmapComboBox bare;
     HWND other = nullptr;
     m_host.Run(
         [&](CControlHostDlg& host) {
@@ -100,11 +98,6 @@ TEST_F(SkinControlsTest, BitmapComboFillsItsTextAreaByFocusAndKeepsItsSelection)
             combo.SetButtonBitmaps(IDB_BUTTON_1, IDB_BUTTON_2, IDB_BUTTON_3, IDB_BUTTON_4);
             combo.SetColours(kFocusFill, RGB(255, 255, 255), kFill, RGB(255, 255, 255));
             AddItems(combo.Hwnd());
-            // Bitmaps that are not there: the face falls back to flat fills.
-            bare.Attach(AddCombo(host, 60));
-            bare.SetFaceBitmaps(60001, 60002, 60003);
-            bare.SetButtonBitmaps(60004, 0, 0, 0);
-            AddItems(bare.Hwnd());
             other = host.AddControl("Edit", "", WS_BORDER | WS_TABSTOP, RECT{20, 100, 170, 120});
         },
         [&](CControlHostDlg&) {
@@ -120,43 +113,7 @@ TEST_F(SkinControlsTest, BitmapComboFillsItsTextAreaByFocusAndKeepsItsSelection)
             SetFocus(other);
             InvalidateRect(combo.Hwnd(), nullptr, FALSE);
             EXPECT_EQ(ScreenPixel(combo.Hwnd(), text.left, text.top), kFill);
-
-            SendMessageA(bare.Hwnd(), CB_SETCURSEL, 3, 0);
-            EXPECT_EQ(WindowText(bare.Hwnd()), "Shift");
-            const RECT bareText = bare.TextRect();
-            InvalidateRect(bare.Hwnd(), nullptr, FALSE);
-            EXPECT_EQ(ScreenPixel(bare.Hwnd(), bareText.left, bareText.top), kFill);
-            EXPECT_EQ(ScreenPixel(bare.Hwnd(), 0, 0), kFallbackButtonFrame);
         });
-}
-
-TEST_F(SkinControlsTest, ControlsWorkAndDrawFallbacksWithoutTheImagesFolder)
-{
-    TempFolder bare;
-    SetInstallFolder(bare.Path().string());
-    CSkinComboBox combo;
-    bool imageLoaded = true;
-    m_host.Run(
-        [&](CControlHostDlg& host) {
-            combo.Attach(AddCombo(host, 20));
-            imageLoaded = combo.SetButtonImage(InstallFolder() + "\\Images\\ComboButton.png");
-            AddItems(combo.Hwnd());
-        },
-        [&](CControlHostDlg&) {
-            EXPECT_FALSE(imageLoaded);
-            EXPECT_FALSE(combo.HasButtonImage());
-            SendMessageA(combo.Hwnd(), CB_SETCURSEL, 0, 0);
-            EXPECT_EQ(WindowText(combo.Hwnd()), "No Hotkey");
-            RECT client{};
-            GetClientRect(combo.Hwnd(), &client);
-            InvalidateRect(combo.Hwnd(), nullptr, FALSE);
-            // The drawn button's frame sits where the image would be.
-            EXPECT_EQ(
-                ScreenPixel(combo.Hwnd(), client.right - CSkinComboBox::kButtonFromRight, CSkinComboBox::kButtonTop),
-                kFallbackButtonFrame);
-            EXPECT_EQ(ScreenPixel(combo.Hwnd(), client.right - 24, 2), CSkinComboBox::kFaceColour);
-        });
-    SetInstallFolder(DistFolder());
 }
 
 TEST_F(SkinControlsTest, SkinEditLightsItsBorderUnderThePointerAndWithTheFocus)

@@ -1,6 +1,6 @@
 #include "ListHostDlg.h"
+#include "SolidPng.h"
 
-#include "TempFolder.h"
 #include "WinTestSupport.h"
 #include "ui/wnd/ListViewCtrl.h"
 
@@ -10,15 +10,6 @@
 #include <vector>
 
 namespace {
-COLORREF PixelAt(HWND window, int x, int y)
-{
-    UpdateWindow(window);
-    HDC dc = GetDC(window);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return colour;
-}
-
 void AddColumns(CSkinListCtrl& list)
 {
     list.InsertColumn(0, "Name", LVCFMT_LEFT, 120);
@@ -106,14 +97,20 @@ TEST(SkinList, RowsCellsAndColoursAreDrawnFromTheRowStore)
         const int height = row0.bottom - row0.top;
         const int middle = row0.top + height / 2;
         // Row colour, then the selected fill, then a cell colour over a row colour.
-        EXPECT_EQ(PixelAt(list.Hwnd(), 60, middle - height / 2 + 1), RGB(0, 200, 0));
-        EXPECT_EQ(PixelAt(list.Hwnd(), 230, middle + height - height / 2 + 1), RGB(255, 120, 220));
-        EXPECT_EQ(PixelAt(list.Hwnd(), 160, middle + 2 * height - height / 2 + 1), RGB(0, 0, 200));
-        EXPECT_EQ(PixelAt(list.Hwnd(), 300, middle + 2 * height - height / 2 + 1), RGB(200, 200, 0));
+        EXPECT_EQ(PixelOf(list.Hwnd(), 60, middle - height / 2 + 1), RGB(0, 200, 0));
+        EXPECT_EQ(PixelOf(list.Hwnd(), 230, middle + height - height / 2 + 1), RGB(255, 120, 220));
+        EXPECT_EQ(PixelOf(list.Hwnd(), 160, middle + 2 * height - height / 2 + 1), RGB(0, 0, 200));
+        EXPECT_EQ(PixelOf(list.Hwnd(), 300, middle + 2 * height - height / 2 + 1), RGB(200, 200, 0));
         COLORREF found = 0;
         EXPECT_FALSE(list.FindCellColour(1, 1, found));
         EXPECT_TRUE(list.FindRowColour(2, found));
         EXPECT_EQ(found, RGB(200, 200, 0));
+
+        // The row height is asked again when set.
+        list.SetRowHeight(30);
+        row0.left = LVIR_BOUNDS;
+        SendMessageA(list.Hwnd(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row0));
+        EXPECT_EQ(row0.bottom - row0.top, 30);
 
         list.DeleteAllItems();
         EXPECT_EQ(list.GetItemCount(), 0);
@@ -130,16 +127,16 @@ TEST(SkinList, HeaderIsAGradientFromItsColour)
         AddColumns(list);
         HWND header = list.Header().Hwnd();
         // The default: RGB(171,199,235), red and blue down by 8 per pixel row.
-        EXPECT_EQ(PixelAt(header, 1, 0), RGB(171, 199, 235));
-        EXPECT_EQ(PixelAt(header, 1, 3), RGB(147, 199, 211));
+        EXPECT_EQ(PixelOf(header, 1, 0), RGB(171, 199, 235));
+        EXPECT_EQ(PixelOf(header, 1, 3), RGB(147, 199, 211));
         // Right of the last column too.
         RECT client{};
         GetClientRect(header, &client);
-        EXPECT_EQ(PixelAt(header, client.right - 2, 2), RGB(155, 199, 219));
+        EXPECT_EQ(PixelOf(header, client.right - 2, 2), RGB(155, 199, 219));
         // A flat header (step 0), as the exchange window uses.
         list.SetHeaderColour(161, 222, 255, 0);
-        EXPECT_EQ(PixelAt(header, 1, 0), RGB(161, 222, 255));
-        EXPECT_EQ(PixelAt(header, 1, client.bottom - 2), RGB(161, 222, 255));
+        EXPECT_EQ(PixelOf(header, 1, 0), RGB(161, 222, 255));
+        EXPECT_EQ(PixelOf(header, 1, client.bottom - 2), RGB(161, 222, 255));
     });
 }
 
@@ -263,20 +260,5 @@ TEST(SkinList, LockedColumnsRefuseResizing)
         list.AddLockedColumn(2);
         const int before = ColumnWidth(list.Hwnd(), 0);
         EXPECT_EQ(drag(0), before);
-    });
-}
-
-TEST(SkinList, RowHeightIsAskedAgainWhenSet)
-{
-    CListHostDlg host;
-    host.Run([](CListHostDlg& dlg) {
-        CSkinListCtrl& list = dlg.List();
-        AddColumns(list);
-        Fill(list, {"a", "b"});
-        list.SetRowHeight(30);
-        RECT row{};
-        row.left = LVIR_BOUNDS;
-        SendMessageA(list.Hwnd(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
-        EXPECT_EQ(row.bottom - row.top, 30);
     });
 }

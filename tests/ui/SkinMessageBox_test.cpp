@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -39,13 +40,6 @@ std::set<int> VisibleButtons(HWND box)
     return shown;
 }
 
-std::string TextOf(HWND box, int id)
-{
-    char text[256] = {};
-    GetDlgItemTextA(box, id, text, sizeof(text));
-    return text;
-}
-
 class SkinMessageBoxTest : public testing::Test {
 protected:
     void SetUp() override
@@ -62,15 +56,19 @@ protected:
     int Ask(UINT type, const std::function<void(HWND)>& answer)
     {
         m_shown.clear();
-        RunSoon([this, answer] {
+        auto answered = std::make_shared<bool>(false);
+        RunSoon([this, answer, answered] {
             HWND box = OpenBox();
             ASSERT_NE(box, nullptr);
+            *answered = true;
             m_shown = VisibleButtons(box);
             m_title = TextOf(box, IDC_TITLE_STATIC);
             m_text = TextOf(box, IDC_MESSAGE_TEXT);
             answer(box);
         });
-        return TheApp().DoMessageBox("Delete the item?", type, 0);
+        const int result = TheApp().DoMessageBox("Delete the item?", type, 0);
+        EXPECT_TRUE(*answered) << "the box never opened";
+        return result;
     }
     static std::function<void(HWND)> Click(int id)
     {

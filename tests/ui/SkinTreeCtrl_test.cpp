@@ -92,26 +92,8 @@ public:
         SendMessageA(m_tree.Hwnd(), right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
     }
 
-    std::vector<std::string> ChildTexts(HTREEITEM parent) const
-    {
-        std::vector<std::string> texts;
-        for (HTREEITEM child = TreeView_GetChild(m_tree.Hwnd(), parent); child;
-             child = TreeView_GetNextSibling(m_tree.Hwnd(), child))
-            texts.push_back(Text(child));
-        return texts;
-    }
-
-    std::string Text(HTREEITEM handle) const
-    {
-        char buffer[256] = {};
-        TVITEMA item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = handle;
-        item.pszText = buffer;
-        item.cchTextMax = sizeof(buffer);
-        SendMessageA(m_tree.Hwnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        return buffer;
-    }
+    std::vector<std::string> ChildTexts(HTREEITEM parent) const { return ::ChildTexts(m_tree.Hwnd(), parent); }
+    std::string Text(HTREEITEM handle) const { return TreeText(m_tree.Hwnd(), handle); }
 
     TVITEMA Item(HTREEITEM handle) const
     {

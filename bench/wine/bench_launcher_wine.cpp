@@ -51,7 +51,8 @@ void WriteData(const TempFolder& folder, int itemCount, int catalogCount)
     SaveItems(folder.File("Shortcut2.dat"), items);
     CatalogTree tree;
     for (int c = 0; c < catalogCount; ++c)
-        tree.Add(CatalogTree::kRoot, "Catalog " + std::to_string(c), NodeIdFor(c) + "|" + lists[static_cast<size_t>(c)]);
+        tree.Add(CatalogTree::kRoot, "Catalog " + std::to_string(c),
+                 NodeIdFor(c) + "|" + lists[static_cast<size_t>(c)]);
     WriteBytes(folder.File("Shortcut2.clg"), tree.Format());
 }
 
@@ -105,7 +106,7 @@ LargeListMeasures MeasureLargeList()
     dialog.UnregisterItemHotkeys();
     return measures;
 }
-}  // namespace
+} // namespace
 
 int main()
 {
