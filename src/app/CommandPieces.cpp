@@ -43,25 +43,7 @@ PieceAction ActionOf(const std::string& lowerPiece)
 
 } // namespace
 
-bool IsGbkLeadByte(unsigned char byte)
-{
-    return byte >= 0x81 && byte <= 0xFE;
-}
-
-std::string LowerCaseText(const std::string& text, LeadBytePredicate isLeadByte)
-{
-    std::string lower = text;
-    for (size_t i = 0; i < lower.size(); ++i) {
-        const unsigned char byte = static_cast<unsigned char>(lower[i]);
-        if (isLeadByte(byte))
-            ++i;
-        else if (byte >= 'A' && byte <= 'Z')
-            lower[i] = static_cast<char>(byte - 'A' + 'a');
-    }
-    return lower;
-}
-
-std::vector<CommandPiece> SplitCommandText(const std::string& text, LeadBytePredicate isLeadByte)
+std::vector<CommandPiece> SplitCommandText(const std::string& text, LeadByteTest isLeadByte)
 {
     std::string commands = text;
     const size_t marker = commands.find(kComposedMarker);
@@ -72,7 +54,7 @@ std::vector<CommandPiece> SplitCommandText(const std::string& text, LeadBytePred
     for (const std::string& line : SplitKeepingEmpty(commands)) {
         CommandPiece piece;
         piece.text = Trim(line);
-        piece.action = ActionOf(LowerCaseText(piece.text, isLeadByte));
+        piece.action = ActionOf(LowerCaseAnsi(piece.text, isLeadByte));
         pieces.push_back(std::move(piece));
     }
     return pieces;

@@ -4,6 +4,8 @@
 // then run, restored as a clipboard snapshot, or skipped. What a piece is, is decided on its
 // lower-cased text; the piece itself is started as written, because web addresses, arguments
 // and file names on other systems can depend on their letter case.
+#include "data/LowerCase.h"
+
 #include <string>
 #include <vector>
 
@@ -18,13 +20,5 @@ struct CommandPiece {
     PieceAction action = PieceAction::Skip;
 };
 
-// Tells whether a byte starts a double-byte character of the system code page. Letters in a
-// trail byte are part of that character and are never lower-cased.
-using LeadBytePredicate = bool (*)(unsigned char);
-bool IsGbkLeadByte(unsigned char byte);
-
 // The commands that `text` holds, in launch order.
-std::vector<CommandPiece> SplitCommandText(const std::string& text, LeadBytePredicate isLeadByte = IsGbkLeadByte);
-
-// Lower-cases the single-byte letters of `text`, leaving double-byte characters whole.
-std::string LowerCaseText(const std::string& text, LeadBytePredicate isLeadByte = IsGbkLeadByte);
+std::vector<CommandPiece> SplitCommandText(const std::string& text, LeadByteTest isLeadByte = IsGbkLeadByteValue);

@@ -9,7 +9,7 @@
 #include "data/ClipboardSnapshot.h"
 #include "data/HandOff.h"
 #include "data/NewGuidString.h"
-#include "data/ReceiveItem.h"
+#include "data/dialogs/HandOffReception.h"
 #include "data/SharedItemList.h"
 #include "ui/TipText.h"
 #include "ui/wnd/Application.h"
@@ -84,16 +84,9 @@ INT_PTR CLauncherDlg::RunAddItemDialog(CAddItemDlg& dialog)
 
 void CLauncherDlg::OnItemWaiting()
 {
-    ShortcutItem item;
-    std::string nodeId;
-    if (!TakeHandOffItem(item, nodeId))
+    ReceivedItem received;
+    if (!ReceiveHandOffItem(m_model, m_catalogs, m_paths, received))
         return;
-    const ReceivedItem received =
-        ReceiveItem(g_itemList, m_model, m_paths.itemsFile, m_paths.catalogsFile, std::move(item), nodeId);
-    if (received.catalog != CatalogTree::kNone)
-        m_catalogs.ShowItems(received.catalog, g_itemList);
-    if (!received.saved)
-        AppMessageBox(GetTipText("SaveFailed"), MB_OK | MB_ICONWARNING);
     HTREEITEM selected = reinterpret_cast<HTREEITEM>(SendMessageA(m_tree.Hwnd(), TVM_GETNEXTITEM, TVGN_CARET, 0));
     ListCatalog(selected ? selected : m_rootNode);
 }

@@ -1,6 +1,6 @@
 #include "config/BrowserProfile.h"
 
-#include "config/LowerCase.h"
+#include "data/LowerCase.h"
 #include "config/OpenCommand.h"
 
 #include <sstream>

@@ -4,7 +4,7 @@
 #include "config/WebAddressImport.h"
 #include "data/HandOff.h"
 #include "data/ItemsFile.h"
-#include "data/ReceiveItem.h"
+#include "data/dialogs/HandOffReception.h"
 #include "data/SharedItemList.h"
 #include "resource.h"
 #include "ui/BackgroundDoneFlag.h"
@@ -365,20 +365,11 @@ void CConfigDlg::OnSaveHotkey()
 
 void CConfigDlg::OnItemWaiting()
 {
-    ShortcutItem item;
-    std::string nodeId;
-    if (!TakeHandOffItem(item, nodeId))
+    ReceivedItem received;
+    if (!ReceiveHandOffItem(m_model, m_catalogs, m_paths, received))
         return;
-    const ReceivedItem received =
-        ReceiveItem(g_itemList, m_model, m_paths.itemsFile, m_paths.catalogsFile, std::move(item), nodeId);
     m_indexTexts.resize(g_itemList.Count());
     m_indexTexts[received.index] = std::to_string(received.index);
-    if (received.catalog != CatalogTree::kNone)
-        m_catalogs.ShowItems(received.catalog, g_itemList);
-    if (!received.saved) {
-        const std::string text = GetTipText("SaveFailed");
-        AppMessageBox(text.c_str(), MB_OK | MB_ICONWARNING);
-    }
     ListCatalog(ShownCatalog());
 }
 

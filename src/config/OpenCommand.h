@@ -1,7 +1,7 @@
 #pragma once
 // The text rules of program discovery: turning a registered open command into a plain program
 // path, and telling which resolved shortcuts are offered.
-#include "config/LowerCase.h"
+#include "data/LowerCase.h"
 
 #include "data/TextTrim.h"
 

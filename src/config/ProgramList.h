@@ -2,7 +2,7 @@
 // The candidates of the configuration window's program list: programs found on the machine or
 // web addresses, each a display text and the command an item made from it runs. The window's
 // list only shows these rows.
-#include "config/LowerCase.h"
+#include "data/LowerCase.h"
 
 #include <cstddef>
 #include <string>

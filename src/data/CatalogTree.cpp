@@ -11,22 +11,6 @@
 #include <utility>
 
 namespace {
-bool EqualsNoCase(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
 size_t NodeIdLength(const std::string& data)
 {
     size_t bar = LeadBytes::OfSystem().Find(data, '|');
@@ -326,7 +310,7 @@ void CatalogTree::Reserve(size_t catalogs)
 CatalogId CatalogTree::AddRecord(const CatalogRecord& record, RecordPlacement& placement)
 {
     CatalogId parent = kNone;
-    if (placement.previousParent != kNone && EqualsNoCase(record.parentId, placement.previousText)) {
+    if (placement.previousParent != kNone && SameParentText(record.parentId, placement.previousText)) {
         parent = placement.previousParent;
     } else {
         parent = Find(record.parentId);

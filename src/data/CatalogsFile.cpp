@@ -124,3 +124,8 @@ bool SaveCatalogsText(const std::string& path, const std::string& text)
         return DeleteFileIfPresent(path);
     return ReplaceFileContents(path, text);
 }
+
+bool SameParentText(const std::string& a, const std::string& b)
+{
+    return EqualsNoCase(a, b);
+}

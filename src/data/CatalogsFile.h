@@ -46,3 +46,7 @@ std::vector<DataProblem> CheckCatalogs(const CatalogParse& parse, const std::vec
 // Writes the catalogs text in one step; an empty text leaves no file. False, with the old
 // file as it was, when it cannot be written.
 bool SaveCatalogsText(const std::string& path, const std::string& text);
+
+// A record naming the same parent as the record before it finds that parent without a lookup;
+// the comparison ignores the letter case of ASCII letters, as the files have always been read.
+bool SameParentText(const std::string& a, const std::string& b);

@@ -65,15 +65,15 @@ TEST(SplitCommandText, ActionsBySuffixAndLength)
     EXPECT_EQ(SplitCommandText("   calc   ")[0].action, PieceAction::Skip);
 }
 
-TEST(LowerCaseText, DoubleByteCharactersStayWhole)
+TEST(LowerCaseAnsi, DoubleByteCharactersStayWhole)
 {
     // GBK trail bytes can be ASCII capitals (0x40 to 0x7E); lower-casing them would name
     // another character and so another file.
     const std::string folder = "C:\\\xB2\x41\xB3\x5A\\Run.EXE";
-    EXPECT_EQ(LowerCaseText(folder), "c:\\\xB2\x41\xB3\x5A\\run.exe");
-    EXPECT_EQ(LowerCaseText(folder, NoLeadBytes), "c:\\\xB2\x61\xB3\x7A\\run.exe");
+    EXPECT_EQ(LowerCaseAnsi(folder), "c:\\\xB2\x41\xB3\x5A\\run.exe");
+    EXPECT_EQ(LowerCaseAnsi(folder, NoLeadBytes), "c:\\\xB2\x61\xB3\x7A\\run.exe");
     // A lead byte at the very end has no trail byte to skip.
-    EXPECT_EQ(LowerCaseText("AB\xB2"), "ab\xB2");
+    EXPECT_EQ(LowerCaseAnsi("AB\xB2"), "ab\xB2");
 }
 
 TEST(SplitCommandText, KindIsToldInLowerCaseButThePieceIsStartedAsWritten)

@@ -1,4 +1,4 @@
-#include "config/LowerCase.h"
+#include "data/LowerCase.h"
 
 bool IsGbkLeadByteValue(unsigned char byte)
 {
