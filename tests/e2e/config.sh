@@ -53,6 +53,9 @@ keys Tab c Tab
 type_text "F9"
 press "Items and Catalogs" IDC_CFG_SET
 press "Items and Catalogs" IDC_CFG_OK
+# Ok saves and says so in a message box; its Ok button has the focus.
+sleep 1
+keys Return
 for _ in $(seq 100); do xdotool search --onlyvisible --name '^Items and Catalogs$' >/dev/null 2>&1 || break; sleep 0.1; done
 xdotool search --onlyvisible --name '^Items and Catalogs$' >/dev/null 2>&1 && fail "Ok did not close the window"
 
