@@ -13,6 +13,7 @@ if(WIN32)
     add_executable(idle helpers/Idle.cpp)
     add_executable(clip helpers/Clip.cpp)
     add_executable(handoff helpers/HandOff.cpp)
+    add_executable(where helpers/Where.cpp)
 endif()
 if(NOT WIN32)
     # Every key the program looks up has a text in the shipped text file.

@@ -236,6 +236,8 @@ bool CConfigDlg::PreTranslateMessage(MSG* msg)
 {
     if (m_keyListOpen && ClosesKeyList(*msg))
         OpenKeyList(false);
+    else if (!m_keyListOpen && msg->message == WM_LBUTTONDOWN && msg->hwnd == Item(IDC_CFG_KEY))
+        OpenKeyList(true);
     if (msg->message == WM_KEYDOWN) {
         if (msg->wParam == VK_F5 && (msg->hwnd == Hwnd() || IsChild(Hwnd(), msg->hwnd))) {
             OnExec();

@@ -144,7 +144,7 @@ private:
     void ShowItemFields(int row);
     void OnKeyListClick(const NMITEMACTIVATE& click);
     void OnModifierChanged();
-    bool ClosesKeyList(const MSG& msg) const;
+    bool ClosesKeyList(const MSG& msg);
     void OnSet();
     bool HotkeyClashes(const std::string& modifier, const std::string& key, int exceptRow) const;
     void WarnIfTakenElsewhere(const std::string& modifier, const std::string& key);

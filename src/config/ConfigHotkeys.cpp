@@ -38,42 +38,58 @@ void CConfigDlg::FillHotkeyEditor()
     for (const char* modifier : {"Ctrl", "Alt", "Shift", kNoHotkey})
         SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(modifier));
     m_modifier.SetDropHeight(80);
+    // The drop-down's list and its vertical bar share the template's rectangle: the bar takes the
+    // list's right edge, and the one narrow column never needs a horizontal bar below it.
+    const RECT area = ControlRect(IDC_CFG_KEY_LIST);
     SetUpList(m_keyList, IDC_CFG_KEY_LIST);
     m_keyList.InsertColumn(0, "Keys", LVCFMT_LEFT, 60);
-    int row = 0;
     for (const KeyTableEntry& key : KeyTable())
-        m_keyList.InsertItem(row++, key.name);
-    SendMessageA(m_keyList.Hwnd(), WM_SETREDRAW, TRUE, 0);
+        m_keyList.InsertItem(m_keyList.GetItemCount(), key.name);
+    m_keyList.VerticalBar().SetCorner(false);
+    MoveWindow(m_keyList.Hwnd(), area.left, area.top, area.right - area.left - CSkinScrollBar::kBarWidth,
+               area.bottom - area.top, FALSE);
+    // Every row reaches the list view before it is first shown or drawn.
+    m_keyList.EnsureVisible(0);
 }
 
 void CConfigDlg::OpenKeyList(bool open)
 {
     m_keyListOpen = open;
     if (open) {
-        SetWindowPos(m_keyList.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-        m_keyList.ShowAll();
+        ShowWindow(m_keyList.Hwnd(), SW_SHOW);
+        EnableWindow(m_keyList.Hwnd(), TRUE);
+        SetWindowPos(m_keyList.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        m_keyList.PlaceBars();
+        m_keyList.VerticalBar().Show(true);
+        m_keyList.VerticalBar().Enable(true);
+        m_keyList.HorizontalBar().Show(false);
         m_keyList.EnsureVisible(0);
-        InvalidateRect(m_keyList.Hwnd(), nullptr, TRUE);
+        RedrawWindow(m_keyList.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         SetFocus(m_keyList.Hwnd());
     } else {
         m_keyList.HideAll();
-        ShowWindow(m_keyList.Hwnd(), SW_HIDE);
     }
 }
 
-bool CConfigDlg::ClosesKeyList(const MSG& msg) const
+bool CConfigDlg::ClosesKeyList(const MSG& msg)
 {
     if (msg.message != WM_LBUTTONDOWN && msg.message != WM_NCLBUTTONDOWN)
         return false;
     return IsWithin(msg.hwnd, Hwnd()) && !IsWithin(msg.hwnd, m_keyList.Hwnd()) && msg.hwnd != Item(IDC_CFG_KEY_DROP) &&
-           msg.hwnd != Item(IDC_CFG_KEY);
+           msg.hwnd != Item(IDC_CFG_KEY) && msg.hwnd != m_keyList.VerticalBar().Hwnd();
 }
 
 void CConfigDlg::OnKeyListClick(const NMITEMACTIVATE& click)
 {
-    if (click.iItem < 0)
+    // The row under the click, also where the notice carries no row (a click beside the text).
+    LVHITTESTINFO hit{};
+    hit.pt = click.ptAction;
+    int row = static_cast<int>(SendMessageA(m_keyList.Hwnd(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (row < 0)
+        row = click.iItem;
+    if (row < 0 || row >= m_keyList.GetItemCount())
         return;
-    SetDlgItemTextA(Hwnd(), IDC_CFG_KEY, m_keyList.GetItemText(click.iItem, 0).c_str());
+    SetDlgItemTextA(Hwnd(), IDC_CFG_KEY, m_keyList.GetItemText(row, 0).c_str());
     if (SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_GETCURSEL, 0, 0) == CB_ERR)
         SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, 0, 0);
     OpenKeyList(false);

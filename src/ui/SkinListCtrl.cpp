@@ -62,11 +62,18 @@ bool CSkinListCtrl::Create(HWND parent, int id, const RECT& rect, DWORD style)
     return Attach(created);
 }
 
-void CSkinListCtrl::OnAttached()
+void CSkinListCtrl::AttachHeader()
 {
+    if (m_header.Hwnd())
+        return;
     HWND header = reinterpret_cast<HWND>(SendMessageA(Hwnd(), LVM_GETHEADER, 0, 0));
     if (header)
         m_header.Attach(header);
+}
+
+void CSkinListCtrl::OnAttached()
+{
+    AttachHeader();
     SendMessageA(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     FlushCount();
 }
@@ -146,6 +153,9 @@ int CSkinListCtrl::InsertColumn(int index, const std::string& heading, int forma
     column.iSubItem = subItem;
     const int inserted = static_cast<int>(
         SendMessageA(Hwnd(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
+    // A list view may make its header only with its first column (Wine does so for a list
+    // created hidden): without it no row would find a column to draw.
+    AttachHeader();
     if (inserted < 0)
         m_header.RemoveColumnText(index);
     else if (m_initialised)

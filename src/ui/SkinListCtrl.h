@@ -116,6 +116,7 @@ private:
 
     bool ValidRow(int row) const { return row >= 0 && static_cast<size_t>(row) < m_rows.Count(); }
     void RowsChanged();
+    void AttachHeader();
     void FlushCount() const;
     void RepaintSoon();
     bool RefuseTracking(const NMHEADERA* notice) const;

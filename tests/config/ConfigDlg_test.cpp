@@ -215,6 +215,22 @@ TEST_F(ConfigDlgTest, HotkeyClashRuleResetsAndSilentSave)
         SetHotkey("Ctrl", "F1");
         SetHotkey("Ctrl", "F1");
         EXPECT_EQ(g_itemList.At(0).Hotkey2, "F1");
+        // A click in the key box drops the key list; a click on a row (F5) picks that key.
+        PostMessageA(m_dialog->Item(IDC_CFG_KEY), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        PumpUntil([&] { return m_dialog->IsKeyListOpen(); }, 5000);
+        HWND keys = m_dialog->Item(IDC_CFG_KEY_LIST);
+        EXPECT_TRUE(m_dialog->IsKeyListOpen() && IsWindowVisible(keys));
+        RECT row{};
+        row.left = LVIR_BOUNDS;
+        SendMessageA(keys, LVM_ENSUREVISIBLE, 40, FALSE);
+        SendMessageA(keys, LVM_GETITEMRECT, 40, reinterpret_cast<LPARAM>(&row));
+        const LPARAM at = MAKELPARAM(row.left + 8, (row.top + row.bottom) / 2);
+        PostMessageA(keys, WM_LBUTTONUP, 0, at);
+        SendMessageA(keys, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PumpUntil([&] { return !m_dialog->IsKeyListOpen(); }, 5000);
+        char key[16] = {};
+        GetDlgItemTextA(hwnd, IDC_CFG_KEY, key, sizeof key);
+        EXPECT_TRUE(std::string(key) == "F5" && !m_dialog->IsKeyListOpen()) << key;
         SetHotkey("Alt", "Q");
         EXPECT_EQ(m_messages.back(), Text("HotkeyAlreadyExists"));
         EXPECT_EQ(g_itemList.At(0).Hotkey1, "Ctrl");
