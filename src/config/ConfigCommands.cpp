@@ -170,6 +170,9 @@ bool CConfigDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
         case TVN_SELCHANGEDA:
             OnCatalogSelected(reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem);
             return true;
+        case TVN_ITEMEXPANDINGA:
+            m_catalogs.OnItemExpanding(*reinterpret_cast<NMTREEVIEWA*>(header));
+            return false;
         case TVN_ITEMEXPANDEDA:
             m_catalogs.OnItemExpanded(*reinterpret_cast<NMTREEVIEWA*>(header));
             return true;

@@ -55,6 +55,8 @@ BOOL CConfigDlg::OnInitDialog()
     OpenKeyList(false);
     SetUpTree();
     ShowCatalogTree();
+    // The items show at once; the programs follow when discovery is done.
+    ListCatalog(CatalogTree::kRoot);
 
     for (auto [id, key] :
          {std::pair{IDC_CFG_ITEM_FIND, "FindTavimorethItem"}, {IDC_CFG_PROGRAM_FIND, "FindProgramItem"}}) {

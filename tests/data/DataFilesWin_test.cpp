@@ -117,10 +117,21 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     HTREEITEM root = view.Root();
     CTreeViewCtrl tree(window.Hwnd());
 
+    // What the window does on TVN_ITEMEXPANDING, then the expansion itself.
+    auto open = [&](HTREEITEM node) {
+        NMTREEVIEWA expanding{};
+        expanding.action = TVE_EXPAND;
+        expanding.itemNew.hItem = node;
+        view.OnItemExpanding(expanding);
+        tree.Expand(node);
+    };
     EXPECT_EQ(ChildTexts(window.Hwnd(), root), (std::vector<std::string>{"Tools", "Mail"}));
     HTREEITEM tools = tree.Child(root);
-    // A catalog's items come as it is read (the tombstone and the index past the end left
-    // out), its sub-catalogs after them.
+    // Item nodes come when a catalog opens: as its list reads (the tombstone and the index
+    // past the end left out), before its sub-catalogs.
+    EXPECT_EQ(ChildTexts(window.Hwnd(), tools), (std::vector<std::string>{"Inner"}));
+    open(tools);
+    open(tools);
     EXPECT_EQ(ChildTexts(window.Hwnd(), tools), (std::vector<std::string>{"Notes", "Paint", "Inner"}));
     HTREEITEM notes = tree.Child(tools);
     HTREEITEM inner = tree.NextSibling(tree.NextSibling(notes));
@@ -133,6 +144,7 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     EXPECT_EQ(view.CatalogOf(notes), CatalogTree::kNone);
     EXPECT_EQ(ImageOf(window.Hwnd(), notes), 2);
     HTREEITEM mail = tree.NextSibling(tools);
+    open(mail);
     ASSERT_EQ(ChildTexts(window.Hwnd(), mail), (std::vector<std::string>{"Mail"}));
     EXPECT_EQ(ImageOf(window.Hwnd(), tree.Child(mail)), 3);
 
@@ -149,7 +161,12 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     // Changes of the model reach the tree: a new member, a new, renamed and removed catalog.
     model.AddMember(model.Find(kB), 1);
     view.ShowItems(model.Find(kB), items);
+    EXPECT_EQ(ChildTexts(window.Hwnd(), inner), (std::vector<std::string>{}));
+    open(inner);
     EXPECT_EQ(ChildTexts(window.Hwnd(), inner), (std::vector<std::string>{"Paint"}));
+    model.AddMember(model.Find(kB), 0);
+    view.ShowItems(model.Find(kB), items);
+    EXPECT_EQ(ChildTexts(window.Hwnd(), inner), (std::vector<std::string>{"Paint", "Notes"}));
     CatalogId added = model.Add(model.Find(kC), "New", "EEEEEEEE-0000-0000-0000-000000000005");
     HTREEITEM addedNode = view.ShowAdded(added);
     EXPECT_EQ(tree.Parent(addedNode), mail);

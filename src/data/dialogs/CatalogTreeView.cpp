@@ -40,6 +40,7 @@ void CCatalogTreeView::Show(const CatalogTree& model, const std::string& rootTit
     m_texts.clear();
     m_catalogOf.clear();
     m_nodeOf.clear();
+    m_deferred.clear();
     m_root = Insert(rootTitle, TVI_ROOT, kRootNodeId, 0);
     m_catalogOf[m_root] = CatalogTree::kRoot;
     m_nodeOf.assign(1, m_root);
@@ -56,7 +57,7 @@ HTREEITEM CCatalogTreeView::InsertCatalog(CatalogId id, HTREEITEM parent)
         m_nodeOf.resize(id + 1, nullptr);
     m_nodeOf[id] = node;
     if (m_items != nullptr)
-        ShowItems(id, *m_items);
+        DeferItemNodes(id, node);
     return node;
 }
 
@@ -110,6 +111,18 @@ void CCatalogTreeView::ShowItems(CatalogId id, const ItemList& items)
     SetData(catalog, m_model->Data(id));
     if (m_items == nullptr)
         return; // this view shows catalogs only
+    RemoveItemNodes(catalog);
+    // A closed catalog shows the change when it is opened.
+    if (m_tree.Send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(catalog), TVIS_EXPANDED) & TVIS_EXPANDED) {
+        m_deferred.erase(id);
+        InsertItemNodes(id, catalog, items);
+    } else {
+        DeferItemNodes(id, catalog);
+    }
+}
+
+void CCatalogTreeView::RemoveItemNodes(HTREEITEM catalog)
+{
     HTREEITEM child = m_tree.Child(catalog);
     while (child != nullptr) {
         HTREEITEM next = m_tree.NextSibling(child);
@@ -120,10 +133,46 @@ void CCatalogTreeView::ShowItems(CatalogId id, const ItemList& items)
         }
         child = next;
     }
-    for (size_t index : m_model->Members(id, items)) {
-        const ShortcutItem& item = items.At(index);
-        Insert(item.Name, catalog, ItemNodeData(index), ItemImageOf(item.ExePath));
+}
+
+void CCatalogTreeView::InsertItemNodes(CatalogId id, HTREEITEM catalog, const ItemList& items)
+{
+    // Put in from the last so that the items come first, before the sub-catalogs.
+    const std::vector<size_t> members = m_model->Members(id, items);
+    for (auto it = members.rbegin(); it != members.rend(); ++it) {
+        const ShortcutItem& item = items.At(*it);
+        const int image = ItemImageOf(item.ExePath);
+        if (m_skin != nullptr) {
+            m_skin->InsertNode(item.Name.c_str(), catalog, ItemNodeData(*it), image, image, TVI_FIRST);
+        } else {
+            LPARAM owned = OwnText(ItemNodeData(*it));
+            if (m_tree.InsertItem(item.Name.c_str(), catalog, TVI_FIRST, image, image, owned) == nullptr)
+                m_texts.erase(owned);
+        }
     }
+}
+
+void CCatalogTreeView::DeferItemNodes(CatalogId id, HTREEITEM catalog)
+{
+    if (m_model->IndexList(id).find_first_not_of(", ") == std::string::npos)
+        return;
+    m_deferred.insert(id);
+    TVITEMA item{};
+    item.mask = TVIF_CHILDREN;
+    item.hItem = catalog;
+    item.cChildren = 1;
+    m_tree.Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void CCatalogTreeView::OnItemExpanding(const NMTREEVIEWA& info)
+{
+    if (info.action != TVE_EXPAND || m_items == nullptr)
+        return;
+    CatalogId id = CatalogOf(info.itemNew.hItem);
+    if (id == CatalogTree::kNone || m_deferred.count(id) == 0)
+        return;
+    m_deferred.erase(id);
+    InsertItemNodes(id, info.itemNew.hItem, *m_items);
 }
 
 void CCatalogTreeView::ShowAllItems(const ItemList& items)

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class CSkinTreeCtrl;
@@ -28,7 +29,9 @@ public:
     HWND Hwnd() const { return m_tree.Hwnd(); }
 
     // Empties the control and shows the model below a root titled `rootTitle`. With `items`
-    // given, every catalog also shows its live items as item nodes.
+    // given, every catalog also shows its live items as item nodes, first among its children;
+    // they are put in when the catalog is first expanded, so a list of many thousands of items
+    // opens at once.
     void Show(const CatalogTree& model, const std::string& rootTitle, const ItemList* items);
     HTREEITEM Root() const { return m_root; }
 
@@ -40,6 +43,8 @@ public:
     void ShowItems(CatalogId id, const ItemList& items);
     // Refreshes the item nodes of every catalog (names or kinds of items changed).
     void ShowAllItems(const ItemList& items);
+    // Puts in the item nodes of a catalog about to be expanded (TVN_ITEMEXPANDING).
+    void OnItemExpanding(const NMTREEVIEWA& info);
 
     // kNone for an item node, a node the view does not know, or nullptr.
     CatalogId CatalogOf(HTREEITEM node) const;
@@ -57,6 +62,10 @@ private:
     HTREEITEM Insert(const std::string& text, HTREEITEM parent, const std::string& data, int image);
     HTREEITEM InsertCatalog(CatalogId id, HTREEITEM parent);
     void ForgetBranch(HTREEITEM node);
+    void RemoveItemNodes(HTREEITEM catalog);
+    void InsertItemNodes(CatalogId id, HTREEITEM catalog, const ItemList& items);
+    // Item nodes wait until the catalog opens: it only shows a button meanwhile.
+    void DeferItemNodes(CatalogId id, HTREEITEM catalog);
     void SetData(HTREEITEM node, const std::string& data);
     LPARAM OwnText(const std::string& data);
 
@@ -67,5 +76,6 @@ private:
     HTREEITEM m_root = nullptr;
     std::unordered_map<HTREEITEM, CatalogId> m_catalogOf;
     std::vector<HTREEITEM> m_nodeOf;
+    std::unordered_set<CatalogId> m_deferred;
     std::unordered_map<LPARAM, std::unique_ptr<char[]>> m_texts;
 };
