@@ -1,4 +1,7 @@
-tav_win_test(config_test config/ConfigDlg_test.cpp config/ItemDialogs_test.cpp)
+tav_win_test(config_test config/ConfigDlg_test.cpp config/ItemDialogs_test.cpp config/ConfigComposed_test.cpp)
+if(WIN32)
+    add_dependencies(config_test marker)
+endif()
 
 # Shows the configuration window or an item dialog with sample data, for screenshots.
 if(WIN32)
