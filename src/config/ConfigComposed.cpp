@@ -139,8 +139,9 @@ bool CConfigDlg::ShowComposedOf(int row)
 
 bool CConfigDlg::KeepLeftComposedItem()
 {
-    if (m_composed.CheckBeforeSave(true) == std::string("ComposedNameEmpty")) {
-        ShowTipMessage("ComposedNameEmpty");
+    const char* refusal = m_composed.CheckBeforeSave(true);
+    if (refusal != nullptr && std::string(refusal) == "ComposedNameEmpty") {
+        ShowTipMessage(refusal);
         return false;
     }
     bool stored = false;
