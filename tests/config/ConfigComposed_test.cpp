@@ -171,6 +171,13 @@ TEST_F(ConfigComposedTest, BuildCreateTwiceLoadReorderSaveAndLeave)
         ASSERT_EQ(g_itemList.Count(), 7u);
         EXPECT_EQ(g_itemList.At(6).Name, "+ Trio");
         EXPECT_EQ(g_itemList.At(6).ShortName, "TRIO");
+
+        Check(true);
+        Click(IDC_CFG_COMP_CLEAR);
+        EXPECT_TRUE(RowTexts(entries).empty());
+        m_messages.clear();
+        Click(IDC_CFG_COMP_EDIT);
+        EXPECT_EQ(m_messages, std::vector<std::string>{Text("SelectComposedItem")});
     });
 }
 
