@@ -86,7 +86,7 @@ void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
         return;
     KillTimer(nullptr, timerId);
     if (g_config) {
-        const int row = g_showComposed ? 2 : 0;
+        const int row = g_showComposed ? g_config->ItemRows().GetItemCount() - 1 : 0;
         g_config->ItemRows().ClearSelection();
         g_config->ItemRows().SelectRow(row);
         SendMessageA(g_config->Hwnd(), CSkinListCtrl::kRowSelectedMessage, row,
