@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Screenshots of the configuration window (items shown, key list open) and both item dialogs.
+# Screenshots of the configuration window (items shown, key list open, a composed item shown) and
+# both item dialogs.
 # Usage: shot-config.sh OUTPUT_FOLDER (run with the Wine environment of scripts/wine-env.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -37,5 +38,6 @@ shoot() {
 }
 
 shoot config-keys --keys
+shoot config-composed --composed
 shoot config-iteminfo --info
 shoot config-clipitem --clip

@@ -1,4 +1,7 @@
-tav_win_test(config_test config/ConfigDlg_test.cpp config/ItemDialogs_test.cpp)
+tav_win_test(config_test config/ConfigDlg_test.cpp config/ItemDialogs_test.cpp config/ConfigComposed_test.cpp)
+if(WIN32)
+    add_dependencies(config_test marker)
+endif()
 
 # Program discovery and web address import: the text rules natively and under Wine, the
 # registry, Start menu, browser database and progress window under Wine.

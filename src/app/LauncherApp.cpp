@@ -41,6 +41,7 @@ bool CLauncherApp::InitInstance()
         CConfigDlg config(owner, m_paths);
         config.LaunchCommand = [](const std::string& command) { LaunchCommandText(command); };
         config.RunProgram = [](const std::string& command) { RunCommand(command.c_str(), "", true); };
+        config.RunCommandsInTurn = [](const std::vector<std::string>& commands) { RunCommandsInTurn(commands); };
         config.DoModal();
     });
     RegisterBuiltInHotkeys();

@@ -63,6 +63,8 @@ void CConfigDlg::OnCatalogSelected(HTREEITEM node)
 {
     if (m_pinned != CatalogTree::kNone)
         return;
+    if (IsDlgButtonChecked(Hwnd(), IDC_CFG_COMPOSED_KEEP) != BST_CHECKED)
+        ClearComposedEditor();
     CatalogId catalog = m_catalogs.CatalogOf(node);
     if (catalog == CatalogTree::kNone) {
         // An item node: its catalog's items stay listed, with that item chosen.
@@ -259,8 +261,7 @@ void CConfigDlg::OnTreeClick()
     CommitCellEditor();
     FillItemList({});
     ShowSelectedItem();
-    m_composedList.DeleteAllItems();
-    SetDlgItemTextA(Hwnd(), IDC_CFG_COMPOSED_NAME, "");
+    ClearComposedEditor();
     CheckDlgButton(Hwnd(), IDC_CFG_COMPOSED_CHECK, BST_UNCHECKED);
     CheckDlgButton(Hwnd(), IDC_CFG_COMPOSED_KEEP, BST_UNCHECKED);
 }

@@ -32,7 +32,7 @@ const ButtonSpec kButtons[] = {
     {IDC_CFG_COMP_SAVE, "normalbtn", "Btn_SaveComposedItem"},
     {IDC_CFG_COMP_TEST, "normalbtn", "Btn_TestComposedItem"},
     {IDC_CFG_ADD_TO_COMPOSED, "normalbtn", "Btn_AddItemToComp"},
-    {IDC_CFG_COMP_DELETE, "normalbtn", "Btn_UnselectCompItems"},
+    {IDC_CFG_COMP_DELETE, "normalbtn", "Btn_DeleteComposedItem"},
     {IDC_CFG_COMP_CLEAR, "normalbtn", "Btn_DeleteAllComposedItem"},
     {IDC_CFG_COMP_EDIT, "normalbtn", "Btn_EditCompItem"},
     {IDC_CFG_COMP_UP, "Up", "Btn_UpItem"},
@@ -63,7 +63,7 @@ bool CConfigDlg::OnCommand(int id, int code)
         OnModifierChanged();
         return true;
     }
-    if (code == BN_CLICKED && (OnButton(id) || OnButtonOfEditors(id)))
+    if (code == BN_CLICKED && (OnButton(id) || OnButtonOfEditors(id) || OnComposedButton(id)))
         return true;
     return CSkinDialog::OnCommand(id, code);
 }
@@ -144,19 +144,8 @@ bool CConfigDlg::OnButtonOfEditors(int id)
     case IDC_CFG_URLS:
         OnProgramsSource(id == IDC_CFG_URLS);
         return true;
-    case IDC_CFG_COMPOSED_CHECK:
-    case IDC_CFG_COMPOSED_KEEP:
-    case IDC_CFG_COMP_CREATE:
-    case IDC_CFG_COMP_SAVE:
-    case IDC_CFG_COMP_TEST:
-    case IDC_CFG_ADD_TO_COMPOSED:
-    case IDC_CFG_COMP_DELETE:
-    case IDC_CFG_COMP_CLEAR:
-    case IDC_CFG_COMP_EDIT:
-    case IDC_CFG_COMP_UP:
-    case IDC_CFG_COMP_DOWN:
     case IDC_CFG_BATCH:
-        // The composed-item editor and batch replace are not built yet: their buttons do nothing.
+        OnBatchReplace();
         return true;
     default:
         return false;
@@ -208,6 +197,8 @@ bool CConfigDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
             return true;
         }
     }
+    if (id == IDC_CFG_COMPOSED_LIST)
+        return OnComposedNotify(*header);
     if (id == IDC_CFG_KEY_LIST && header->code == NM_CLICK) {
         OnKeyListClick(*reinterpret_cast<NMITEMACTIVATE*>(header));
         return true;

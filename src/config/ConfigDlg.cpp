@@ -32,7 +32,8 @@ CConfigDlg::CConfigDlg(HWND parent, const InstallPaths& paths)
                       IDC_CFG_MODIFIER, IDC_CFG_KEY, IDC_CFG_DESCRIPTION, IDC_CFG_COMPOSED_NAME});
     DiscoverPrograms = [](ProgramList& programs) { ProgramDiscovery().Discover(g_itemList, programs); };
     ImportAddresses = [](ProgramList& programs) {
-        ImportWebAddresses(programs, [](const char* key) { AppMessageBox(GetTipText(key), MB_OK | MB_ICONINFORMATION); });
+        ImportWebAddresses(programs,
+                           [](const char* key) { AppMessageBox(GetTipText(key), MB_OK | MB_ICONINFORMATION); });
     };
 }
 
@@ -131,9 +132,7 @@ void CConfigDlg::SetUpLists()
     m_programList.SetTextSource(
         [this](uintptr_t data, size_t) -> const std::string& { return m_programs.At(data).text; }, 1);
 
-    SetUpList(m_composedList, IDC_CFG_COMPOSED_LIST);
-    m_composedList.InsertColumn(0, GetTipText("NameTitle_01"), LVCFMT_LEFT, 120);
-    m_composedList.InsertColumn(1, "Command", LVCFMT_LEFT, 300);
+    SetUpComposedList();
     for (CSkinListCtrl* list : {&m_itemList, &m_programList, &m_composedList})
         SendMessageA(list->Hwnd(), WM_SETREDRAW, TRUE, 0);
 }
@@ -223,6 +222,8 @@ INT_PTR CConfigDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         if (reinterpret_cast<HWND>(lParam) == m_itemList.Hwnd()) {
             CommitCellEditor();
             ShowSelectedItem();
+        } else if (reinterpret_cast<HWND>(lParam) == m_composedList.Hwnd()) {
+            m_composed.Select(static_cast<int>(wParam));
         }
         return TRUE;
     case WM_DESTROY:
@@ -247,6 +248,10 @@ bool CConfigDlg::PreTranslateMessage(MSG* msg)
         }
         if (msg->wParam == VK_DELETE && msg->hwnd == m_itemList.Hwnd()) {
             OnRemoveItems(false);
+            return true;
+        }
+        if (msg->wParam == VK_DELETE && msg->hwnd == m_composedList.Hwnd()) {
+            OnComposedDelete(false);
             return true;
         }
         if (msg->wParam == VK_DELETE && msg->hwnd == m_tree.Hwnd()) {
@@ -362,6 +367,9 @@ void CConfigDlg::OnExitButton()
 void CConfigDlg::OnSaveHotkey()
 {
     m_silentSave = true;
+    CommitCellEditor();
+    TakeComposedName();
+    StoreComposed(false, true, ComposedChecked());
     OnSet();
     Save(true);
     m_silentSave = false;

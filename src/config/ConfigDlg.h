@@ -3,6 +3,7 @@
 // catalog, the candidate programs, the field and hotkey editor of the chosen item, and the
 // composed-item editor. It works on the shared item list and on a catalog tree of its own,
 // loaded from the catalogs file when it opens; the data files change only when it saves.
+#include "config/ComposedEditor.h"
 #include "config/ProgramList.h"
 #include "data/CatalogTree.h"
 #include "data/InstallPaths.h"
@@ -26,12 +27,14 @@ public:
     // one program (the item dialog's "Test"), and filling the candidate list.
     using CommandRunner = std::function<void(const std::string& command)>;
     using ProgramSource = std::function<void(ProgramList& programs)>;
+    using CommandsRunner = std::function<void(const std::vector<std::string>& commands)>;
 
     // The window-local Ctrl+S hotkey; the application's own hotkeys use the ids around it.
     static constexpr int kSaveHotkeyId = 0xA012;
     static constexpr UINT_PTR kLoadingTimer = 1;
     static constexpr UINT kLoadingDelayMs = 200;
     static constexpr const char* kNoHotkey = "No Hotkey";
+    static constexpr size_t kNoItem = static_cast<size_t>(-1);
     // Posted after a drop in the tree: the model is shown again once the tree is done.
     static constexpr UINT kShowTreeMessage = WM_APP + 1;
 
@@ -40,6 +43,8 @@ public:
 
     CommandRunner LaunchCommand;
     CommandRunner RunProgram;
+    // "Test Comp": the composed editor's commands, started one after another.
+    CommandsRunner RunCommandsInTurn;
     // Program discovery and web address import; each runs on the loading worker or on its
     // radio button and may leave the list empty.
     ProgramSource DiscoverPrograms;
@@ -53,6 +58,7 @@ public:
     CCatalogTreeView& Catalogs() { return m_catalogs; }
     CSkinListCtrl& ItemRows() { return m_itemList; }
     CSkinListCtrl& ProgramRows() { return m_programList; }
+    CSkinListCtrl& ComposedRows() { return m_composedList; }
     const ProgramList& Programs() const { return m_programs; }
     size_t ItemOfRow(int row) const;
     void OpenKeyList(bool open);
@@ -129,7 +135,6 @@ private:
     bool EditCommand(const ShortcutItem& item, std::string& name, std::string& command);
     void OnCustom();
     bool NameTakenByOtherRow(const std::string& name, int exceptRow) const;
-    void AppendComposedEntry(const std::string& name, const std::string& command);
     void OnProgramsSource(bool urls);
     void OnFindChanged(bool items);
     void OnHideShowList();
@@ -137,6 +142,27 @@ private:
     void OpenCellEditor(int row, int column);
     void CommitCellEditor();
     void RefreshItemLeaves();
+
+    // Composed-item editor (ConfigComposed.cpp)
+    void SetUpComposedList();
+    bool OnComposedButton(int id);
+    bool OnComposedNotify(const NMHDR& header);
+    bool ComposedChecked() const;
+    void TakeComposedName();
+    void ShowComposedEditor();
+    void ClearComposedEditor();
+    bool ShowComposedOf(int row);
+    bool KeepLeftComposedItem();
+    bool StoreComposed(bool create, bool silent, bool checked);
+    void AppendComposedEntry(const std::string& name, const std::string& command);
+    void OnAddToComposed();
+    void OnComposedDelete(bool all);
+    void OnComposedMove(bool up);
+    void OnComposedEdit();
+    void OnComposedTest();
+
+    // Batch replace (ConfigReplace.cpp)
+    void OnBatchReplace();
 
     // Field and hotkey editor (ConfigHotkeys.cpp)
     void FillHotkeyEditor();
@@ -183,6 +209,9 @@ private:
     CSkinListCtrl m_itemList;
     CSkinListCtrl m_programList;
     CSkinListCtrl m_composedList;
+    ComposedEditor m_composed;
+    // The item last shown in the item list, whose composed item the editor saves into.
+    size_t m_composedItem = kNoItem;
     CSkinListCtrl m_keyList;
     CSkinComboBox m_modifier;
     CImageButton m_keyDrop;

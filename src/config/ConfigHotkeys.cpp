@@ -2,16 +2,14 @@
 // description, and the rules by which "Set", "Reset" and "Reset All" store them.
 #include "config/ConfigDlg.h"
 
+#include "config/DefaultShortName.h"
 #include "data/KeyTable.h"
 #include "data/SharedItemList.h"
-#include "data/ShortName.h"
 #include "data/dialogs/ItemNames.h"
 #include "resource.h"
 #include "ui/TipText.h"
 #include "ui/wnd/Application.h"
 #include "ui/wnd/DataExchange.h"
-
-#include <cctype>
 
 namespace {
 // Trial registrations for the "is it free elsewhere" question use an id no other part of the
@@ -23,14 +21,6 @@ bool IsWithin(HWND window, HWND ancestor)
     return ancestor && (window == ancestor || IsChild(ancestor, window));
 }
 
-std::string DefaultShortName(const std::string& name)
-{
-    const size_t start = name.find_first_not_of("+ ");
-    std::string shortName = MakeShortName(start == std::string::npos ? std::string() : name.substr(start));
-    for (char& c : shortName)
-        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    return shortName;
-}
 } // namespace
 
 void CConfigDlg::FillHotkeyEditor()
@@ -119,6 +109,8 @@ std::string CConfigDlg::KeyText() const
 
 void CConfigDlg::ShowSelectedItem()
 {
+    if (!ShowComposedOf(m_itemList.GetFirstSelected()))
+        return;
     ShowItemFields(m_itemList.GetFirstSelected());
     InvalidateRect(Hwnd(), nullptr, FALSE);
 }

@@ -182,6 +182,8 @@ void CConfigDlg::OnRemoveItems(bool all)
         CheckDlgButton(Hwnd(), IDC_CFG_COMPOSED_CHECK, BST_UNCHECKED);
     }
     CommitCellEditor();
+    if (IsDlgButtonChecked(Hwnd(), IDC_CFG_COMPOSED_KEEP) != BST_CHECKED)
+        ClearComposedEditor();
     m_dirty = true;
     const std::vector<int> rows = ChosenRows(m_itemList, all);
     ReturnToPrograms(rows);
@@ -221,12 +223,6 @@ void CConfigDlg::OnProgramDoubleClick()
         return;
     }
     OnAddPrograms(false);
-}
-
-void CConfigDlg::AppendComposedEntry(const std::string& name, const std::string& command)
-{
-    const int row = m_composedList.InsertItem(m_composedList.GetItemCount(), name);
-    m_composedList.SetItemText(row, 1, command);
 }
 
 void CConfigDlg::AddPath(const std::string& path, bool folder)

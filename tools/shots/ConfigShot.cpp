@@ -2,10 +2,12 @@
 // screenshots.
 //   --install FOLDER   installation folder of the skin and texts; default: TAV_DIST_DIR
 //   --keys             drops the key list down as well
+//   --composed         shows the sample composed item in the composed editor
 //   --info, --clip     shows the item-info or the clipboard item dialog instead
 //   --ready FILE       once the window shows, writes its screen rectangle ("x y width height")
 //                      to FILE, and ends when FILE is deleted
 // The data files live in a temporary folder, so the installation folder's own are never touched.
+#include "config/ComposedItem.h"
 #include "config/ConfigDlg.h"
 #include "data/CatalogData.h"
 #include "data/FileAccess.h"
@@ -30,6 +32,7 @@ CDialog* g_dialog = nullptr;
 CConfigDlg* g_config = nullptr;
 std::string g_readyFile;
 bool g_dropKeys = false;
+bool g_showComposed = false;
 
 InstallPaths SamplePaths()
 {
@@ -56,12 +59,16 @@ InstallPaths SamplePaths()
         item.ExePath = row[3];
         g_itemList.Append(item);
     }
+    ShortcutItem morning;
+    WriteComposedItem(morning, "Morning",
+                      {{"Notepad", "C:\\Windows\\notepad.exe"}, {"Calculator", "C:\\Windows\\calc.exe"}});
+    g_itemList.Append(morning);
     SaveItems(paths.itemsFile, g_itemList);
     const std::string root = kRootNodeId;
     const std::string tools = "AAAAAAAA-1111-4111-8111-000000000001";
     DeleteFileIfPresent(paths.catalogsFile);
     WriteAt(paths.catalogsFile,
-            root + "|Tools|" + tools + "|0,1\\" + tools + "|Editors|CCCCCCCC-3333-4333-8333-000000000003|0\\" + root +
+            root + "|Tools|" + tools + "|0,1,5\\" + tools + "|Editors|CCCCCCCC-3333-4333-8333-000000000003|0\\" + root +
                 "|Office|BBBBBBBB-2222-4222-8222-000000000002|2,4",
             0);
     return paths;
@@ -79,9 +86,10 @@ void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
         return;
     KillTimer(nullptr, timerId);
     if (g_config) {
+        const int row = g_showComposed ? g_config->ItemRows().GetItemCount() - 1 : 0;
         g_config->ItemRows().ClearSelection();
-        g_config->ItemRows().SelectRow(0);
-        SendMessageA(g_config->Hwnd(), CSkinListCtrl::kRowSelectedMessage, 0,
+        g_config->ItemRows().SelectRow(row);
+        SendMessageA(g_config->Hwnd(), CSkinListCtrl::kRowSelectedMessage, row,
                      reinterpret_cast<LPARAM>(g_config->ItemRows().Hwnd()));
         if (g_dropKeys)
             g_config->OpenKeyList(true);
@@ -113,6 +121,8 @@ int main(int argc, char** argv)
         const std::string option = argv[i];
         if (option == "--keys")
             g_dropKeys = true;
+        else if (option == "--composed")
+            g_showComposed = true;
         else if (option == "--info" || option == "--clip")
             which = option.substr(2);
         else if (option == "--install" && i + 1 < argc)
