@@ -112,7 +112,8 @@ void CConfigDlg::ShowSelectedItem()
     if (!ShowComposedOf(m_itemList.GetFirstSelected()))
         return;
     ShowItemFields(m_itemList.GetFirstSelected());
-    InvalidateRect(Hwnd(), nullptr, FALSE);
+    // The name is painted on the background: the old one must be erased first.
+    InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 void CConfigDlg::ShowItemFields(int row)
