@@ -23,7 +23,7 @@ HWND MakeWindow()
 }
 } // namespace
 
-TEST(HandOffRequest, AMissingOrEmptyNameIsNothingToOpen)
+TEST(HandOffRequest, AMissingOrEmptyNameIsNothingToOpenAndLongValuesArriveCut)
 {
     ClearSection(kRequestSection);
     WriteProfileStringA(kRequestSection, "ShortName", "np");
@@ -34,28 +34,24 @@ TEST(HandOffRequest, AMissingOrEmptyNameIsNothingToOpen)
     WriteProfileStringA(kRequestSection, "Name", "");
     EXPECT_FALSE(ReadHandOffRequest(request));
     EXPECT_TRUE(request.ExePath.empty());
-
     WriteProfileStringA(kRequestSection, "Name", "Notepad");
     ASSERT_TRUE(ReadHandOffRequest(request));
-    EXPECT_EQ(request.Name, "Notepad");
-    EXPECT_EQ(request.ShortName, "np");
-    EXPECT_EQ(request.Description, "editor");
-    EXPECT_EQ(request.ExePath, "C:\\Tools\\np.exe");
-}
+    EXPECT_EQ(request.Name + "|" + request.ShortName + "|" + request.Description + "|" + request.ExePath,
+              "Notepad|np|editor|C:\\Tools\\np.exe");
 
-TEST(HandOffRequest, LongValuesArriveCutToTheirBuffers)
-{
-    ClearSection(kRequestSection);
-    WriteProfileStringA(kRequestSection, "Name", std::string(400, 'n').c_str());
-    WriteProfileStringA(kRequestSection, "ShortName", std::string(300, 's').c_str());
-    WriteProfileStringA(kRequestSection, "Description", std::string(2000, 'd').c_str());
-    WriteProfileStringA(kRequestSection, "ExePath", std::string(1500, 'e').c_str());
-    HandOffRequest request;
+    const struct {
+        const char* key;
+        size_t written, read;
+        std::string HandOffRequest::*field;
+    } rows[] = {{"Name", 400, 259, &HandOffRequest::Name},
+                {"ShortName", 300, 259, &HandOffRequest::ShortName},
+                {"Description", 2000, 1023, &HandOffRequest::Description},
+                {"ExePath", 1500, 1023, &HandOffRequest::ExePath}};
+    for (const auto& row : rows)
+        WriteProfileStringA(kRequestSection, row.key, std::string(row.written, row.key[0]).c_str());
     ASSERT_TRUE(ReadHandOffRequest(request));
-    EXPECT_EQ(request.Name, std::string(259, 'n'));
-    EXPECT_EQ(request.ShortName, std::string(259, 's'));
-    EXPECT_EQ(request.Description, std::string(1023, 'd'));
-    EXPECT_EQ(request.ExePath, std::string(1023, 'e'));
+    for (const auto& row : rows)
+        EXPECT_EQ(request.*row.field, std::string(row.read, row.key[0])) << row.key;
 }
 
 TEST(HandOffDest, OnlyALiveWindowOfThisProcessIsNamed)

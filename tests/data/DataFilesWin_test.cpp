@@ -36,20 +36,6 @@ ItemList SomeItems()
     return items;
 }
 
-class TreeWindow {
-public:
-    TreeWindow()
-    {
-        m_tree = CreateWindowExA(0, WC_TREEVIEWA, "", WS_POPUP | TVS_HASBUTTONS, 0, 0, 300, 400, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-    }
-    ~TreeWindow() { DestroyWindow(m_tree); }
-    HWND Hwnd() const { return m_tree; }
-
-private:
-    HWND m_tree;
-};
-
 int ImageOf(HWND tree, HTREEITEM node)
 {
     TVITEMA item{};
@@ -111,17 +97,18 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     CatalogTree model;
     ASSERT_TRUE(LoadCatalogTree(path, model));
 
-    TreeWindow window;
-    CCatalogTreeView view(window.Hwnd());
+    HWND hwnd = CreateWindowExA(0, WC_TREEVIEWA, "", WS_POPUP | TVS_HASBUTTONS, 0, 0, 300, 400, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    CCatalogTreeView view(hwnd);
     view.Show(model, "All catalogs", &items);
     HTREEITEM root = view.Root();
-    CTreeViewCtrl tree(window.Hwnd());
+    CTreeViewCtrl tree(hwnd);
 
-    EXPECT_EQ(ChildTexts(window.Hwnd(), root), (std::vector<std::string>{"Tools", "Mail"}));
+    EXPECT_EQ(ChildTexts(hwnd, root), (std::vector<std::string>{"Tools", "Mail"}));
     HTREEITEM tools = tree.Child(root);
     // A catalog's items come as it is read (the tombstone and the index past the end left
     // out), its sub-catalogs after them.
-    EXPECT_EQ(ChildTexts(window.Hwnd(), tools), (std::vector<std::string>{"Notes", "Paint", "Inner"}));
+    EXPECT_EQ(ChildTexts(hwnd, tools), (std::vector<std::string>{"Notes", "Paint", "Inner"}));
     HTREEITEM notes = tree.Child(tools);
     HTREEITEM inner = tree.NextSibling(tree.NextSibling(notes));
     EXPECT_EQ(view.CatalogOf(inner), model.Find(kB));
@@ -131,25 +118,25 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     EXPECT_TRUE(view.ItemOf(notes, index));
     EXPECT_EQ(index, 0u);
     EXPECT_EQ(view.CatalogOf(notes), CatalogTree::kNone);
-    EXPECT_EQ(ImageOf(window.Hwnd(), notes), 2);
+    EXPECT_EQ(ImageOf(hwnd, notes), 2);
     HTREEITEM mail = tree.NextSibling(tools);
-    ASSERT_EQ(ChildTexts(window.Hwnd(), mail), (std::vector<std::string>{"Mail"}));
-    EXPECT_EQ(ImageOf(window.Hwnd(), tree.Child(mail)), 3);
+    ASSERT_EQ(ChildTexts(hwnd, mail), (std::vector<std::string>{"Mail"}));
+    EXPECT_EQ(ImageOf(hwnd, tree.Child(mail)), 3);
 
     // Expanding shows the open-catalog image, collapsing the closed one again.
     NMTREEVIEWA expanded{};
     expanded.action = TVE_EXPAND;
     expanded.itemNew.hItem = tools;
     view.OnItemExpanded(expanded);
-    EXPECT_EQ(ImageOf(window.Hwnd(), tools), 1);
+    EXPECT_EQ(ImageOf(hwnd, tools), 1);
     expanded.action = TVE_COLLAPSE;
     view.OnItemExpanded(expanded);
-    EXPECT_EQ(ImageOf(window.Hwnd(), tools), 0);
+    EXPECT_EQ(ImageOf(hwnd, tools), 0);
 
     // Changes of the model reach the tree: a new member, a new, renamed and removed catalog.
     model.AddMember(model.Find(kB), 1);
     view.ShowItems(model.Find(kB), items);
-    EXPECT_EQ(ChildTexts(window.Hwnd(), inner), (std::vector<std::string>{"Paint"}));
+    EXPECT_EQ(ChildTexts(hwnd, inner), (std::vector<std::string>{"Paint"}));
     CatalogId added = model.Add(model.Find(kC), "New", "EEEEEEEE-0000-0000-0000-000000000005");
     HTREEITEM addedNode = view.ShowAdded(added);
     EXPECT_EQ(tree.Parent(addedNode), mail);
@@ -159,10 +146,11 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     const CatalogId toolsId = model.Find(kA), innerId = model.Find(kB);
     model.Remove(toolsId);
     view.ShowRemoved(toolsId);
-    EXPECT_EQ(ChildTexts(window.Hwnd(), root), (std::vector<std::string>{"Mail"}));
+    EXPECT_EQ(ChildTexts(hwnd, root), (std::vector<std::string>{"Mail"}));
     EXPECT_EQ(view.NodeOf(innerId), nullptr);
 
     // Without items the tree shows catalogs only.
     view.Show(model, "All catalogs", nullptr);
     EXPECT_EQ(tree.Count(), 3);
+    DestroyWindow(hwnd);
 }
