@@ -113,7 +113,7 @@ TEST(HandOffItem, ValuesComeBackWholeAndCutToTheirBuffers)
     EXPECT_EQ(back.Hotkey2, std::string(19, 'k'));
     EXPECT_EQ(back.Description, std::string(1023, '\n'));
     EXPECT_EQ(back.ExePath, std::string(1023, 'e'));
-    EXPECT_EQ(back.NodeID, std::string(36, 'A'));
+    EXPECT_EQ(back.NodeID, std::string(40, 'A')) << "a longer NodeID from a foreign catalogs file comes whole";
 
     WriteProfileStringA(kItemSection, "Name", "");
     EXPECT_FALSE(ReadHandOffItem(back));
