@@ -12,7 +12,7 @@
 
 #include <commctrl.h>
 
-#include <cctype>
+#include <regex>
 #include <string>
 
 namespace {
@@ -50,14 +50,8 @@ TEST(NewGuidString, FreshUpperCaseIdentifiersInOneSharedBuffer)
 {
     const char* first = NewGuidString();
     const std::string copy = first;
-    ASSERT_EQ(copy.size(), 36u);
-    for (size_t i = 0; i < copy.size(); ++i) {
-        if (i == 8 || i == 13 || i == 18 || i == 23)
-            EXPECT_EQ(copy[i], '-') << copy;
-        else
-            EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(copy[i])) || (copy[i] >= 'A' && copy[i] <= 'F'))
-                << copy;
-    }
+    EXPECT_TRUE(std::regex_match(copy, std::regex("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}")))
+        << copy;
     const char* second = NewGuidString();
     EXPECT_EQ(first, second);
     EXPECT_NE(copy, std::string(second));
