@@ -8,8 +8,7 @@
 #include <vector>
 
 namespace {
-size_t Find(const std::vector<std::string>& rows, const std::string& typed,
-            const LeadBytes& lead = LeadBytes::Of(936))
+size_t Find(const std::vector<std::string>& rows, const std::string& typed, const LeadBytes& lead = LeadBytes::Of(936))
 {
     return FindFirstPrefixRow(
         rows.size(), [&](size_t row) -> const std::string& { return rows[row]; }, typed, lead);

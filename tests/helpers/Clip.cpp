@@ -32,7 +32,7 @@ int PrintText()
     CloseClipboard();
     return data ? 0 : 2;
 }
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -81,7 +81,8 @@ TEST_F(ClipboardSnapshotTest, ApplicationsOwnDibIsKept)
     header.biSize = sizeof(header);
     header.biWidth = header.biHeight = header.biPlanes = 1;
     header.biBitCount = 24;
-    const std::string dib = std::string(reinterpret_cast<const char*>(&header), sizeof(header)) + std::string("\x10\x20\x30", 4);
+    const std::string dib =
+        std::string(reinterpret_cast<const char*>(&header), sizeof(header)) + std::string("\x10\x20\x30", 4);
     ASSERT_TRUE(OpenClipboard(m_owner));
     EmptyClipboard();
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, dib.size());

@@ -84,8 +84,8 @@ TEST(SplitCommandText, KindIsToldInLowerCaseButThePieceIsStartedAsWritten)
         SplitCommandText("Clip^^^  D:\\Data\\AB12.STX \r\ncmd /c echo Hello\r\n"
                          "https://Example.org/Wiki/Main_Page?q=CaseSensitive\r\n\"C:\\My Tools\\Run.BAT\" /Pass=XyZ");
     EXPECT_EQ(Texts(pieces), (std::vector<std::string>{"D:\\Data\\AB12.STX", "cmd /c echo Hello",
-                                                        "https://Example.org/Wiki/Main_Page?q=CaseSensitive",
-                                                        "\"C:\\My Tools\\Run.BAT\" /Pass=XyZ"}));
+                                                       "https://Example.org/Wiki/Main_Page?q=CaseSensitive",
+                                                       "\"C:\\My Tools\\Run.BAT\" /Pass=XyZ"}));
     using A = PieceAction;
     EXPECT_EQ(Actions(pieces), (std::vector<A>{A::RestoreSnapshot, A::Run, A::Run, A::Run}));
     // Double-byte text comes through byte for byte, trail bytes that look like capitals too.

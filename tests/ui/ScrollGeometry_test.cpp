@@ -44,11 +44,11 @@ TEST(ScrollGeometry, HitTestFindsEveryPart)
 {
     ScrollGeometry bar(200, true);
     const int thumb = 80;
-    const std::pair<int, Part> edges[] = {
-        {-1, Part::None},        {0, Part::StartArrow},  {11, Part::StartArrow}, {12, Part::PageBefore},
-        {79, Part::PageBefore},  {80, Part::Thumb},      {91, Part::Thumb},      {92, Part::PageAfter},
-        {175, Part::PageAfter},  {176, Part::EndArrow},  {187, Part::EndArrow},  {188, Part::Corner},
-        {199, Part::Corner},     {200, Part::None}};
+    const std::pair<int, Part> edges[] = {{-1, Part::None},       {0, Part::StartArrow},  {11, Part::StartArrow},
+                                          {12, Part::PageBefore}, {79, Part::PageBefore}, {80, Part::Thumb},
+                                          {91, Part::Thumb},      {92, Part::PageAfter},  {175, Part::PageAfter},
+                                          {176, Part::EndArrow},  {187, Part::EndArrow},  {188, Part::Corner},
+                                          {199, Part::Corner},    {200, Part::None}};
     for (const auto& [at, part] : edges)
         EXPECT_EQ(bar.HitTest(at, thumb), part) << at;
 
