@@ -24,10 +24,7 @@ std::string ComboEntry(HWND combo, int index)
 std::string ListText(HWND list, int row)
 {
     char buffer[64] = {};
-    LVITEMA item{};
-    item.pszText = buffer;
-    item.cchTextMax = sizeof(buffer);
-    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    ListView_GetItemText(list, row, 0, buffer, sizeof(buffer));
     return buffer;
 }
 
@@ -42,8 +39,7 @@ void PostClick(HWND window, POINT point)
 POINT RowCentre(HWND list, int row)
 {
     RECT rect{};
-    rect.left = LVIR_BOUNDS;
-    SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+    ListView_GetItemRect(list, row, &rect, LVIR_BOUNDS);
     return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
@@ -91,17 +87,16 @@ TEST_F(AddItemDialogTest, ShowsPresetsPickersAndCatalogsWithoutItems)
         EXPECT_EQ(TextOf(hwnd, IDC_TITLE_STATIC), Text("AddTavimorethDlgTitle"));
 
         HWND combo = GetDlgItem(hwnd, IDC_ADDITEM_MODIFIER);
-        ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 4);
-        const char* modifiers[] = {"Ctrl", "Alt", "Shift", "No Hotkey1"};
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(ComboEntry(combo, i), modifiers[i]);
+        std::string modifiers;
+        for (int i = 0; i < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i)
+            modifiers += ComboEntry(combo, i) + "|";
+        EXPECT_EQ(modifiers, "Ctrl|Alt|Shift|No Hotkey1|");
 
         HWND list = GetDlgItem(hwnd, IDC_ADDITEM_KEY_LIST);
         EXPECT_FALSE(IsWindowVisible(list));
         ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 48);
-        EXPECT_EQ(ListText(list, 0), "A");
-        EXPECT_EQ(ListText(list, 26), "0");
-        EXPECT_EQ(ListText(list, 47), "F12");
+        EXPECT_EQ(ListText(list, 0) + ListText(list, 25) + ListText(list, 26) + ListText(list, 36) + ListText(list, 47),
+                  "AZ0F1F12");
         char heading[16] = {};
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;

@@ -3,7 +3,6 @@
 #include "TempFolder.h"
 #include "data/CatalogData.h"
 #include "data/HandOff.h"
-#include "data/ItemsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -93,19 +92,4 @@ TEST_F(ReceiveItemTest, NoCatalogOrNoNameLeavesTheCatalogsFileAsItWas)
     EXPECT_FALSE(receiver.LastAdded());
     EXPECT_EQ(receiver.Items().Count(), 3u);
     EXPECT_EQ(ReadBytes(ItemsPath()), items);
-}
-
-TEST_F(ReceiveItemTest, AMissingItemsFileBecomesAWholeValidFile)
-{
-    DeleteFileA(ItemsPath().c_str());
-    TestReceiver receiver(ItemsPath(), CatalogsPath());
-    Hand("First", kToolsId);
-    SendMessageA(receiver.Hwnd(), kItemWaitingMessage, 0, 0);
-    ItemList reread;
-    ASSERT_TRUE(LoadItems(ItemsPath(), reread));
-    ASSERT_EQ(reread.Count(), 1u);
-    EXPECT_EQ(reread.At(0).Name, "First");
-    EXPECT_EQ(ReadBytes(ItemsPath()).substr(100, 16), "0000000000000001");
-    EXPECT_EQ(ReadBytes(CatalogsPath()).substr(0, 36 + 7 + 36 + 6),
-              std::string(kRootNodeId) + "|Tools|" + kToolsId + "|0,1,0");
 }

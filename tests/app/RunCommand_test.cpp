@@ -8,25 +8,12 @@
 #include <string>
 
 namespace {
-std::string TestProgramFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.rfind('\\'));
-}
-
 class RunCommandTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_marker = m_folder.File("marker.txt");
-        m_program = TestProgramFolder() + "\\marker.exe";
-    }
     void TearDown() override { SetEnvironmentVariableA("TAV_MARKER", nullptr); }
     TempFolder m_folder;
-    std::string m_marker;
-    std::string m_program;
+    const std::string m_marker = m_folder.File("marker.txt");
+    const std::string m_program = BesideTestProgram("marker.exe");
 };
 } // namespace
 
@@ -40,32 +27,24 @@ TEST_F(RunCommandTest, FullProgramPathIsCreatedAsProcess)
 TEST_F(RunCommandTest, DocumentGoesToItsAssociatedProgram)
 {
     // Associate a document type of our own with the marker program, as an installer would.
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyA(HKEY_CLASSES_ROOT, ".tavdoc", &key), ERROR_SUCCESS);
-    RegSetValueA(key, nullptr, REG_SZ, "Tavimoreth.TestDocument", 0);
-    RegCloseKey(key);
+    ASSERT_EQ(RegSetValueA(HKEY_CLASSES_ROOT, ".tavdoc", REG_SZ, "Tavimoreth.TestDocument", 0), ERROR_SUCCESS);
     const std::string open = "\"" + m_program + "\" \"" + m_marker + "\"";
     ASSERT_EQ(RegSetValueA(HKEY_CLASSES_ROOT, "Tavimoreth.TestDocument\\shell\\open\\command", REG_SZ, open.c_str(), 0),
               ERROR_SUCCESS);
     const std::string document = m_folder.File("letter.tavdoc");
     WriteBytes(document, "text");
-
     EXPECT_FALSE(RunCommand(document.c_str(), nullptr, true));
     ASSERT_TRUE(WaitForFile(m_marker, 10000));
 }
 
-TEST_F(RunCommandTest, CommandLineWithArgumentsFallsThroughToWinExec)
+TEST_F(RunCommandTest, CommandLinesAndParametersReachTheProgram)
 {
-    const std::string line = m_program + " " + m_marker;
-    EXPECT_FALSE(RunCommand(line.c_str(), "", true));
+    // A command line with arguments falls through to WinExec.
+    EXPECT_FALSE(RunCommand((m_program + " " + m_marker).c_str(), "", true));
     ASSERT_TRUE(WaitForFile(m_marker, 10000));
     EXPECT_NE(ReadBytes(m_marker).find(m_marker), std::string::npos);
-}
-
-TEST_F(RunCommandTest, ProgramWithParametersGoesThroughTheShell)
-{
-    // The joined line names no file, so the process attempt fails; the shell then starts the
-    // program with its parameters.
-    EXPECT_FALSE(RunCommand(m_program.c_str(), m_marker.c_str(), true));
-    ASSERT_TRUE(WaitForFile(m_marker, 10000));
+    // Program and parameters: the joined line names no file, so the shell starts the program.
+    const std::string second = m_folder.File("second.txt");
+    EXPECT_FALSE(RunCommand(m_program.c_str(), second.c_str(), true));
+    ASSERT_TRUE(WaitForFile(second, 10000));
 }

@@ -17,18 +17,18 @@ HWND WaitForTopWindow(const char* caption, DWORD timeoutMs)
     return found;
 }
 
-// The text of a system message box, or of the program's own skinned one.
-std::string MessageBoxText(HWND box, int textId = 0xFFFF)
-{
-    char text[1024] = {};
-    GetDlgItemTextA(box, textId, text, sizeof(text));
-    return text;
-}
-
 // Answers a message box of another process by pressing one of its buttons.
 void Press(HWND box, int button)
 {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+}
+
+DWORD ExitCodeOf(HANDLE process)
+{
+    DWORD code = 99;
+    GetExitCodeProcess(process, &code);
+    CloseHandle(process);
+    return code;
 }
 
 std::string ShippedText(const char* key)
@@ -51,13 +51,10 @@ TEST(SingleInstance, SecondStartIsRefusedAndFirstCopyQuitsWithCodeZero)
     ASSERT_NE(second, nullptr);
     HWND tips = WaitForTopWindow("Tips", 20000);
     ASSERT_NE(tips, nullptr);
-    EXPECT_EQ(MessageBoxText(tips), ShippedText("ProgramRunning"));
+    EXPECT_EQ(TextOf(tips, 0xFFFF), ShippedText("ProgramRunning"));
     Press(tips, IDOK);
     EXPECT_EQ(WaitForSingleObject(second, 20000), WAIT_OBJECT_0);
-    DWORD secondCode = 99;
-    GetExitCodeProcess(second, &secondCode);
-    EXPECT_EQ(secondCode, 0u);
-    CloseHandle(second);
+    EXPECT_EQ(ExitCodeOf(second), 0u);
 
     EXPECT_EQ(WaitForSingleObject(first, 0), static_cast<DWORD>(WAIT_TIMEOUT));
     EXPECT_TRUE(IsWindowVisible(mainWindow));
@@ -72,11 +69,8 @@ TEST(SingleInstance, SecondStartIsRefusedAndFirstCopyQuitsWithCodeZero)
         },
         20000);
     ASSERT_NE(question, nullptr);
-    EXPECT_EQ(MessageBoxText(question, IDC_MESSAGE_TEXT), ShippedText("HideProgram"));
+    EXPECT_EQ(TextOf(question, IDC_MESSAGE_TEXT), ShippedText("HideProgram"));
     Press(question, IDNO);
     ASSERT_EQ(WaitForSingleObject(first, 20000), WAIT_OBJECT_0);
-    DWORD firstCode = 99;
-    GetExitCodeProcess(first, &firstCode);
-    EXPECT_EQ(firstCode, 0u);
-    CloseHandle(first);
+    EXPECT_EQ(ExitCodeOf(first), 0u);
 }

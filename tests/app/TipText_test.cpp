@@ -1,8 +1,6 @@
-#include "shellext/ShellExtIds.h"
 #include "ui/TipText.h"
 
 #include "TempFolder.h"
-#include "WinTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -26,12 +24,4 @@ TEST(TipText, LookupsShareOneBufferCutAt2047AndReadTheFileEachTime)
 
     WriteBytes(g_configPath, "[TipMsgs]\r\nFirst=edited\r\n");
     EXPECT_STREQ(GetTipText("First"), "edited");
-}
-
-TEST(TipText, TheExplorerMenuTextIsShipped)
-{
-    // The extension reads its menu text from the file itself, past the lookups that the
-    // source scan of the shipped texts sees.
-    g_configPath = DistFolder() + "\\TavimorethConfig.ini";
-    EXPECT_STRNE(GetTipText(kShellExtMenuKey), "");
 }

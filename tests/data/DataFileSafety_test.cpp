@@ -144,19 +144,6 @@ TEST(DataFileSafety, DoubleByteNamesWithSeparatorBytesSurviveASaveAndLoad)
     EXPECT_EQ(parse.problems.size(), 1u);
 }
 
-TEST(DataFileSafety, LongNodeIdKeepsItsChildrenOverTwoSaves)
-{
-    const std::string longId = kA + "-EXT";
-    std::string text = kRoot + "|Parent|" + longId + "|1\\" + longId + "|Child|" + kA;
-    for (int save = 0; save < 2; ++save) {
-        CatalogTree tree = CatalogTree::FromRecords(ParseCatalogs(text).records);
-        ASSERT_EQ(Names(tree), (std::vector<std::string>{"Parent", "Child"})) << "save " << save;
-        EXPECT_EQ(tree.Parent(tree.Find(kA)), tree.Find(longId));
-        text = tree.Format();
-    }
-    EXPECT_EQ(text, kRoot + "|Parent|" + longId + "|1\\" + longId + "|Child|" + kA);
-}
-
 #ifndef _WIN32
 TEST(DataFileSafety, ALeftoverNewFileNeverBecomesPartOfTheSave)
 {

@@ -12,7 +12,7 @@
 
 #include <commctrl.h>
 
-#include <cctype>
+#include <regex>
 #include <string>
 
 namespace {
@@ -36,20 +36,6 @@ ItemList SomeItems()
     return items;
 }
 
-class TreeWindow {
-public:
-    TreeWindow()
-    {
-        m_tree = CreateWindowExA(0, WC_TREEVIEWA, "", WS_POPUP | TVS_HASBUTTONS, 0, 0, 300, 400, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-    }
-    ~TreeWindow() { DestroyWindow(m_tree); }
-    HWND Hwnd() const { return m_tree; }
-
-private:
-    HWND m_tree;
-};
-
 int ImageOf(HWND tree, HTREEITEM node)
 {
     TVITEMA item{};
@@ -64,14 +50,8 @@ TEST(NewGuidString, FreshUpperCaseIdentifiersInOneSharedBuffer)
 {
     const char* first = NewGuidString();
     const std::string copy = first;
-    ASSERT_EQ(copy.size(), 36u);
-    for (size_t i = 0; i < copy.size(); ++i) {
-        if (i == 8 || i == 13 || i == 18 || i == 23)
-            EXPECT_EQ(copy[i], '-') << copy;
-        else
-            EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(copy[i])) || (copy[i] >= 'A' && copy[i] <= 'F'))
-                << copy;
-    }
+    EXPECT_TRUE(std::regex_match(copy, std::regex("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}")))
+        << copy;
     const char* second = NewGuidString();
     EXPECT_EQ(first, second);
     EXPECT_NE(copy, std::string(second));
@@ -111,11 +91,12 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     CatalogTree model;
     ASSERT_TRUE(LoadCatalogTree(path, model));
 
-    TreeWindow window;
-    CCatalogTreeView view(window.Hwnd());
+    HWND hwnd = CreateWindowExA(0, WC_TREEVIEWA, "", WS_POPUP | TVS_HASBUTTONS, 0, 0, 300, 400, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    CCatalogTreeView view(hwnd);
     view.Show(model, "All catalogs", &items);
     HTREEITEM root = view.Root();
-    CTreeViewCtrl tree(window.Hwnd());
+    CTreeViewCtrl tree(hwnd);
 
     // What the window does on TVN_ITEMEXPANDING, then the expansion itself.
     auto open = [&](HTREEITEM node) {
@@ -125,14 +106,14 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
         view.OnItemExpanding(expanding);
         tree.Expand(node);
     };
-    EXPECT_EQ(ChildTexts(window.Hwnd(), root), (std::vector<std::string>{"Tools", "Mail"}));
+    EXPECT_EQ(ChildTexts(hwnd, root), (std::vector<std::string>{"Tools", "Mail"}));
     HTREEITEM tools = tree.Child(root);
     // Item nodes come when a catalog opens: as its list reads (the tombstone and the index
     // past the end left out), before its sub-catalogs.
-    EXPECT_EQ(ChildTexts(window.Hwnd(), tools), (std::vector<std::string>{"Inner"}));
+    EXPECT_EQ(ChildTexts(hwnd, tools), (std::vector<std::string>{"Inner"}));
     open(tools);
     open(tools);
-    EXPECT_EQ(ChildTexts(window.Hwnd(), tools), (std::vector<std::string>{"Notes", "Paint", "Inner"}));
+    EXPECT_EQ(ChildTexts(hwnd, tools), (std::vector<std::string>{"Notes", "Paint", "Inner"}));
     HTREEITEM notes = tree.Child(tools);
     HTREEITEM inner = tree.NextSibling(tree.NextSibling(notes));
     EXPECT_EQ(view.CatalogOf(inner), model.Find(kB));
@@ -142,31 +123,31 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     EXPECT_TRUE(view.ItemOf(notes, index));
     EXPECT_EQ(index, 0u);
     EXPECT_EQ(view.CatalogOf(notes), CatalogTree::kNone);
-    EXPECT_EQ(ImageOf(window.Hwnd(), notes), 2);
+    EXPECT_EQ(ImageOf(hwnd, notes), 2);
     HTREEITEM mail = tree.NextSibling(tools);
     open(mail);
-    ASSERT_EQ(ChildTexts(window.Hwnd(), mail), (std::vector<std::string>{"Mail"}));
-    EXPECT_EQ(ImageOf(window.Hwnd(), tree.Child(mail)), 3);
+    ASSERT_EQ(ChildTexts(hwnd, mail), (std::vector<std::string>{"Mail"}));
+    EXPECT_EQ(ImageOf(hwnd, tree.Child(mail)), 3);
 
     // Expanding shows the open-catalog image, collapsing the closed one again.
     NMTREEVIEWA expanded{};
     expanded.action = TVE_EXPAND;
     expanded.itemNew.hItem = tools;
     view.OnItemExpanded(expanded);
-    EXPECT_EQ(ImageOf(window.Hwnd(), tools), 1);
+    EXPECT_EQ(ImageOf(hwnd, tools), 1);
     expanded.action = TVE_COLLAPSE;
     view.OnItemExpanded(expanded);
-    EXPECT_EQ(ImageOf(window.Hwnd(), tools), 0);
+    EXPECT_EQ(ImageOf(hwnd, tools), 0);
 
     // Changes of the model reach the tree: a new member, a new, renamed and removed catalog.
     model.AddMember(model.Find(kB), 1);
     view.ShowItems(model.Find(kB), items);
-    EXPECT_EQ(ChildTexts(window.Hwnd(), inner), (std::vector<std::string>{}));
+    EXPECT_EQ(ChildTexts(hwnd, inner), (std::vector<std::string>{}));
     open(inner);
-    EXPECT_EQ(ChildTexts(window.Hwnd(), inner), (std::vector<std::string>{"Paint"}));
+    EXPECT_EQ(ChildTexts(hwnd, inner), (std::vector<std::string>{"Paint"}));
     model.AddMember(model.Find(kB), 0);
     view.ShowItems(model.Find(kB), items);
-    EXPECT_EQ(ChildTexts(window.Hwnd(), inner), (std::vector<std::string>{"Paint", "Notes"}));
+    EXPECT_EQ(ChildTexts(hwnd, inner), (std::vector<std::string>{"Paint", "Notes"}));
     CatalogId added = model.Add(model.Find(kC), "New", "EEEEEEEE-0000-0000-0000-000000000005");
     HTREEITEM addedNode = view.ShowAdded(added);
     EXPECT_EQ(tree.Parent(addedNode), mail);
@@ -176,10 +157,11 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     const CatalogId toolsId = model.Find(kA), innerId = model.Find(kB);
     model.Remove(toolsId);
     view.ShowRemoved(toolsId);
-    EXPECT_EQ(ChildTexts(window.Hwnd(), root), (std::vector<std::string>{"Mail"}));
+    EXPECT_EQ(ChildTexts(hwnd, root), (std::vector<std::string>{"Mail"}));
     EXPECT_EQ(view.NodeOf(innerId), nullptr);
 
     // Without items the tree shows catalogs only.
     view.Show(model, "All catalogs", nullptr);
     EXPECT_EQ(tree.Count(), 3);
+    DestroyWindow(hwnd);
 }

@@ -8,6 +8,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -36,10 +37,7 @@ ToolResult RunTool(const std::string& args)
 
 size_t Lines(const std::string& text)
 {
-    size_t count = 0;
-    for (char c : text)
-        count += c == '\n';
-    return count;
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
 const std::string kA = "AAAAAAAA-0000-0000-0000-000000000001";

@@ -16,23 +16,11 @@ ShortcutItem Named(const std::string& name, const std::string& state = "0")
 }
 } // namespace
 
-TEST(KeyTable, FortyEightKeysInPickerOrderWithTheirCodes)
-{
-    const auto& table = KeyTable();
-    ASSERT_EQ(table.size(), 48u);
-    EXPECT_EQ(table[0].name, "A");
-    EXPECT_EQ(table[0].code, 0x41u);
-    EXPECT_EQ(table[25].name, "Z");
-    EXPECT_EQ(table[26].name, "0");
-    EXPECT_EQ(table[26].code, 0x30u);
-    EXPECT_EQ(table[36].name, "F1");
-    EXPECT_EQ(table[36].code, 0x70u);
-    EXPECT_EQ(table[47].name, "F12");
-    EXPECT_EQ(table[47].code, 0x7Bu);
-}
-
 TEST(KeyTable, ModifierIgnoresCaseKeyDoesNot)
 {
+    // The picker's 48 keys in order are checked through the add-item dialog's list.
+    ASSERT_EQ(KeyTable().size(), 48u);
+    EXPECT_EQ(KeyTable()[36].code, 0x70u);
     EXPECT_EQ(ModifierFlag("Ctrl"), 2u);
     EXPECT_EQ(ModifierFlag("ctrl"), 2u);
     EXPECT_EQ(ModifierFlag("SHIFT"), 4u);

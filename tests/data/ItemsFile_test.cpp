@@ -78,6 +78,18 @@ TEST(ItemsFile, ThreeRecordsWrittenAndReadByteForByte)
     // The header count is informative: a stale one changes nothing.
     ExpectSame(Load(ThreeItemsBytes("0000000000000002")), items);
     ExpectSame(Load(ThreeItemsBytes("xxxxxxxxxxxxxxxx")), items);
+
+    // The editing flag is the first byte only.
+    ASSERT_TRUE(WriteEditingFlag(path, true));
+    std::string flagged = ThreeItemsBytes();
+    flagged[0] = '\x01';
+    EXPECT_EQ(ReadBytes(path), flagged);
+    ItemList again;
+    ASSERT_TRUE(LoadItems(path, again, &report));
+    EXPECT_EQ(report.editingFlag, 1);
+    ExpectSame(again, items);
+    ASSERT_TRUE(WriteEditingFlag(folder.File("new.dat"), true));
+    EXPECT_EQ(ReadBytes(folder.File("new.dat")), "\x01");
 }
 
 TEST(ItemsFile, EmptyListMissingAndTinyFiles)
@@ -102,24 +114,6 @@ TEST(ItemsFile, EmptyListMissingAndTinyFiles)
     EXPECT_TRUE(report.problems.empty());
     EXPECT_EQ(Load(Header("0000000000000000").substr(0, 60), &report).Count(), 0u);
     EXPECT_EQ(report.problems.size(), 1u);
-}
-
-TEST(ItemsFile, EditingFlagIsTheFirstByteOnly)
-{
-    TempFolder folder;
-    const std::string path = folder.File("Shortcut2.dat");
-    ASSERT_TRUE(WriteEditingFlag(path, true));
-    EXPECT_EQ(ReadBytes(path), "\x01");
-    ASSERT_TRUE(SaveItems(path, ThreeItems()));
-    ASSERT_TRUE(WriteEditingFlag(path, true));
-    std::string expected = ThreeItemsBytes();
-    expected[0] = '\x01';
-    EXPECT_EQ(ReadBytes(path), expected);
-    ItemList loaded;
-    ItemsLoadReport report;
-    LoadItems(path, loaded, &report);
-    EXPECT_EQ(report.editingFlag, 1);
-    ExpectSame(loaded, ThreeItems());
 }
 
 TEST(ItemsFile, DamagedDataLoadsWholeRecordsAndStops)

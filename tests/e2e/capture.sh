@@ -15,8 +15,7 @@ focus "$dialog"
 type_text "Clip Note"
 # Name, short name, description, modifier, key, key list button, then the catalog tree.
 keys Tab Tab Tab Tab Tab Tab Home Down Return
-for _ in $(seq 100); do grep -q 'Clip Note' "$e2e_install/Shortcut2.dat" 2>/dev/null && break; sleep 0.1; done
-grep -q 'Clip Note' "$e2e_install/Shortcut2.dat" || fail "the captured item was not written"
+wait_until 10 grep -q 'Clip Note' "$e2e_install/Shortcut2.dat" || fail "the captured item was not written"
 grep -q '\.stx' "$e2e_install/Shortcut2.dat" || fail "the captured item does not name its snapshot"
 ls "$e2e_install"/Data/*.stx >/dev/null 2>&1 || fail "no snapshot file in Data"
 grep -q "|Notes|$notes|,0$" "$e2e_install/Shortcut2.clg" || fail "the catalog did not get the item: $(cat "$e2e_install/Shortcut2.clg")"
@@ -25,6 +24,6 @@ helper clip set "something else"
 focus "$main_window"
 type_text "CN"
 keys Return
-for _ in $(seq 100); do [ "$(helper clip get)" = "captured by the e2e test" ] && break; sleep 0.1; done
-[ "$(helper clip get)" = "captured by the e2e test" ] || fail "starting the clipboard item did not put the text back"
+clip_is() { [ "$(helper clip get)" = "$1" ]; }
+wait_until 10 clip_is "captured by the e2e test" || fail "starting the clipboard item did not put the text back"
 echo "PASS: the capture became a clipboard item that restores the text"

@@ -14,8 +14,7 @@ start_program
 focus "$main_window"
 type_text "mo"
 keys Return
-for _ in $(seq 200); do [ "$(wc -l <"$marker" 2>/dev/null || echo 0)" -ge 2 ] && break; sleep 0.1; done
-[ "$(wc -l <"$marker" 2>/dev/null || echo 0)" -ge 2 ] || fail "the composed item did not start both commands"
+wait_until 20 eval '[ "$(wc -l <"$marker")" -ge 2 ]' || fail "the composed item did not start both commands"
 sleep 1
 [ "$(wc -l <"$marker")" -eq 2 ] || fail "more than the two commands started: $(cat "$marker")"
 sed -n 1p "$marker" | grep -q 'FirstRun' || fail "the first command did not start first: $(cat "$marker")"

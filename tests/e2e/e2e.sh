@@ -65,14 +65,14 @@ wait_for_window() {
     return 1
 }
 
-wait_for_file() {
-    local path=$1 seconds=$2
-    for _ in $(seq $((seconds * 10))); do
-        [ -s "$path" ] && return 0
-        sleep 0.1
-    done
+# wait_until SECONDS COMMAND...: runs the command every 0.1 s until it succeeds; fails after SECONDS.
+wait_until() {
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 10))); do "$@" 2>/dev/null && return 0; sleep 0.1; done
     return 1
 }
+wait_for_file() { wait_until "$2" test -s "$1"; }
 
 focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; sleep 0.3; }
 keys() { xdotool key --delay 80 "$@"; }

@@ -12,7 +12,7 @@ helper handoff "Readme Document" "" "a handed-over file" "$(winpath "$e2e_root/r
 dialog=$(wait_for_window '^Add Item$' 20) || fail "the hand-off opened no add-item dialog"
 focus "$dialog"
 keys Tab Tab Tab Tab Tab Tab Home Down Return
-for _ in $(seq 100); do grep -q 'Readme Document' "$e2e_install/Shortcut2.dat" 2>/dev/null && break; sleep 0.1; done
+wait_until 10 grep -q 'Readme Document' "$e2e_install/Shortcut2.dat" || true
 grep -q '0015Readme Document0002RD' "$e2e_install/Shortcut2.dat" || fail "the handed-over item was not written as expected"
 grep -q "|Documents|$docs|0,1" "$e2e_install/Shortcut2.clg" || fail "the catalog did not get the item: $(cat "$e2e_install/Shortcut2.clg")"
 echo "PASS: the handed-over file became an item"

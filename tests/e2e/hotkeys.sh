@@ -16,8 +16,7 @@ keys ctrl+shift+j
 sleep 1
 visible || fail "the first Ctrl+Shift+J hid the window instead of showing it"
 keys ctrl+shift+j
-for _ in $(seq 50); do visible || break; sleep 0.1; done
-visible && fail "the second Ctrl+Shift+J did not hide the window"
+wait_until 5 eval '! visible' || fail "the second Ctrl+Shift+J did not hide the window"
 
 # Hidden: keys reach Wine while one of its windows has the focus, here the tray's.
 tray=$(xdotool search --onlyvisible --class __winex11_standalone_tray 2>/dev/null | head -n1 || true)
@@ -26,8 +25,7 @@ tray=$(xdotool search --onlyvisible --class __winex11_standalone_tray 2>/dev/nul
 focus "$tray"
 before=$(wc -l <"$marker")
 keys ctrl+F9
-for _ in $(seq 100); do [ "$(wc -l <"$marker")" -gt "$before" ] && break; sleep 0.1; done
-[ "$(wc -l <"$marker")" -gt "$before" ] || fail "the hotkey did nothing while the window was hidden"
+wait_until 10 eval '[ "$(wc -l <"$marker")" -gt "$before" ]' || fail "the hotkey did nothing while the window was hidden"
 visible && fail "starting an item showed the hidden window"
 # The started program may have taken the focus from Wine's windows meanwhile.
 focus "$tray"

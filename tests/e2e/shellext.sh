@@ -14,13 +14,10 @@ dll=$(winpath "$e2e_install/TavimorethExt.dll")
 
 # The unix process of the program that the extension started.
 program_pid() {
-    local wanted proc
-    wanted="$(winpath "$e2e_install")\\Tavimoreth.exe"
+    local proc
     for proc in /proc/[0-9]*; do
-        if tr '\0' '\n' <"$proc/cmdline" 2>/dev/null | grep -qixF "$wanted"; then
-            basename "$proc"
-            return 0
-        fi
+        tr '\0' '\n' <"$proc/cmdline" 2>/dev/null | grep -qixF "$(winpath "$e2e_install")\\Tavimoreth.exe" &&
+            basename "$proc" && return 0
     done
     return 1
 }
@@ -31,10 +28,7 @@ choose_catalog_and_ok() {
     keys Tab Tab Tab Tab Tab Tab Home Down Return
 }
 
-wait_for_item() {
-    for _ in $(seq 100); do grep -qF "$1" "$e2e_install/Shortcut2.dat" 2>/dev/null && return 0; sleep 0.1; done
-    return 1
-}
+wait_for_item() { wait_until 10 grep -qF "$1" "$e2e_install/Shortcut2.dat"; }
 
 helper shellinvoke "$(winpath "$e2e_root/Photo Archive")" || fail "the extension did not hand over the folder"
 main_window=$(wait_for_window "^Tavimoreth$" 30) || fail "the extension did not start the program"

@@ -1,5 +1,5 @@
 // Reads and writes the clipboard for end-to-end tests: `clip set TEXT`, `clip get` (prints the
-// text), `clip empty`.
+// text).
 #include <windows.h>
 
 #include <cstdio>
@@ -32,7 +32,7 @@ int PrintText()
     CloseClipboard();
     return data ? 0 : 2;
 }
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -40,13 +40,6 @@ int main(int argc, char** argv)
         return SetText(argv[2]);
     if (argc == 2 && std::strcmp(argv[1], "get") == 0)
         return PrintText();
-    if (argc == 2 && std::strcmp(argv[1], "empty") == 0) {
-        if (!OpenClipboard(nullptr))
-            return 1;
-        EmptyClipboard();
-        CloseClipboard();
-        return 0;
-    }
-    std::fputs("usage: clip set TEXT | clip get | clip empty\n", stderr);
+    std::fputs("usage: clip set TEXT | clip get\n", stderr);
     return 2;
 }

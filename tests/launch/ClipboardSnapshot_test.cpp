@@ -2,6 +2,7 @@
 #include "data/SnapshotFile.h"
 
 #include "TempFolder.h"
+#include "WinTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -9,30 +10,6 @@
 #include <string>
 
 namespace {
-
-void PutText(HWND owner, const std::string& text)
-{
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
-    CloseClipboard();
-}
-
-std::string ClipboardText(HWND owner)
-{
-    if (!OpenClipboard(owner))
-        return "<clipboard busy>";
-    std::string text = "<no text>";
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
 
 class ClipboardSnapshotTest : public testing::Test {
 protected:
@@ -54,23 +31,20 @@ protected:
 TEST_F(ClipboardSnapshotTest, PlainTextComesBackFromTheFile)
 {
     const std::string text = "Line one\r\nLine two \xB1\xB1\xBE\xA9 end";
-    PutText(m_owner, text);
+    PutClipboardText(m_owner, text);
     ASSERT_EQ(SaveClipboardSnapshot(m_owner, m_path.c_str()), 1);
 
     // The file holds the text record as the clipboard gave it, terminator included.
     const SnapshotContents contents = ParseSnapshot(ReadBytes(m_path));
     EXPECT_TRUE(contents.IsWhole());
-    bool sawText = false;
+    std::string texts;
     for (const SnapshotRecord& record : contents.records) {
         EXPECT_NE(record.format, 49260u);
-        if (record.format == CF_TEXT) {
-            sawText = true;
-            EXPECT_EQ(record.data.substr(0, text.size() + 1), text + '\0');
-        }
+        texts += record.format == CF_TEXT ? record.data.substr(0, text.size() + 1) + "|" : "";
     }
-    EXPECT_TRUE(sawText);
+    EXPECT_EQ(texts, text + '\0' + "|");
 
-    PutText(m_owner, "something else");
+    PutClipboardText(m_owner, "something else");
     ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);
     EXPECT_EQ(ClipboardText(m_owner), text);
 
@@ -105,14 +79,10 @@ TEST_F(ClipboardSnapshotTest, ApplicationsOwnDibIsKept)
     // A 1x1 24-bit DIB placed by the application itself is memory data and is stored.
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);
-    header.biWidth = 1;
-    header.biHeight = 1;
-    header.biPlanes = 1;
+    header.biWidth = header.biHeight = header.biPlanes = 1;
     header.biBitCount = 24;
-    header.biCompression = BI_RGB;
-    const std::string pixel("\x10\x20\x30\x00", 4);
-    std::string dib(reinterpret_cast<const char*>(&header), sizeof(header));
-    dib += pixel;
+    const std::string dib =
+        std::string(reinterpret_cast<const char*>(&header), sizeof(header)) + std::string("\x10\x20\x30", 4);
     ASSERT_TRUE(OpenClipboard(m_owner));
     EmptyClipboard();
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, dib.size());
@@ -122,18 +92,12 @@ TEST_F(ClipboardSnapshotTest, ApplicationsOwnDibIsKept)
     CloseClipboard();
 
     ASSERT_EQ(SaveClipboardSnapshot(m_owner, m_path.c_str()), 1);
-    bool sawDib = false;
-    for (const SnapshotRecord& record : ParseSnapshot(ReadBytes(m_path)).records) {
-        if (record.format == CF_DIB) {
-            sawDib = true;
-            EXPECT_EQ(record.data.substr(0, dib.size()), dib);
-        }
-    }
-    EXPECT_TRUE(sawDib);
+    std::string dibs;
+    for (const SnapshotRecord& record : ParseSnapshot(ReadBytes(m_path)).records)
+        dibs += record.format == CF_DIB ? record.data.substr(0, dib.size()) + "|" : "";
+    EXPECT_EQ(dibs, dib + "|");
 
-    ASSERT_TRUE(OpenClipboard(m_owner));
-    EmptyClipboard();
-    CloseClipboard();
+    PutClipboardText(m_owner, "");
     ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB));
 }
@@ -168,7 +132,7 @@ TEST_F(ClipboardSnapshotTest, HandMadeFilesRestoreTheirWholeRecords)
 
 TEST_F(ClipboardSnapshotTest, ASnapshotThatCannotBeWrittenIsReported)
 {
-    PutText(m_owner, "text to keep");
+    PutClipboardText(m_owner, "text to keep");
     const std::string missing = m_folder.File("no such folder") + "\\snap.stx";
     EXPECT_EQ(SaveClipboardSnapshot(m_owner, missing.c_str()), kSnapshotNotWritten);
     EXPECT_FALSE(FileExists(missing));

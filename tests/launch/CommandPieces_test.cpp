@@ -14,6 +14,14 @@ std::vector<std::string> Texts(const std::vector<CommandPiece>& pieces)
     return texts;
 }
 
+std::vector<PieceAction> Actions(const std::vector<CommandPiece>& pieces)
+{
+    std::vector<PieceAction> actions;
+    for (const CommandPiece& piece : pieces)
+        actions.push_back(piece.action);
+    return actions;
+}
+
 bool NoLeadBytes(unsigned char)
 {
     return false;
@@ -51,16 +59,9 @@ TEST(SplitCommandText, ActionsBySuffixAndLength)
 {
     const std::vector<CommandPiece> pieces =
         SplitCommandText("C:\\A.BAT\r\nd:\\data\\1234-abcd.STX\r\nx.stx\r\n.stx\r\nabcd\r\nabcde\r\n\r\ncmd /c dir");
-    ASSERT_EQ(pieces.size(), 8u);
-    EXPECT_EQ(pieces[0].action, PieceAction::Run);
-    EXPECT_EQ(pieces[1].action, PieceAction::RestoreSnapshot);
-    EXPECT_EQ(pieces[1].text, "d:\\data\\1234-abcd.STX");
-    EXPECT_EQ(pieces[2].action, PieceAction::RestoreSnapshot);
-    EXPECT_EQ(pieces[3].action, PieceAction::Skip);
-    EXPECT_EQ(pieces[4].action, PieceAction::Skip);
-    EXPECT_EQ(pieces[5].action, PieceAction::Run);
-    EXPECT_EQ(pieces[6].action, PieceAction::Skip);
-    EXPECT_EQ(pieces[7].action, PieceAction::Run);
+    using A = PieceAction;
+    EXPECT_EQ(Actions(pieces), (std::vector<A>{A::Run, A::RestoreSnapshot, A::RestoreSnapshot, A::Skip, A::Skip, A::Run,
+                                               A::Skip, A::Run}));
     // Four characters after trimming are still too short, however many blanks surround them.
     EXPECT_EQ(SplitCommandText("   calc   ")[0].action, PieceAction::Skip);
 }
@@ -82,14 +83,11 @@ TEST(SplitCommandText, KindIsToldInLowerCaseButThePieceIsStartedAsWritten)
     const std::vector<CommandPiece> pieces =
         SplitCommandText("Clip^^^  D:\\Data\\AB12.STX \r\ncmd /c echo Hello\r\n"
                          "https://Example.org/Wiki/Main_Page?q=CaseSensitive\r\n\"C:\\My Tools\\Run.BAT\" /Pass=XyZ");
-    ASSERT_EQ(pieces.size(), 4u);
-    EXPECT_EQ(pieces[0].text, "D:\\Data\\AB12.STX");
-    EXPECT_EQ(pieces[0].action, PieceAction::RestoreSnapshot);
-    EXPECT_EQ(pieces[1].text, "cmd /c echo Hello");
-    EXPECT_EQ(pieces[2].text, "https://Example.org/Wiki/Main_Page?q=CaseSensitive");
-    EXPECT_EQ(pieces[3].text, "\"C:\\My Tools\\Run.BAT\" /Pass=XyZ");
-    for (size_t i = 1; i < pieces.size(); ++i)
-        EXPECT_EQ(pieces[i].action, PieceAction::Run) << i;
+    EXPECT_EQ(Texts(pieces), (std::vector<std::string>{"D:\\Data\\AB12.STX", "cmd /c echo Hello",
+                                                       "https://Example.org/Wiki/Main_Page?q=CaseSensitive",
+                                                       "\"C:\\My Tools\\Run.BAT\" /Pass=XyZ"}));
+    using A = PieceAction;
+    EXPECT_EQ(Actions(pieces), (std::vector<A>{A::RestoreSnapshot, A::Run, A::Run, A::Run}));
     // Double-byte text comes through byte for byte, trail bytes that look like capitals too.
     EXPECT_EQ(SplitCommandText("D:\\\xB2\x41.EXE")[0].text, "D:\\\xB2\x41.EXE");
 }

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,20 +18,12 @@ struct Start {
     std::string commandLine;
 };
 
-std::string TestProgramFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.rfind('\\'));
-}
-
 class LauncherTest : public testing::Test {
 protected:
     void SetUp() override
     {
         m_marker = m_folder.File("starts.txt");
-        const std::string marker = TestProgramFolder() + "\\marker.exe";
+        const std::string marker = BesideTestProgram("marker.exe");
         for (const char* name : {"first.exe", "second.exe", "member.exe"})
             ASSERT_TRUE(CopyFileA(marker.c_str(), m_folder.File(name).c_str(), FALSE)) << name;
         // The first start of a program under Wine is slow; warm up so the ticks show the pauses.
@@ -46,14 +37,8 @@ protected:
 
     std::vector<Start> WaitForStarts(size_t count)
     {
-        std::vector<Start> starts;
-        PumpUntil(
-            [&] {
-                starts = ReadStarts();
-                return starts.size() >= count;
-            },
-            20000);
-        return starts;
+        PumpUntil([&] { return ReadStarts().size() >= count; }, 20000);
+        return ReadStarts();
     }
 
     std::vector<Start> ReadStarts() const
@@ -61,13 +46,8 @@ protected:
         std::vector<Start> starts;
         std::istringstream lines(ReadBytes(m_marker));
         std::string line;
-        while (std::getline(lines, line)) {
-            Start start;
-            const size_t blank = line.find(' ');
-            start.tick = std::stoul(line.substr(0, blank));
-            start.commandLine = line.substr(blank + 1);
-            starts.push_back(start);
-        }
+        while (std::getline(lines, line))
+            starts.push_back({std::stoul(line.substr(0, line.find(' '))), line.substr(line.find(' ') + 1)});
         return starts;
     }
 
@@ -119,29 +99,15 @@ TEST_F(LauncherTest, SnapshotPieceRestoresTheClipboard)
     HWND owner = CreateWindowA("STATIC", "main", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(owner, nullptr);
     g_mainWnd = owner;
-    const std::string saved = "saved for later";
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, saved.size() + 1);
-    std::memcpy(GlobalLock(block), saved.c_str(), saved.size() + 1);
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
-    CloseClipboard();
+    PutClipboardText(owner, "saved for later");
     const std::string path = m_folder.File("A1B2C3D4-0000-1111-2222-333344445555.stx");
     ASSERT_EQ(SaveClipboardSnapshot(owner, path.c_str()), 1);
 
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    CloseClipboard();
+    PutClipboardText(owner, "");
     // Written in capitals, and followed by a program.
     EXPECT_TRUE(LaunchCommandText("Clip^^^" + path + "\r\n" + m_folder.File("first.exe")));
 
-    ASSERT_TRUE(OpenClipboard(owner));
-    HANDLE data = GetClipboardData(CF_TEXT);
-    ASSERT_NE(data, nullptr);
-    EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(data))), saved);
-    GlobalUnlock(data);
-    CloseClipboard();
+    EXPECT_EQ(ClipboardText(owner), "saved for later");
     ASSERT_EQ(WaitForStarts(1).size(), 1u);
 
     g_mainWnd = nullptr;
@@ -151,14 +117,11 @@ TEST_F(LauncherTest, SnapshotPieceRestoresTheClipboard)
 TEST_F(LauncherTest, ItemByIndexStartsThatItemsCommand)
 {
     g_itemList.Clear();
-    ShortcutItem first;
-    first.Name = "First";
-    first.ExePath = m_folder.File("FIRST.exe");
-    ShortcutItem second;
-    second.Name = "Second";
-    second.ExePath = m_folder.File("second.exe");
-    g_itemList.Append(first);
-    g_itemList.Append(second);
+    for (const char* name : {"FIRST.exe", "second.exe"}) {
+        ShortcutItem item;
+        item.ExePath = m_folder.File(name);
+        g_itemList.Append(item);
+    }
 
     // Out of range in either direction: nothing starts and nothing breaks.
     LaunchItemByIndex(-1);
@@ -183,7 +146,6 @@ TEST_F(LauncherTest, CommandLineArgumentsReachTheProgramUnchanged)
     WriteBytes(m_folder.File("Echo Args.bat"), "@echo off\r\necho %*> \"" + received + "\"\r\n");
     g_itemList.Clear();
     ShortcutItem item;
-    item.Name = "Echo";
     item.ExePath = "  \"" + m_folder.File("Echo Args.bat") + "\" Hello WoRLD /Key=MixedCase \r\n";
     g_itemList.Append(item);
 

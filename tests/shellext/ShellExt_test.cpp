@@ -83,6 +83,22 @@ std::string KeyValue(HKEY root, const std::string& key, const char* name)
     return value;
 }
 
+HRESULT Invoke(IContextMenu* menu, const CMINVOKECOMMANDINFOEX& info)
+{
+    return menu->InvokeCommand(reinterpret_cast<CMINVOKECOMMANDINFO*>(const_cast<CMINVOKECOMMANDINFOEX*>(&info)));
+}
+
+CMINVOKECOMMANDINFOEX ByVerb(const char* verb, const wchar_t* wideVerb = nullptr)
+{
+    CMINVOKECOMMANDINFOEX info = {};
+    info.cbSize = wideVerb ? sizeof(info) : sizeof(CMINVOKECOMMANDINFO);
+    info.fMask = wideVerb ? CMIC_MASK_UNICODE : 0;
+    info.lpVerb = verb;
+    info.lpVerbW = wideVerb;
+    return info;
+}
+const CMINVOKECOMMANDINFOEX kByOffset = ByVerb(MAKEINTRESOURCEA(0));
+
 std::string HandlerKey(const char* shellClass)
 {
     return std::string("Software\\Classes\\") + shellClass + "\\shellex\\ContextMenuHandlers\\Tavimoreth";
@@ -120,8 +136,7 @@ protected:
         HMENU popup = CreatePopupMenu();
         EXPECT_EQ(EntriesFor(menu, data, popup), 1) << path;
         const int before = g_requests;
-        EXPECT_HRESULT_SUCCEEDED(
-            menu->InvokeCommand(reinterpret_cast<CMINVOKECOMMANDINFO*>(const_cast<CMINVOKECOMMANDINFOEX*>(&info))));
+        EXPECT_HRESULT_SUCCEEDED(Invoke(menu, info));
         EXPECT_TRUE(PumpUntil([&] { return g_requests > before; }, 10000)) << "no request for " << path;
         EXPECT_TRUE(ReadHandOffRequest(request));
         DestroyMenu(popup);
@@ -129,14 +144,6 @@ protected:
             data->Release();
         menu->Release();
         return request;
-    }
-
-    static CMINVOKECOMMANDINFOEX ByOffset()
-    {
-        CMINVOKECOMMANDINFOEX info = {};
-        info.cbSize = sizeof(CMINVOKECOMMANDINFO);
-        info.lpVerb = MAKEINTRESOURCEA(0);
-        return info;
     }
 
     WinTestEnvironment m_environment;
@@ -168,16 +175,12 @@ TEST_F(ShellExt, OneFileGetsOneEntryAndReachesTheDestWindow)
     EXPECT_HRESULT_SUCCEEDED(menu->GetCommandString(0, GCS_VERBA, nullptr, verb, sizeof(verb)));
     EXPECT_STREQ(verb, "AddToTavimoreth");
     // A command that is not this extension's does nothing.
-    CMINVOKECOMMANDINFOEX info = ByOffset();
-    info.lpVerb = MAKEINTRESOURCEA(1);
-    EXPECT_HRESULT_FAILED(menu->InvokeCommand(reinterpret_cast<CMINVOKECOMMANDINFO*>(&info)));
-    info.lpVerb = "open";
-    EXPECT_HRESULT_FAILED(menu->InvokeCommand(reinterpret_cast<CMINVOKECOMMANDINFO*>(&info)));
+    EXPECT_HRESULT_FAILED(Invoke(menu, ByVerb(MAKEINTRESOURCEA(1))));
+    EXPECT_HRESULT_FAILED(Invoke(menu, ByVerb("open")));
     PumpFor(300);
     EXPECT_EQ(g_requests, 0);
 
-    info = ByOffset();
-    ASSERT_HRESULT_SUCCEEDED(menu->InvokeCommand(reinterpret_cast<CMINVOKECOMMANDINFO*>(&info)));
+    ASSERT_HRESULT_SUCCEEDED(Invoke(menu, kByOffset));
     ASSERT_TRUE(PumpUntil([] { return g_requests == 1; }, 10000));
     EXPECT_EQ(g_requestWindow, dest);
     HandOffRequest request;
@@ -207,7 +210,7 @@ TEST_F(ShellExt, FoldersShortcutsAndDotNamesKeepTheirNamesAndTheMainWindowIsTold
 
     const std::string folder = m_folder.File("Old.Projects");
     std::filesystem::create_directory(folder);
-    HandOffRequest request = HandOver(folder, ByOffset());
+    HandOffRequest request = HandOver(folder, kByOffset);
     EXPECT_EQ(request.Name, "Old.Projects");
     EXPECT_EQ(request.ExePath, folder);
     EXPECT_EQ(g_requestWindow, mainWindow);
@@ -216,20 +219,13 @@ TEST_F(ShellExt, FoldersShortcutsAndDotNamesKeepTheirNamesAndTheMainWindowIsTold
     WriteBytes(target, "MZ");
     const std::string link = m_folder.File("Editor.lnk");
     MakeShortcut(link, target);
-    CMINVOKECOMMANDINFOEX byVerb = ByOffset();
-    byVerb.lpVerb = "AddToTavimoreth";
-    request = HandOver(link, byVerb);
+    request = HandOver(link, ByVerb("AddToTavimoreth"));
     EXPECT_EQ(request.Name, "Editor");
     EXPECT_EQ(request.ExePath, link);
 
     const std::string dotName = m_folder.File(".profile");
     WriteBytes(dotName, "x");
-    CMINVOKECOMMANDINFOEX byWideVerb = ByOffset();
-    byWideVerb.cbSize = sizeof(byWideVerb);
-    byWideVerb.fMask = CMIC_MASK_UNICODE;
-    byWideVerb.lpVerb = "AddToTavimoreth";
-    byWideVerb.lpVerbW = L"AddToTavimoreth";
-    request = HandOver(dotName, byWideVerb);
+    request = HandOver(dotName, ByVerb("AddToTavimoreth", L"AddToTavimoreth"));
     EXPECT_EQ(request.Name, ".profile");
     EXPECT_EQ(g_requests, 3);
     DestroyWindow(configWindow);
@@ -249,8 +245,7 @@ TEST_F(ShellExt, SelectionsThatCannotTravelWholeGetNoEntry)
     IDataObject* two = ShellDataObject({first, second});
     ASSERT_NE(two, nullptr);
     EXPECT_EQ(EntriesFor(menu, two, popup), 0);
-    CMINVOKECOMMANDINFOEX info = ByOffset();
-    EXPECT_HRESULT_FAILED(menu->InvokeCommand(reinterpret_cast<CMINVOKECOMMANDINFO*>(&info)));
+    EXPECT_HRESULT_FAILED(Invoke(menu, kByOffset));
     two->Release();
 
     IDataObject* one = ShellDataObject({first});

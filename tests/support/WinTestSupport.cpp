@@ -8,6 +8,7 @@
 #include <objbase.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <map>
 
 WinTestEnvironment::WinTestEnvironment()
@@ -157,4 +158,37 @@ std::string TextOf(HWND dialog, int id)
     char buffer[2048] = {};
     GetDlgItemTextA(dialog, id, buffer, sizeof(buffer));
     return buffer;
+}
+
+std::string BesideTestProgram(const std::string& name)
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string program = path;
+    return program.substr(0, program.rfind('\\') + 1) + name;
+}
+
+void PutClipboardText(HWND owner, const std::string& text)
+{
+    if (!OpenClipboard(owner))
+        return;
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
+std::string ClipboardText(HWND owner)
+{
+    if (!OpenClipboard(owner))
+        return "<clipboard busy>";
+    std::string text = "<no text>";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
 }

@@ -49,6 +49,13 @@ std::string TreeText(HWND tree, HTREEITEM node);
 std::vector<std::string> ChildTexts(HWND tree, HTREEITEM parent);
 HTREEITEM FindTreeNode(HWND tree, const std::string& text);
 
+// A helper program built beside the running test program, e.g. "marker.exe".
+std::string BesideTestProgram(const std::string& name);
+
+// The clipboard's text: put there (replacing everything) and read back ("<no text>" if none).
+void PutClipboardText(HWND owner, const std::string& text);
+std::string ClipboardText(HWND owner);
+
 // Starts a program and returns its process handle (closed by the caller), or nullptr.
 HANDLE StartProcess(const std::string& commandLine, const std::string& folder = "");
 bool WaitForFile(const std::string& path, DWORD timeoutMs);

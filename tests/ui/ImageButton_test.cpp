@@ -50,6 +50,12 @@ bool IsPushed(HWND button)
 {
     return (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
 }
+
+void Click(HWND button, LPARAM releaseAt = 0)
+{
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
+    SendMessageA(button, WM_LBUTTONUP, 0, releaseAt ? releaseAt : Centre(button));
+}
 } // namespace
 
 TEST_F(ImageButtonTest, SecondFaceShowsOnFocusAndHoverAndGoesWhenThePointerLeaves)
@@ -97,8 +103,7 @@ TEST_F(ImageButtonTest, ReleasingOutsideSendsNoClickAndDoubleClickGivesTwo)
         EXPECT_EQ(dialog.Clicks(id), 0) << "released outside";
         EXPECT_NE(GetCapture(), button);
 
-        SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
-        SendMessageA(button, WM_LBUTTONUP, 0, Centre(button));
+        Click(button);
         SendMessageA(button, WM_LBUTTONDBLCLK, MK_LBUTTON, Centre(button));
         SendMessageA(button, WM_LBUTTONUP, 0, Centre(button));
         PumpFor(50);
@@ -117,8 +122,7 @@ TEST_F(ImageButtonTest, CheckBoxTogglesAndRadioButtonsClearTheRestOfTheirGroup)
         HWND check = dialog.Button(2);
         HWND push = dialog.Button(3);
         auto click = [](HWND button) {
-            SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, Centre(button));
-            SendMessageA(button, WM_LBUTTONUP, 0, Centre(button));
+            Click(button);
             PumpFor(30);
         };
         auto checked = [](HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; };
@@ -137,8 +141,7 @@ TEST_F(ImageButtonTest, CheckBoxTogglesAndRadioButtonsClearTheRestOfTheirGroup)
 
         click(check);
         EXPECT_TRUE(checked(check));
-        SendMessageA(check, WM_LBUTTONDOWN, MK_LBUTTON, Centre(check));
-        SendMessageA(check, WM_LBUTTONUP, 0, kOutside);
+        Click(check, kOutside);
         EXPECT_TRUE(checked(check)) << "released outside, nothing toggles";
         click(check);
         EXPECT_FALSE(checked(check));

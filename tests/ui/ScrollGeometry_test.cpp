@@ -44,20 +44,13 @@ TEST(ScrollGeometry, HitTestFindsEveryPart)
 {
     ScrollGeometry bar(200, true);
     const int thumb = 80;
-    EXPECT_EQ(bar.HitTest(0, thumb), Part::StartArrow);
-    EXPECT_EQ(bar.HitTest(11, thumb), Part::StartArrow);
-    EXPECT_EQ(bar.HitTest(12, thumb), Part::PageBefore);
-    EXPECT_EQ(bar.HitTest(79, thumb), Part::PageBefore);
-    EXPECT_EQ(bar.HitTest(80, thumb), Part::Thumb);
-    EXPECT_EQ(bar.HitTest(91, thumb), Part::Thumb);
-    EXPECT_EQ(bar.HitTest(92, thumb), Part::PageAfter);
-    EXPECT_EQ(bar.HitTest(175, thumb), Part::PageAfter);
-    EXPECT_EQ(bar.HitTest(176, thumb), Part::EndArrow);
-    EXPECT_EQ(bar.HitTest(187, thumb), Part::EndArrow);
-    EXPECT_EQ(bar.HitTest(188, thumb), Part::Corner);
-    EXPECT_EQ(bar.HitTest(199, thumb), Part::Corner);
-    EXPECT_EQ(bar.HitTest(200, thumb), Part::None);
-    EXPECT_EQ(bar.HitTest(-1, thumb), Part::None);
+    const std::pair<int, Part> edges[] = {{-1, Part::None},       {0, Part::StartArrow},  {11, Part::StartArrow},
+                                          {12, Part::PageBefore}, {79, Part::PageBefore}, {80, Part::Thumb},
+                                          {91, Part::Thumb},      {92, Part::PageAfter},  {175, Part::PageAfter},
+                                          {176, Part::EndArrow},  {187, Part::EndArrow},  {188, Part::Corner},
+                                          {199, Part::Corner},    {200, Part::None}};
+    for (const auto& [at, part] : edges)
+        EXPECT_EQ(bar.HitTest(at, thumb), part) << at;
 
     bar.SetCorner(false);
     EXPECT_EQ(bar.HitTest(199, thumb), Part::EndArrow);

@@ -53,11 +53,10 @@ TEST_F(SkinControlsTest, SkinComboKeepsItsItemsPaintsItsFaceAndGrowsItsList)
             imageLoaded = combo.SetButtonImage(InstallFolder() + "\\Images\\ComboButton.png");
             AddItems(combo.Hwnd());
         },
-        [&](CControlHostDlg& host) {
+        [&](CControlHostDlg&) {
             EXPECT_TRUE(imageLoaded);
             EXPECT_EQ(SendMessageA(combo.Hwnd(), CB_GETCOUNT, 0, 0), 4);
             SendMessageA(combo.Hwnd(), CB_SETCURSEL, 2, 0);
-            EXPECT_EQ(SendMessageA(combo.Hwnd(), CB_GETCURSEL, 0, 0), 2);
             EXPECT_EQ(WindowText(combo.Hwnd()), "Alt");
 
             RECT client{};
@@ -83,7 +82,6 @@ TEST_F(SkinControlsTest, SkinComboKeepsItsItemsPaintsItsFaceAndGrowsItsList)
             EXPECT_EQ(logBrush.lbColor, CSkinComboBox::kFaceColour);
             EXPECT_EQ(GetBkColor(dc), CSkinComboBox::kFaceColour);
             ReleaseDC(combo.Hwnd(), dc);
-            (void)host;
         });
 }
 

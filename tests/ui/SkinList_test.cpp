@@ -48,6 +48,13 @@ void Click(HWND window, int x, int y)
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+RECT RowRect(CSkinListCtrl& list, int row)
+{
+    RECT rect{};
+    ListView_GetItemRect(list.Hwnd(), row, &rect, LVIR_BOUNDS);
+    return rect;
+}
+
 int ColumnWidth(HWND list, int column)
 {
     return static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
@@ -65,9 +72,8 @@ TEST(SkinList, RowsCellsAndColoursAreDrawnFromTheRowStore)
         EXPECT_EQ(GetDlgCtrlID(list.Hwnd()), CListHostDlg::kListId);
         AddColumns(list);
         EXPECT_EQ(list.ColumnCount(), 3);
-        EXPECT_EQ(list.Header().Alignment(0), '0');
-        EXPECT_EQ(list.Header().Alignment(1), '1');
-        EXPECT_EQ(list.Header().Alignment(2), '2');
+        EXPECT_EQ((std::string{list.Header().Alignment(0), list.Header().Alignment(1), list.Header().Alignment(2)}),
+                  "012");
         Fill(list, {"b", "a", "c"});
         EXPECT_EQ(list.InsertItem(1, "inserted"), 1);
         EXPECT_EQ(Names(list), (std::vector<std::string>{"row0", "inserted", "row1", "row2"}));
@@ -91,9 +97,7 @@ TEST(SkinList, RowsCellsAndColoursAreDrawnFromTheRowStore)
         list.SetCellColour(2, 1, RGB(0, 0, 200));
         list.SetRowColour(2, RGB(200, 200, 0));
         list.SelectRow(1);
-        RECT row0{};
-        row0.left = LVIR_BOUNDS;
-        SendMessageA(list.Hwnd(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row0));
+        const RECT row0 = RowRect(list, 0);
         const int height = row0.bottom - row0.top;
         const int middle = row0.top + height / 2;
         // Row colour, then the selected fill, then a cell colour over a row colour.
@@ -108,9 +112,7 @@ TEST(SkinList, RowsCellsAndColoursAreDrawnFromTheRowStore)
 
         // The row height is asked again when set.
         list.SetRowHeight(30);
-        row0.left = LVIR_BOUNDS;
-        SendMessageA(list.Hwnd(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row0));
-        EXPECT_EQ(row0.bottom - row0.top, 30);
+        EXPECT_EQ(RowRect(list, 1).bottom - RowRect(list, 1).top, 30);
 
         list.DeleteAllItems();
         EXPECT_EQ(list.GetItemCount(), 0);
@@ -194,9 +196,7 @@ TEST(SkinList, KeyboardChoiceFillsTheLinkedEditAndTellsTheParent)
         EXPECT_EQ(CWindowRef(dlg.Edit()).Text(), "row1");
 
         // A click is the parent's own NM_CLICK business: no row-selected message for it.
-        RECT row2{};
-        row2.left = LVIR_BOUNDS;
-        SendMessageA(list.Hwnd(), LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row2));
+        const RECT row2 = RowRect(list, 2);
         Click(list.Hwnd(), 150, (row2.top + row2.bottom) / 2);
         EXPECT_EQ(list.GetFirstSelected(), 2);
         EXPECT_EQ(dlg.RowSelectedNotices().size(), 1u);
@@ -215,9 +215,7 @@ TEST(SkinList, ClickInTheFirstPixelsOfARowTogglesItsCheck)
         CSkinListCtrl& list = dlg.List();
         AddColumns(list);
         Fill(list, {"a", "b", "c"});
-        RECT row1{};
-        row1.left = LVIR_BOUNDS;
-        SendMessageA(list.Hwnd(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row1));
+        const RECT row1 = RowRect(list, 1);
         const int y = (row1.top + row1.bottom) / 2;
         Click(list.Hwnd(), row1.left + 5, y);
         EXPECT_TRUE(list.GetCheck(1));

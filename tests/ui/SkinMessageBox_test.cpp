@@ -3,6 +3,7 @@
 #include "resource.h"
 #include "ui/SkinMessageBox.h"
 
+#include "SolidPng.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
 
@@ -133,10 +134,7 @@ TEST_F(SkinMessageBoxTest, BoxIsDrawnWithItsBorderAndDoesNotDrag)
     EXPECT_EQ(Ask(MB_OK,
                   [](HWND box) {
                       PumpFor(50);
-                      HDC dc = GetDC(box);
-                      const COLORREF corner = GetPixel(dc, 0, 0);
-                      ReleaseDC(box, dc);
-                      EXPECT_EQ(corner, RGB(7, 191, 255)) << "the border colour runs along the edge";
+                      EXPECT_EQ(PixelOf(box, 0, 0), RGB(7, 191, 255)) << "the border colour runs along the edge";
                       RECT rect{};
                       GetWindowRect(box, &rect);
                       const LRESULT hit =

@@ -45,6 +45,13 @@ int EndArrow(const CSkinScrollBar& bar)
 {
     return BarLength(bar) - 12 - 6;
 }
+
+// A press and release at one point of a bar.
+void Click(HWND bar, LPARAM at)
+{
+    SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(bar, WM_LBUTTONUP, 0, at);
+}
 } // namespace
 
 TEST(SkinScrollBar, BarsStandBesideTheListAndHideItsOwn)
@@ -131,8 +138,7 @@ TEST(SkinScrollBar, FollowsTheListAfterEnsureVisibleWheelKeysAndClearing)
         for (int i = 0; i < 3; ++i)
             list.InsertItem(i, "item");
         EXPECT_EQ(bar.Maximum(), 0);
-        SendMessageA(bar.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, On(EndArrow(bar)));
-        SendMessageA(bar.Hwnd(), WM_LBUTTONUP, 0, On(EndArrow(bar)));
+        Click(bar.Hwnd(), On(EndArrow(bar)));
         EXPECT_EQ(bar.Position(), 0);
         EXPECT_EQ(list.GetTopIndex(), 0);
     });
@@ -148,8 +154,7 @@ TEST(SkinScrollBar, ArrowClickScrollsOneLineAndPagesJumpAPage)
         HWND hwnd = bar.Hwnd();
 
         // The start arrow at the start does nothing.
-        SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, On(5));
-        SendMessageA(hwnd, WM_LBUTTONUP, 0, On(5));
+        Click(hwnd, On(5));
         EXPECT_EQ(list.GetTopIndex(), 0);
 
         SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, On(EndArrow(bar)));
@@ -165,15 +170,13 @@ TEST(SkinScrollBar, ArrowClickScrollsOneLineAndPagesJumpAPage)
         SendMessageA(hwnd, WM_LBUTTONUP, 0, On(5));
         EXPECT_EQ(list.GetTopIndex(), 1);
 
-        SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, On(5));
-        SendMessageA(hwnd, WM_LBUTTONUP, 0, On(5));
+        Click(hwnd, On(5));
         EXPECT_EQ(list.GetTopIndex(), 0);
 
         const int page = bar.PageSize();
         EXPECT_GT(page, 3);
         const int afterThumb = bar.ThumbOffset() + 20;
-        SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, On(afterThumb));
-        SendMessageA(hwnd, WM_LBUTTONUP, 0, On(afterThumb));
+        Click(hwnd, On(afterThumb));
         EXPECT_EQ(list.GetTopIndex(), page);
         EXPECT_EQ(bar.Position(), page);
 
@@ -238,16 +241,13 @@ TEST(SkinScrollBar, HorizontalBarTellsTheParentAndScrollsSideways)
         CSkinScrollBar& bar = list.HorizontalBar();
         EXPECT_GT(bar.Maximum(), 0);
         const int endArrow = BarLength(bar) - 12 - 6;
-        SendMessageA(bar.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(endArrow, 6));
-        SendMessageA(bar.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(endArrow, 6));
+        Click(bar.Hwnd(), MAKELPARAM(endArrow, 6));
         EXPECT_EQ(dlg.HorizontalScrollNotices(), 1);
         EXPECT_GT(GetScrollPos(list.Hwnd(), SB_HORZ), 0);
         EXPECT_EQ(bar.Position(), GetScrollPos(list.Hwnd(), SB_HORZ));
         // Nothing moves at the start: no scroll, so no notice either.
-        SendMessageA(bar.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
-        SendMessageA(bar.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
-        SendMessageA(bar.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
-        SendMessageA(bar.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
+        Click(bar.Hwnd(), MAKELPARAM(5, 6));
+        Click(bar.Hwnd(), MAKELPARAM(5, 6));
         EXPECT_EQ(GetScrollPos(list.Hwnd(), SB_HORZ), 0);
         EXPECT_EQ(dlg.HorizontalScrollNotices(), 2);
     });

@@ -14,6 +14,10 @@ struct DropCall {
     HWND tree;
     HTREEITEM dragged;
     HTREEITEM target;
+    bool operator==(const DropCall& other) const
+    {
+        return tree == other.tree && dragged == other.dragged && target == other.target;
+    }
 };
 
 // A catalog tree as the configuration window builds it: catalogs with their CatalogData,
@@ -93,7 +97,6 @@ public:
     }
 
     std::vector<std::string> ChildTexts(HTREEITEM parent) const { return ::ChildTexts(m_tree.Hwnd(), parent); }
-    std::string Text(HTREEITEM handle) const { return TreeText(m_tree.Hwnd(), handle); }
 
     TVITEMA Item(HTREEITEM handle) const
     {
@@ -103,15 +106,7 @@ public:
         SendMessageA(m_tree.Hwnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         return item;
     }
-
-    HTREEITEM FindChild(HTREEITEM parent, const std::string& text) const
-    {
-        for (HTREEITEM child = TreeView_GetChild(m_tree.Hwnd(), parent); child;
-             child = TreeView_GetNextSibling(m_tree.Hwnd(), child))
-            if (Text(child) == text)
-                return child;
-        return nullptr;
-    }
+    HTREEITEM FirstChild(HTREEITEM parent) const { return TreeView_GetChild(m_tree.Hwnd(), parent); }
 
     CSkinTreeCtrl m_tree;
     HTREEITEM m_root = nullptr;
@@ -142,22 +137,17 @@ TEST_F(SkinTreeCtrlTest, MovingABranchTakesItsChildrenDataAndImagesAndAsksTheCal
                    EXPECT_FALSE(f.m_tree.IsDragging());
                    EXPECT_NE(GetCapture(), f.m_tree.Hwnd());
 
-                   ASSERT_EQ(f.m_mayDrop.size(), 1u);
-                   EXPECT_EQ(f.m_mayDrop[0].tree, f.m_tree.Hwnd());
-                   EXPECT_EQ(f.m_mayDrop[0].dragged, f.m_alphaChild);
-                   EXPECT_EQ(f.m_mayDrop[0].target, f.m_beta);
-                   ASSERT_EQ(f.m_afterDrop.size(), 1u);
-                   EXPECT_EQ(f.m_afterDrop[0].dragged, f.m_alphaChild);
-                   EXPECT_EQ(f.m_afterDrop[0].target, f.m_beta);
+                   const DropCall call{f.m_tree.Hwnd(), f.m_alphaChild, f.m_beta};
+                   EXPECT_EQ(f.m_mayDrop, std::vector<DropCall>{call});
+                   EXPECT_EQ(f.m_afterDrop, std::vector<DropCall>{call});
 
                    EXPECT_TRUE(f.ChildTexts(f.m_alpha).empty());
                    EXPECT_EQ(f.ChildTexts(f.m_beta), std::vector<std::string>{"Alpha child"});
-                   HTREEITEM moved = f.FindChild(f.m_beta, "Alpha child");
-                   ASSERT_NE(moved, nullptr);
+                   HTREEITEM moved = f.FirstChild(f.m_beta);
                    EXPECT_EQ(f.m_tree.NodeData(moved), "AAAAAAAA-0000-0000-0000-000000000002");
                    EXPECT_EQ(TreeView_GetSelection(f.m_tree.Hwnd()), moved);
-                   HTREEITEM item = f.FindChild(moved, "Editor");
-                   ASSERT_NE(item, nullptr);
+                   HTREEITEM item = f.FirstChild(moved);
+                   EXPECT_EQ(f.ChildTexts(moved), std::vector<std::string>{"Editor"});
                    EXPECT_EQ(f.m_tree.NodeData(item), "TempItemNode5");
                    EXPECT_EQ(f.Item(item).iImage, 3);
                    EXPECT_EQ(f.Item(moved).iSelectedImage, 1);
@@ -218,9 +208,9 @@ TEST_F(SkinTreeCtrlTest, RightDragCopiesOnlyWhenAllowedAndCopiesOwnTheirData)
                    ASSERT_TRUE(f.StartDrag(f.m_alphaChild, true));
                    f.DropOn(f.m_beta, true);
                    EXPECT_EQ(f.ChildTexts(f.m_alpha), std::vector<std::string>{"Alpha child"});
-                   HTREEITEM copy = f.FindChild(f.m_beta, "Alpha child");
-                   ASSERT_NE(copy, nullptr);
-                   HTREEITEM copiedItem = f.FindChild(copy, "Editor");
+                   EXPECT_EQ(f.ChildTexts(f.m_beta), std::vector<std::string>{"Alpha child"});
+                   HTREEITEM copy = f.FirstChild(f.m_beta);
+                   HTREEITEM copiedItem = f.FirstChild(copy);
                    ASSERT_NE(copiedItem, nullptr);
                    EXPECT_NE(f.Item(copiedItem).lParam, f.Item(f.m_item).lParam);
 
