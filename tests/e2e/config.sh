@@ -4,24 +4,6 @@ source "$(dirname "$0")/e2e.sh"
 prepare_install
 marker="$e2e_root/marker.txt"
 export TAV_MARKER=$(winpath "$marker")
-resource="$(dirname "$0")/../../resources/resource.h"
-id_of() { [ "$1" = IDOK ] && echo 1 || sed -n "s/^#define $1 \([0-9]*\)\$/\1/p" "$resource"; }
-
-# Clicks a control of a window (found by its exact caption) with the real pointer.
-press() {
-    local caption=$1 id where
-    id=$(id_of "$2")
-    [ -n "$id" ] || fail "no control $2"
-    for _ in $(seq 100); do
-        where=$(helper where "$caption" "$id" 2>/dev/null | tr -d '\r') && [ -n "$where" ] && break
-        sleep 0.1
-    done
-    [ -n "$where" ] || fail "no $2 shown in \"$caption\""
-    # shellcheck disable=SC2086
-    xdotool mousemove --sync $where click 1
-    sleep 0.5
-}
-
 start_program
 focus "$main_window"
 press Tavimoreth IDC_CONFIG_BUTTON

@@ -79,3 +79,21 @@ keys() { xdotool key --delay 80 "$@"; }
 type_text() { xdotool type --delay 80 "$1"; }
 
 helper() { "$TAV_WINE" "$e2e_helpers/$1.exe" "${@:2}"; }
+
+resource="$(dirname "${BASH_SOURCE[0]}")/../../resources/resource.h"
+id_of() { [ "$1" = IDOK ] && echo 1 || sed -n "s/^#define $1 \([0-9]*\)\$/\1/p" "$resource"; }
+
+# Clicks a control of a window (found by its exact caption) with the real pointer.
+press() {
+    local caption=$1 id where
+    id=$(id_of "$2")
+    [ -n "$id" ] || fail "no control $2"
+    for _ in $(seq 100); do
+        where=$(helper where "$caption" "$id" 2>/dev/null | tr -d '\r') && [ -n "$where" ] && break
+        sleep 0.1
+    done
+    [ -n "$where" ] || fail "no $2 shown in \"$caption\""
+    # shellcheck disable=SC2086
+    xdotool mousemove --sync $where click 1
+    sleep 0.5
+}
