@@ -167,6 +167,12 @@ TEST_F(ConfigDlgTest, ProgramsCatalogsAndASaveReadBack)
     ItemsLoadReport report;
     ASSERT_TRUE(LoadItems(m_paths.itemsFile, items, &report));
     EXPECT_EQ(report.editingFlag, 0);
+    // Whole, as the data tool's check judges the files: no damaged record, no catalog flaw,
+    // every position within the list.
+    EXPECT_TRUE(report.problems.empty());
+    const CatalogParse parse = ParseCatalogs(ReadBytes(m_paths.catalogsFile));
+    std::vector<std::string> ids{kRootNodeId};
+    EXPECT_TRUE(CheckCatalogs(parse, LinkCatalogs(parse.records, ids), static_cast<int64_t>(items.Count())).empty());
     ASSERT_EQ(items.Count(), 6u);
     EXPECT_TRUE(items.At(2).IsTombstone());
     EXPECT_EQ(items.At(5).Name, "NOTEPAD");
