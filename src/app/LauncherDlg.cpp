@@ -30,16 +30,6 @@ CLauncherDlg::WindowHook& ConfigurationHook()
     static CLauncherDlg::WindowHook hook;
     return hook;
 }
-CLauncherDlg::WindowHook& ImportHook()
-{
-    static CLauncherDlg::WindowHook hook;
-    return hook;
-}
-CLauncherDlg::WindowHook& ExportHook()
-{
-    static CLauncherDlg::WindowHook hook;
-    return hook;
-}
 
 RECT ControlRect(HWND dialog, int id)
 {
@@ -53,14 +43,6 @@ RECT ControlRect(HWND dialog, int id)
 void CLauncherDlg::SetConfigurationHook(WindowHook hook)
 {
     ConfigurationHook() = std::move(hook);
-}
-void CLauncherDlg::SetImportHook(WindowHook hook)
-{
-    ImportHook() = std::move(hook);
-}
-void CLauncherDlg::SetExportHook(WindowHook hook)
-{
-    ExportHook() = std::move(hook);
 }
 
 CLauncherDlg::CLauncherDlg(const InstallPaths& paths) : CSkinDialog(IDD_LAUNCHER), m_paths(paths)
@@ -215,13 +197,7 @@ bool CLauncherDlg::OnCommand(int id, int code)
         OnEnterInBox(true);
         return true;
     case IDC_CONFIG_BUTTON:
-        RunWindowHook(ConfigurationHook(), true);
-        return true;
-    case IDC_IMPORT_BUTTON:
-        RunWindowHook(ImportHook(), true);
-        return true;
-    case IDC_EXPORT_BUTTON:
-        RunWindowHook(ExportHook(), false);
+        RunConfiguration();
         return true;
     case IDC_SUPPORT_BUTTON:
         RunCommand(kSupportAddress, nullptr, true);
@@ -237,13 +213,12 @@ bool CLauncherDlg::OnCommand(int id, int code)
     }
 }
 
-void CLauncherDlg::RunWindowHook(const WindowHook& hook, bool reloadAfter)
+void CLauncherDlg::RunConfiguration()
 {
+    const WindowHook& hook = ConfigurationHook();
     if (!hook)
         return;
     hook(Hwnd());
-    if (!reloadAfter)
-        return;
     PublishHandOffDest(Hwnd());
     UnregisterItemHotkeys();
     ReloadItems();

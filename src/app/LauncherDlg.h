@@ -20,12 +20,10 @@ class CAddItemDlg;
 
 class CLauncherDlg : public CSkinDialog {
 public:
-    // The windows opened from the buttons belong to later parts of the program; each runs
-    // modally through its hook, and the main window reloads what it may have changed.
+    // The configuration window lives above this one; it runs modally through this hook, and
+    // the main window reloads what it may have changed.
     using WindowHook = std::function<void(HWND owner)>;
     static void SetConfigurationHook(WindowHook hook);
-    static void SetImportHook(WindowHook hook);
-    static void SetExportHook(WindowHook hook);
 
     explicit CLauncherDlg(const InstallPaths& paths);
     ~CLauncherDlg() override;
@@ -94,7 +92,7 @@ private:
     INT_PTR RunAddItemDialog(CAddItemDlg& dialog);
 
     // Buttons
-    void RunWindowHook(const WindowHook& hook, bool reloadAfter);
+    void RunConfiguration();
     void OnCompactSwitch();
     void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
     void PaintFramesAndLabels(HDC dc);

@@ -138,7 +138,6 @@ void CConfigDlg::OnAddCatalog()
         return;
     m_catalogs.ShowAdded(added);
     TreeView_Expand(m_tree.Hwnd(), m_catalogs.NodeOf(parent), TVE_EXPAND);
-    m_dirty = true;
 }
 
 void CConfigDlg::OnUpdateCatalog()
@@ -155,7 +154,6 @@ void CConfigDlg::OnUpdateCatalog()
     }
     m_model.Rename(catalog, name);
     m_catalogs.ShowRenamed(catalog);
-    m_dirty = true;
 }
 
 void CConfigDlg::OnDeleteCatalog()
@@ -178,7 +176,6 @@ void CConfigDlg::OnDeleteCatalog()
     ShowSelectedItem();
     m_model.Remove(catalog);
     m_catalogs.ShowRemoved(catalog);
-    m_dirty = true;
 }
 
 void CConfigDlg::OnPinChanged()
@@ -217,8 +214,6 @@ void CConfigDlg::OnLink(bool all)
         m_model.SetMembers(m_pinned, RowItems());
         m_catalogs.ShowItems(m_pinned, g_itemList);
     }
-    if (!moved.empty())
-        m_dirty = true;
     ShowSelectedItem();
 }
 
@@ -242,7 +237,6 @@ void CConfigDlg::AfterDrop(HTREEITEM dragged, HTREEITEM target)
         m_model.AddMember(into, index);
     else
         m_model.Move(m_catalogs.CatalogOf(dragged), into);
-    m_dirty = true;
     // The tree moves its nodes itself once this returns; the model is shown again after that.
     PostMessageA(Hwnd(), kShowTreeMessage, static_cast<WPARAM>(into), 0);
 }

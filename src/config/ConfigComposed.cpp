@@ -182,7 +182,6 @@ bool CConfigDlg::StoreComposed(bool create, bool silent, bool checked)
     m_composed.WriteInto(item);
     item.State = "0";
     m_composed.MarkSaved();
-    m_dirty = true;
     InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
     InvalidateRect(Hwnd(), nullptr, FALSE);
     RefreshItemLeaves();

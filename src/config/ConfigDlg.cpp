@@ -7,7 +7,6 @@
 #include "data/dialogs/HandOffReception.h"
 #include "data/SharedItemList.h"
 #include "resource.h"
-#include "ui/BackgroundDoneFlag.h"
 #include "ui/DropButtonFace.h"
 #include "ui/ProgressDlg.h"
 #include "ui/TipText.h"
@@ -15,7 +14,6 @@
 
 #include <shellapi.h>
 
-#include <thread>
 
 namespace {
 const COLORREF kFrameColour = RGB(212, 208, 200);
@@ -177,19 +175,12 @@ void CConfigDlg::OnTimer(UINT_PTR timerId)
 void CConfigDlg::OnLoadingTimer()
 {
     KillTimer(Hwnd(), kLoadingTimer);
-    BackgroundDoneFlag = 0;
     // No input reaches this window while the progress window is up, so the worker has the
-    // program list to itself until it sets the flag.
-    std::thread worker([this] {
+    // program list to itself until it is done.
+    CProgressDlg::RunWhile(Hwnd(), m_paths.folder, GetTipText("LoadingConfigDataTip"), [this] {
         if (DiscoverPrograms)
             DiscoverPrograms(m_programs);
-        BackgroundDoneFlag = 1;
     });
-    CProgressDlg progress(Hwnd());
-    progress.SetImageBaseFolder(m_paths.folder);
-    progress.SetText(GetTipText("LoadingConfigDataTip"));
-    progress.DoModal();
-    worker.join();
     ShowProgramRows();
     InvalidateRect(Hwnd(), nullptr, TRUE);
     HTREEITEM root = m_catalogs.Root();
@@ -338,8 +329,6 @@ bool CConfigDlg::Save(bool silent)
     CommitCellEditor();
     const bool catalogsSaved = SaveCatalogTree(m_paths.catalogsFile, m_model);
     const bool itemsSaved = SaveItems(m_paths.itemsFile, g_itemList);
-    if (catalogsSaved && itemsSaved)
-        m_dirty = false;
     if (!silent) {
         const std::string text = GetTipText(catalogsSaved && itemsSaved ? "SavedSucess" : "SaveFailed");
         AppMessageBox(text.c_str(), MB_OK | MB_ICONINFORMATION);

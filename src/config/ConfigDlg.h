@@ -52,7 +52,6 @@ public:
 
     // For tests and screenshots: the window as the user sees it.
     bool IsLoaded() const { return m_loaded; }
-    bool IsDirty() const { return m_dirty; }
     bool IsKeyListOpen() const { return m_keyListOpen; }
     const CatalogTree& Model() const { return m_model; }
     CCatalogTreeView& Catalogs() { return m_catalogs; }
@@ -190,7 +189,6 @@ private:
     HIMAGELIST m_images = nullptr;
 
     bool m_loaded = false;
-    bool m_dirty = false;
     bool m_silentSave = false;
     bool m_listShown = true;
     bool m_keyListOpen = false;

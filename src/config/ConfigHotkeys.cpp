@@ -167,7 +167,6 @@ void CConfigDlg::OnSet()
     const int row = m_itemList.GetFirstSelected();
     if (row < 0)
         return;
-    m_dirty = true;
     ShortcutItem& item = g_itemList.At(ItemOfRow(row));
     std::string shortName;
     ExchangeText(Hwnd(), IDC_CFG_SHORTNAME, shortName, true);
@@ -204,10 +203,8 @@ void CConfigDlg::SetDefaults(ShortcutItem& item, bool clearDescription)
 void CConfigDlg::OnReset()
 {
     CommitCellEditor();
-    for (int row : ChosenRows(m_itemList, false)) {
+    for (int row : ChosenRows(m_itemList, false))
         SetDefaults(g_itemList.At(ItemOfRow(row)), true);
-        m_dirty = true;
-    }
     ShowSelectedItem();
     InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
 }
@@ -220,7 +217,6 @@ void CConfigDlg::OnResetAll()
     CommitCellEditor();
     for (int row = 0; row < m_itemList.GetItemCount(); ++row)
         SetDefaults(g_itemList.At(ItemOfRow(row)), false);
-    m_dirty = true;
     ShowSelectedItem();
     InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
 }

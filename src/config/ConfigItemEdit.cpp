@@ -79,7 +79,6 @@ void CConfigDlg::OnEditItem()
     item.State = "0";
     SetDefaults(item, false);
     m_itemList.SetItemImage(row, command.find_first_of("\r\n") != std::string::npos ? 3 : 2);
-    m_dirty = true;
     ShowSelectedItem();
     RefreshItemLeaves();
 }
@@ -165,7 +164,6 @@ void CConfigDlg::CommitCellEditor()
         if (field != text) {
             field = text;
             item.State = "0";
-            m_dirty = true;
         }
     }
     m_editedColumn = -1;

@@ -67,7 +67,6 @@ size_t CConfigDlg::AppendItem(ShortcutItem item)
     const size_t index = g_itemList.Append(std::move(item));
     m_indexTexts.resize(g_itemList.Count());
     m_indexTexts[index] = std::to_string(index);
-    m_dirty = true;
     return index;
 }
 
@@ -143,7 +142,6 @@ void CConfigDlg::OnAddPrograms(bool all)
 
 void CConfigDlg::MoveProgramsToItems(bool all)
 {
-    m_dirty = true;
     SendMessageA(m_itemList.Hwnd(), WM_SETREDRAW, FALSE, 0);
     SendMessageA(m_programList.Hwnd(), WM_SETREDRAW, FALSE, 0);
     // The same program twice makes one item: texts already listed are skipped.
@@ -184,7 +182,6 @@ void CConfigDlg::OnRemoveItems(bool all)
     CommitCellEditor();
     if (IsDlgButtonChecked(Hwnd(), IDC_CFG_COMPOSED_KEEP) != BST_CHECKED)
         ClearComposedEditor();
-    m_dirty = true;
     const std::vector<int> rows = ChosenRows(m_itemList, all);
     ReturnToPrograms(rows);
     for (int row : rows)

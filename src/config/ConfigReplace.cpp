@@ -19,8 +19,7 @@ void CConfigDlg::OnBatchReplace()
     CommitCellEditor();
     const ReplaceSettings& settings = dialog.Settings;
     if (settings.replaceAll) {
-        if (ReplaceInAllItems(g_itemList, settings) > 0)
-            m_dirty = true;
+        ReplaceInAllItems(g_itemList, settings);
         ListCatalog(ShownCatalog());
     } else {
         std::vector<int> rows = ChosenRows(m_itemList, false);
@@ -37,7 +36,6 @@ void CConfigDlg::OnBatchReplace()
             item.ExePath = replaced.command;
             item.State = "0";
         }
-        m_dirty = true;
         InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
         ShowSelectedItem();
     }

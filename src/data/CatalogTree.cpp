@@ -52,14 +52,6 @@ void CatalogTree::Clear()
     RebuildIndex();
 }
 
-std::vector<CatalogId> CatalogTree::Children(CatalogId id) const
-{
-    std::vector<CatalogId> children;
-    for (CatalogId child = m_nodes[id].firstChild; child != kNone; child = m_nodes[child].next)
-        children.push_back(child);
-    return children;
-}
-
 std::string CatalogTree::NodeId(CatalogId id) const
 {
     const std::string& data = m_nodes[id].data;

@@ -27,7 +27,6 @@ public:
     CatalogId Parent(CatalogId id) const { return m_nodes[id].parent; }
     CatalogId FirstChild(CatalogId id) const { return m_nodes[id].firstChild; }
     CatalogId NextSibling(CatalogId id) const { return m_nodes[id].next; }
-    std::vector<CatalogId> Children(CatalogId id) const;
     const std::string& Name(CatalogId id) const { return m_nodes[id].name; }
     // The node's CatalogData: its NodeID, then "|" and the index list when it has one.
     const std::string& Data(CatalogId id) const { return m_nodes[id].data; }

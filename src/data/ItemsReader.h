@@ -27,7 +27,6 @@ public:
     // The header's record count when it is all digits, else -1. Informative only.
     int64_t HeaderCount() const { return m_headerCount; }
     // Offset just past the last whole record.
-    int64_t End() const { return m_recordEnd; }
     const std::vector<DataProblem>& Problems() const { return m_problems; }
 
 private:

@@ -17,7 +17,6 @@ public:
     static const LeadBytes& OfSystem();
 
     bool IsLead(unsigned char c) const { return m_lead[c] != 0; }
-    bool HasLeadBytes() const { return m_any; }
     void AddRange(unsigned char first, unsigned char last);
     // How many bytes the character at `pos` takes (a lead byte at the very end stands alone).
     size_t CharLength(const char* text, size_t pos, size_t end) const

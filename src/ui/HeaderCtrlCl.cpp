@@ -72,16 +72,6 @@ LRESULT CHeaderCtrlCl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         EndPaint(Hwnd(), &paint);
         return 0;
     }
-    case HDM_LAYOUT: {
-        LRESULT result = DefaultProc(msg, wParam, lParam);
-        auto* layout = reinterpret_cast<HDLAYOUT*>(lParam);
-        if (result && layout && layout->pwpos && layout->prc) {
-            const int height = static_cast<int>(static_cast<float>(layout->pwpos->cy) * m_heightFactor);
-            layout->pwpos->cy = height;
-            layout->prc->top = layout->pwpos->y + height;
-        }
-        return result;
-    }
     default:
         return DefaultProc(msg, wParam, lParam);
     }

@@ -10,8 +10,6 @@ class CHeaderCtrlCl : public CSubclassedControl {
 public:
     // Sets the first pixel row's colour; each row below has red and blue lowered by `step`.
     void SetColour(int red, int green, int blue, int step);
-    void SetTextColour(COLORREF colour) { m_textColour = colour; }
-    void SetHeightFactor(float factor) { m_heightFactor = factor; }
 
     // Records a column's heading and alignment digit ('0' left, '1' centre, '2' right).
     void InsertColumnText(int index, const std::string& text, char alignment);
@@ -38,5 +36,4 @@ private:
     int m_blue = 235;
     int m_step = 8;
     COLORREF m_textColour = RGB(0, 0, 0);
-    float m_heightFactor = 1.0f;
 };

@@ -37,8 +37,6 @@ public:
     COLORREF SetTextColor(COLORREF colour);
     void SetGradient(bool gradient) { m_gradient = gradient; }
     void SetCheckMode(int mode);
-    bool IsChecked() const { return m_checked; }
-    bool IsHovering() const { return m_hover; }
 
     bool OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

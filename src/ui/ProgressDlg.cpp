@@ -4,8 +4,29 @@
 #include "ui/BackgroundDoneFlag.h"
 #include "ui/wnd/InstallFolder.h"
 
+#include <thread>
+
 CProgressDlg::CProgressDlg(HWND parent) : CSkinDialog(IDD_PROGRESS, parent), m_imageBaseFolder(InstallFolder())
 {
+}
+
+void CProgressDlg::RunWhile(HWND owner, const std::string& imageBaseFolder, const std::string& text,
+                            const std::function<void()>& job)
+{
+    BackgroundDoneFlag = 0;
+    std::thread worker([&job] {
+        try {
+            job();
+        } catch (...) {
+            // A failed job leaves what it did; the window must close all the same.
+        }
+        BackgroundDoneFlag = 1;
+    });
+    CProgressDlg progress(owner);
+    progress.SetImageBaseFolder(imageBaseFolder);
+    progress.SetText(text);
+    progress.DoModal();
+    worker.join();
 }
 
 BOOL CProgressDlg::OnInitDialog()

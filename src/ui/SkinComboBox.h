@@ -22,7 +22,6 @@ public:
     bool SetButtonImage(const std::string& path);
     // Makes the dropped list `extraPixels` taller than it is now.
     void SetDropHeight(int extraPixels);
-    bool HasButtonImage() const { return m_button.IsLoaded(); }
 
     bool OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

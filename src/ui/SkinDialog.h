@@ -50,7 +50,6 @@ protected:
 
     void DrawBackground(HDC dc, const RECT& rect) const;
     bool IsInputControl(HWND control) const;
-    const CPngImage& Background() const { return m_background; }
 
     CImageButton m_minimizeButton;
     CImageButton m_exitButton;

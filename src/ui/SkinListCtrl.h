@@ -68,7 +68,6 @@ public:
     bool FindCellColour(int row, int column, COLORREF& colour) const;
     bool FindRowTextColour(int row, COLORREF& colour) const { return FindEntry(m_rowTextColours, row, -1, colour); }
     bool FindCellTextColour(int row, int column, COLORREF& colour) const;
-    void ClearColours();
 
     void SetRowHeight(int height);
     // Columns at or above `limit` cannot be resized by dragging; -1 lets the locked-column

@@ -146,11 +146,3 @@ bool CSkinListCtrl::FindCellTextColour(int row, int column, COLORREF& colour) co
     return FindEntry(m_cellTextColours, row, column, colour);
 }
 
-void CSkinListCtrl::ClearColours()
-{
-    m_rowColours.clear();
-    m_cellColours.clear();
-    m_rowTextColours.clear();
-    m_cellTextColours.clear();
-    RepaintSoon();
-}

@@ -167,8 +167,6 @@ void CSkinScrollBar::SendScroll(int code)
     if (!m_vertical && parent)
         SendMessageA(parent, kHorizontalScrollNotice, 0, 0);
     SendMessageA(m_target, msg, MAKEWPARAM(code, 0), 0);
-    if (m_notifyParent && parent)
-        SendMessageA(parent, msg, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(m_hwnd));
 }
 
 bool CSkinScrollBar::LineTowardsStart(bool sync)

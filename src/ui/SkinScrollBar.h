@@ -36,12 +36,10 @@ public:
     void Sync();
 
     void SetCorner(bool corner);
-    void SetNotifyParent(bool notify) { m_notifyParent = notify; }
     void Show(bool show);
     void Enable(bool enable);
 
     HWND Hwnd() const { return m_hwnd; }
-    HWND Target() const { return m_target; }
     bool IsVertical() const { return m_vertical; }
     bool Corner() const { return m_geometry.Corner(); }
     int Position() const { return m_position; }
@@ -83,7 +81,6 @@ private:
     bool m_vertical;
     HWND m_hwnd = nullptr;
     HWND m_target = nullptr;
-    bool m_notifyParent = false;
     int m_position = 0;
     int m_maximum = 0;
     int m_page = 0;

@@ -23,7 +23,6 @@ void CSkinTreeCtrl::Initialise(bool dragDropEnabled)
 {
     m_dragDropEnabled = dragDropEnabled;
     SendMessageA(Hwnd(), TVM_SETBKCOLOR, 0, static_cast<LPARAM>(kBackColour));
-    m_itemHeight = static_cast<int>(SendMessageA(Hwnd(), TVM_GETITEMHEIGHT, 0, 0));
     m_verticalBar.Create(Hwnd());
     m_horizontalBar.Create(Hwnd());
     PlaceBars();

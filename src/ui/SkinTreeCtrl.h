@@ -59,7 +59,6 @@ public:
 
     bool IsDragging() const { return m_dragging; }
     HTREEITEM DropTarget() const { return m_dropTarget; }
-    int FirstItemHeight() const { return m_itemHeight; }
 
     bool OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -96,7 +95,6 @@ private:
     DWORD m_lastPressTick = 0;
     bool m_pressSeen = false;
     POINT m_lastPoint{};
-    int m_itemHeight = 0;
     DropCallback m_mayDrop;
     DropCallback m_afterDrop;
     std::unordered_map<LPARAM, std::unique_ptr<char[]>> m_texts;

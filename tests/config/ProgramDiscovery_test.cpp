@@ -1,7 +1,8 @@
-#include "config/DiscoveryProgress.h"
 #include "config/OpenCommand.h"
 #include "config/ProgramDiscovery.h"
 #include "resource.h"
+#include "ui/ProgressDlg.h"
+#include "ui/wnd/InstallFolder.h"
 
 #include "ConfigFixtures.h"
 #include "TempFolder.h"
@@ -117,7 +118,7 @@ TEST_F(DiscoveryFixture, RunsOnAWorkerUnderTheProgressWindow)
     bool shownWhileRunning = false;
     RunSoon([&] { shownWhileRunning = ProgressWindowShown(); }, 300);
     ProgramList list;
-    RunDiscoveryWithProgress(nullptr, "Finding programs", m_items, list);
+    CProgressDlg::RunWhile(nullptr, InstallFolder(), "Finding programs", [&] { ProgramDiscovery().Discover(m_items, list); });
     EXPECT_TRUE(shownWhileRunning);
     EXPECT_FALSE(ProgressWindowShown());
     EXPECT_EQ(Rows(list, "TavTest One").size(), 1u);

@@ -25,11 +25,9 @@ public:
     // Creates a child control at the rectangle (pixels, relative to the section's origin) with a
     // fresh control id, in the dialog's font.
     HWND AddControl(const char* className, const char* text, DWORD style, const RECT& rect, DWORD exStyle = 0);
-    int LastId() const { return m_nextId - 1; }
     // Lets the command line address a control ("--hover buttons.normal").
     void Name(const std::string& name, HWND control) { m_named[name] = control; }
     HWND Named(const std::string& name) const;
-    const std::map<std::string, HWND>& AllNamed() const { return m_named; }
     void SetOrigin(POINT origin) { m_origin = origin; }
 
 private:

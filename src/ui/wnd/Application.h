@@ -29,7 +29,6 @@ public:
     virtual int DoMessageBox(const char* prompt, UINT type, UINT helpId);
     virtual bool PreTranslateMessage(MSG* msg);
 
-    HINSTANCE Instance() const { return m_instance; }
     void SetMainDialog(CDialog* dialog) { m_mainDialog = dialog; }
     CDialog* MainDialog() const { return m_mainDialog; }
 

@@ -12,46 +12,6 @@ ChooserAnswer& Answer()
     return answer;
 }
 
-bool RunFileDialog(HWND owner, const char* filter, const char* defaultExtension, bool save, std::string& path)
-{
-    char buffer[MAX_PATH] = {};
-    lstrcpynA(buffer, path.c_str(), MAX_PATH);
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter;
-    dialog.lpstrFile = buffer;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrDefExt = defaultExtension;
-    dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    if (!chosen)
-        return false;
-    path = buffer;
-    return true;
-}
-} // namespace
-
-void SetChooserAnswer(ChooserAnswer answer)
-{
-    Answer() = std::move(answer);
-}
-
-bool ChooseOpenFile(HWND owner, const char* filter, std::string& path)
-{
-    if (Answer())
-        return Answer()(ChooserKind::OpenFile, path);
-    return RunFileDialog(owner, filter, nullptr, false, path);
-}
-
-bool ChooseSaveFile(HWND owner, const char* filter, const char* defaultExtension, std::string& path)
-{
-    if (Answer())
-        return Answer()(ChooserKind::SaveFile, path);
-    return RunFileDialog(owner, filter, defaultExtension, true, path);
-}
-
-namespace {
 // The multi-select result: a folder and the file names after it, each ended by a NUL; a single
 // choice is one full path.
 std::vector<std::string> SplitChosenFiles(const char* buffer)
@@ -70,6 +30,11 @@ std::vector<std::string> SplitChosenFiles(const char* buffer)
     return paths;
 }
 } // namespace
+
+void SetChooserAnswer(ChooserAnswer answer)
+{
+    Answer() = std::move(answer);
+}
 
 bool ChooseOpenFiles(HWND owner, const char* filter, size_t bufferSize, std::vector<std::string>& paths)
 {

@@ -7,15 +7,13 @@
 #include <string>
 #include <vector>
 
-// filter: the usual "Text\0*.txt\0\0" pairs. Returns false when the user cancelled.
-bool ChooseOpenFile(HWND owner, const char* filter, std::string& path);
-bool ChooseSaveFile(HWND owner, const char* filter, const char* defaultExtension, std::string& path);
-// Several files at once (an Explorer-style multi-select dialog with a result buffer of
-// `bufferSize` bytes). A test's answer gives the paths separated by "|".
+// Several files at once: an Explorer-style multi-select dialog with a result buffer of
+// `bufferSize` bytes; filter holds the usual "Text\0*.txt\0\0" pairs. A test's answer gives the
+// paths separated by "|". Each chooser returns false when the user cancelled.
 bool ChooseOpenFiles(HWND owner, const char* filter, size_t bufferSize, std::vector<std::string>& paths);
 bool ChooseFolder(HWND owner, const char* title, std::string& path);
 
-enum class ChooserKind { OpenFile, SaveFile, Folder };
+enum class ChooserKind { OpenFile, Folder };
 // Returns false for "cancelled"; otherwise fills path.
 using ChooserAnswer = std::function<bool(ChooserKind kind, std::string& path)>;
 void SetChooserAnswer(ChooserAnswer answer);

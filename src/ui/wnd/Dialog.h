@@ -19,7 +19,6 @@ public:
 
     HWND Hwnd() const { return m_hwnd; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
-    int TemplateId() const { return m_templateId; }
 
     static CDialog* FromHandle(HWND hwnd);
     // Offers a message to the dialogs it is aimed at (innermost first), then to the main one.

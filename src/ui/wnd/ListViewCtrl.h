@@ -6,8 +6,6 @@
 class CListViewCtrl : public CWindowRef {
 public:
     using CWindowRef::CWindowRef;
-    int ItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
-    void SetItemCount(int count, DWORD flags = 0) const { Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), flags); }
     void DeleteAllItems() const { Send(LVM_DELETEALLITEMS); }
     int InsertColumn(int index, const char* title, int width) const
     {
@@ -48,14 +46,6 @@ public:
     int NextItem(int start, UINT flags) const
     {
         return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(start), flags));
-    }
-    int FirstSelected() const { return NextItem(-1, LVNI_SELECTED); }
-    void SetItemState(int row, UINT state, UINT mask) const
-    {
-        LVITEMA item{};
-        item.state = state;
-        item.stateMask = mask;
-        Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     }
     void EnsureVisible(int row) const { Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE); }
     void SetExtendedStyle(DWORD style) const { Send(LVM_SETEXTENDEDLISTVIEWSTYLE, style, style); }

@@ -42,7 +42,6 @@ public:
     ~CGdiplusSession();
     CGdiplusSession(const CGdiplusSession&) = delete;
     CGdiplusSession& operator=(const CGdiplusSession&) = delete;
-    bool Started() const { return m_token != 0; }
 
 private:
     ULONG_PTR m_token = 0;

@@ -63,9 +63,5 @@ public:
         item.iSelectedImage = selectedImage;
         Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
-    void SetImageList(HIMAGELIST images) const
-    {
-        Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
-    }
     int Count() const { return static_cast<int>(Send(TVM_GETCOUNT)); }
 };

@@ -21,16 +21,8 @@ public:
     }
     void SetText(const std::string& text) const { SetWindowTextA(m_hwnd, text.c_str()); }
     void Show(bool show) const { ShowWindow(m_hwnd, show ? SW_SHOW : SW_HIDE); }
-    bool IsVisible() const { return IsWindowVisible(m_hwnd) != FALSE; }
     void Enable(bool enable) const { EnableWindow(m_hwnd, enable ? TRUE : FALSE); }
-    void Invalidate(bool erase = true) const { InvalidateRect(m_hwnd, nullptr, erase ? TRUE : FALSE); }
     void Focus() const { SetFocus(m_hwnd); }
-    RECT ClientRect() const
-    {
-        RECT rect{};
-        GetClientRect(m_hwnd, &rect);
-        return rect;
-    }
     // The window's rectangle in its parent's client coordinates.
     RECT RectInParent() const
     {
