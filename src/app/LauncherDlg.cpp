@@ -4,6 +4,7 @@
 #include "app/Launcher.h"
 #include "app/LauncherApp.h"
 #include "app/RunCommand.h"
+#include "ui/FramePainter.h"
 #include "ui/TipText.h"
 #include "data/HandOff.h"
 #include "data/SharedItemList.h"
@@ -31,13 +32,6 @@ CLauncherDlg::WindowHook& ConfigurationHook()
     return hook;
 }
 
-RECT ControlRect(HWND dialog, int id)
-{
-    RECT rect{};
-    GetWindowRect(GetDlgItem(dialog, id), &rect);
-    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 } // namespace
 
 void CLauncherDlg::SetConfigurationHook(WindowHook hook)
@@ -369,29 +363,21 @@ bool CLauncherDlg::OnPaint()
 
 void CLauncherDlg::PaintFramesAndLabels(HDC dc)
 {
-    HPEN framePen = CreatePen(PS_SOLID, 1, kFrameColour);
-    HGDIOBJ oldPen = SelectObject(dc, framePen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    for (int box : {IDC_SHORTNAME_EDIT, IDC_NAME_EDIT}) {
-        if (!IsWindowVisible(Item(box)))
-            continue;
-        RECT rect = ControlRect(Hwnd(), box);
-        RoundRect(dc, rect.left - 4, rect.top - 3, rect.right + 3, rect.bottom + 3, 6, 6);
+    {
+        CFramePainter frames(dc, kFrameColour);
+        for (int box : {IDC_SHORTNAME_EDIT, IDC_NAME_EDIT}) {
+            if (IsWindowVisible(Item(box)))
+                frames.WhiteBox(ControlRect(box), 4, 3, 3, 3);
+        }
+        for (int framed : {IDC_CATALOG_TREE, IDC_DESCRIPTION_EDIT})
+            frames.Frame(ControlRect(framed), 2, 2, 2, 2);
     }
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
-    for (int framed : {IDC_CATALOG_TREE, IDC_DESCRIPTION_EDIT}) {
-        RECT rect = ControlRect(Hwnd(), framed);
-        RoundRect(dc, rect.left - 2, rect.top - 2, rect.right + 2, rect.bottom + 2, 6, 6);
-    }
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(framePen);
 
     SetBkMode(dc, TRANSPARENT);
     HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0)));
     SetTextColor(dc, kTextColour);
     TextOutA(dc, 8, 5, m_title.c_str(), static_cast<int>(m_title.size()));
-    const RECT description = ControlRect(Hwnd(), IDC_DESCRIPTION_EDIT);
+    const RECT description = ControlRect(IDC_DESCRIPTION_EDIT);
     const struct {
         int control;
         const std::string& text;
@@ -400,7 +386,7 @@ void CLauncherDlg::PaintFramesAndLabels(HDC dc)
     for (const auto& label : labels) {
         if (label.control == IDC_NAME_EDIT && !IsWindowVisible(Item(IDC_NAME_EDIT)))
             continue;
-        RECT box = ControlRect(Hwnd(), label.control);
+        RECT box = ControlRect(label.control);
         RECT area{description.left, box.top, box.left - 6, box.bottom};
         DrawTextA(dc, label.text.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
     }

@@ -8,6 +8,7 @@
 #include "data/SharedItemList.h"
 #include "resource.h"
 #include "ui/DropButtonFace.h"
+#include "ui/FramePainter.h"
 #include "ui/ProgressDlg.h"
 #include "ui/TipText.h"
 #include "ui/wnd/Application.h"
@@ -148,14 +149,6 @@ void CConfigDlg::SetUpTree()
         return 1;
     });
     m_catalogs.Attach(m_tree.Hwnd(), &m_tree);
-}
-
-RECT CConfigDlg::ControlRect(int id) const
-{
-    RECT rect{};
-    GetWindowRect(Item(id), &rect);
-    MapWindowPoints(HWND_DESKTOP, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 void CConfigDlg::RememberLayout()
@@ -299,22 +292,17 @@ bool CConfigDlg::OnPaint()
 
 void CConfigDlg::PaintFrames(HDC dc)
 {
-    HPEN pen = CreatePen(PS_SOLID, 1, kFrameColour);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    const RECT key = ControlRect(IDC_CFG_KEY);
+    CFramePainter frames(dc, kFrameColour);
+    // The key box and its drop button share one box.
+    RECT key = ControlRect(IDC_CFG_KEY);
     const RECT drop = ControlRect(IDC_CFG_KEY_DROP);
-    RoundRect(dc, key.left - 3, drop.top - 1, drop.right + 2, drop.bottom + 1, 6, 6);
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    key = RECT{key.left, drop.top, drop.right, drop.bottom};
+    frames.WhiteBox(key, 3, 1, 2, 1);
+    // Lists and trees keep their scroll-bar bands inside the frame.
     for (int framed : {IDC_CFG_TREE, IDC_CFG_ITEM_LIST, IDC_CFG_PROGRAM_LIST, IDC_CFG_COMPOSED_LIST}) {
-        if (!IsWindowVisible(Item(framed)))
-            continue;
-        RECT rect = ControlRect(framed);
-        RoundRect(dc, rect.left - 2, rect.top - 2, rect.right + 14, rect.bottom + 14, 6, 6);
+        if (IsWindowVisible(Item(framed)))
+            frames.Frame(ControlRect(framed), 2, 2, 14, 14);
     }
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
 }
 
 LRESULT CConfigDlg::OnNcHitTest(POINT screenPoint)

@@ -93,7 +93,6 @@ private:
     void OnSaveHotkey();
     void OnItemWaiting();
     void OnDropFiles(HDROP drop);
-    RECT ControlRect(int id) const;
 
     // Catalogs (ConfigCatalogs.cpp)
     void ShowCatalogTree();

@@ -9,6 +9,14 @@ CDialog::CDialog(int templateId, HWND parent) : m_templateId(templateId), m_pare
 {
 }
 
+RECT CDialog::ControlRect(int id) const
+{
+    RECT rect{};
+    GetWindowRect(Item(id), &rect);
+    MapWindowPoints(HWND_DESKTOP, m_hwnd, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 CDialog::~CDialog()
 {
     if (m_hwnd)

@@ -19,6 +19,8 @@ public:
 
     HWND Hwnd() const { return m_hwnd; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
+    // A control's rectangle in this dialog's client coordinates.
+    RECT ControlRect(int id) const;
 
     static CDialog* FromHandle(HWND hwnd);
     // Offers a message to the dialogs it is aimed at (innermost first), then to the main one.
