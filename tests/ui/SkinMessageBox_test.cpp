@@ -1,6 +1,7 @@
 #include "app/LauncherApp.h"
 #include "resource.h"
 #include "ui/SkinMessageBox.h"
+#include "ui/TipText.h"
 
 #include "SolidPng.h"
 #include "TempFolder.h"
