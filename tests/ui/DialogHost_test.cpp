@@ -1,4 +1,4 @@
-#include "ButtonHostDlg.h"
+#include "SkinHostDlg.h"
 
 #include "DialogHost.h"
 
@@ -11,11 +11,11 @@ TEST(DialogHost, FailsWhenTheWindowNeverOpensOrClosesBeforeItsLastStep)
     CDialog noTemplate(59999);
     EXPECT_NONFATAL_FAILURE(HostDialog(noTemplate, [](HWND) {}), "never ran its steps");
 
-    CButtonHostDlg early({});
+    CSkinHostDlg early;
     EXPECT_NONFATAL_FAILURE(HostDialog(early, {[&](HWND) { early.EndDialog(IDOK); }, [](HWND) {}}),
                             "closed after step 1 of 2");
 
-    CButtonHostDlg left({});
+    CSkinHostDlg left;
     int ran = 0;
     EXPECT_EQ(HostDialog(left, {[&](HWND) { ++ran; }, [&](HWND) { ++ran; }}), IDCANCEL)
         << "the host ends a window its last step left open";

@@ -2,35 +2,25 @@
 
 #include <gtest/gtest.h>
 
-TEST(DragEdgeScroll, MiddleOfTheTreeDoesNotScroll)
+// A tree 200 pixels high: bands of 10 pixels at each edge scroll, 6 ticks per line at the inner
+// side, one tick quicker every 20 pixels further out, down to one tick.
+TEST(DragEdgeScroll, DirectionAndRateByDistanceFromTheEdges)
 {
-    EXPECT_EQ(DragEdgeScrollAt(10, 200).direction, 0);
-    EXPECT_EQ(DragEdgeScrollAt(100, 200).direction, 0);
-    EXPECT_EQ(DragEdgeScrollAt(190, 200).direction, 0);
-}
+    const struct {
+        int y;
+        int direction;
+        int rate;
+    } rows[] = {{191, 1, 6},  {209, 1, 6}, {210, 1, 5},  {250, 1, 3},  {290, 1, 1},
+                {5000, 1, 1}, {9, -1, 6},  {-10, -1, 5}, {-90, -1, 1}, {-100000, -1, 1}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(DragEdgeScrollAt(row.y, 200).direction, row.direction) << row.y;
+        EXPECT_EQ(DragEdgeScrollAt(row.y, 200).rate, row.rate) << row.y;
+    }
+    for (int y : {10, 100, 190})
+        EXPECT_EQ(DragEdgeScrollAt(y, 200).direction, 0) << y;
 
-TEST(DragEdgeScroll, RateQuickensEveryTwentyPixelsFurtherOutDownToOneTick)
-{
-    // At the band's inner side the rate is the slowest, 6 ticks per line.
-    EXPECT_EQ(DragEdgeScrollAt(191, 200).direction, 1);
-    EXPECT_EQ(DragEdgeScrollAt(191, 200).rate, 6);
-    EXPECT_EQ(DragEdgeScrollAt(209, 200).rate, 6);
-    EXPECT_EQ(DragEdgeScrollAt(210, 200).rate, 5);
-    EXPECT_EQ(DragEdgeScrollAt(250, 200).rate, 3);
-    EXPECT_EQ(DragEdgeScrollAt(290, 200).rate, 1);
-    EXPECT_EQ(DragEdgeScrollAt(5000, 200).rate, 1);
-
-    EXPECT_EQ(DragEdgeScrollAt(9, 200).direction, -1);
-    EXPECT_EQ(DragEdgeScrollAt(9, 200).rate, 6);
-    EXPECT_EQ(DragEdgeScrollAt(-10, 200).rate, 5);
-    EXPECT_EQ(DragEdgeScrollAt(-90, 200).rate, 1);
-    EXPECT_EQ(DragEdgeScrollAt(-100000, 200).rate, 1);
-}
-
-TEST(DragEdgeScroll, ShortTreeScrollsUpWhereTheBandsOverlap)
-{
-    const DragEdgeScroll scroll = DragEdgeScrollAt(8, 12);
-    EXPECT_EQ(scroll.direction, -1);
-    EXPECT_GE(scroll.rate, 1);
+    // A short tree scrolls up where the bands overlap.
+    EXPECT_EQ(DragEdgeScrollAt(8, 12).direction, -1);
+    EXPECT_GE(DragEdgeScrollAt(8, 12).rate, 1);
     EXPECT_EQ(DragEdgeScrollAt(0, 0).direction, -1);
 }

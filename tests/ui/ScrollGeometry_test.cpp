@@ -6,33 +6,23 @@ using Part = ScrollGeometry::Part;
 
 TEST(ScrollGeometry, ThumbRunsFromTheStartArrowToTheEndOfTheTrack)
 {
-    // 200 pixels with the corner kept: 200 - 2*12 - 12 - 12 = 152 pixels of travel.
+    // 200 pixels with the corner kept: 200 - 2*12 - 12 - 12 = 152 pixels of travel, positions
+    // rounded towards zero (1 * 152 / 100 = 1.52) and kept on the track.
     ScrollGeometry bar(200, true);
     EXPECT_EQ(bar.TrackLength(), 152);
-    EXPECT_EQ(bar.ThumbOffsetFor(0, 100), 12);
-    EXPECT_EQ(bar.ThumbOffsetFor(100, 100), 12 + 152);
-    EXPECT_EQ(bar.ThumbOffsetFor(50, 100), 12 + 76);
-    // Rounded towards zero: 1 * 152 / 100 = 1.52.
-    EXPECT_EQ(bar.ThumbOffsetFor(1, 100), 13);
-    // Out-of-range positions never leave the track.
-    EXPECT_EQ(bar.ThumbOffsetFor(1000, 100), 164);
-    EXPECT_EQ(bar.ThumbOffsetFor(-5, 100), 12);
+    const std::pair<int, int> offsets[] = {{0, 12}, {100, 164}, {50, 88}, {1, 13}, {1000, 164}, {-5, 12}};
+    for (const auto& [position, offset] : offsets)
+        EXPECT_EQ(bar.ThumbOffsetFor(position, 100), offset) << position;
 
     // Without the corner the track is 12 pixels longer and the thumb ends at the end arrow.
     bar.SetCorner(false);
     EXPECT_EQ(bar.TrackLength(), 164);
     EXPECT_EQ(bar.ThumbOffsetFor(100, 100) + ScrollGeometry::kThumbLength, bar.EndArrowStart());
-}
 
-TEST(ScrollGeometry, NothingToScrollKeepsTheThumbAtTheStart)
-{
-    ScrollGeometry bar(120, true);
-    EXPECT_EQ(bar.ThumbOffsetFor(0, 0), 12);
-    EXPECT_EQ(bar.ThumbOffsetFor(3, 0), 12);
-    EXPECT_DOUBLE_EQ(bar.PixelsPerUnit(0), 1.0);
-    EXPECT_DOUBLE_EQ(bar.PixelsPerUnit(144), 0.5);
-
-    // A bar too short for its parts has no track, and the thumb sits right after the arrow.
+    // Nothing to scroll keeps the thumb at the start; a bar too short for its parts has no track.
+    EXPECT_EQ(ScrollGeometry(120, true).ThumbOffsetFor(3, 0), 12);
+    EXPECT_DOUBLE_EQ(ScrollGeometry(120, true).PixelsPerUnit(0), 1.0);
+    EXPECT_DOUBLE_EQ(ScrollGeometry(120, true).PixelsPerUnit(144), 0.5);
     ScrollGeometry tiny(30, true);
     EXPECT_EQ(tiny.TrackLength(), 0);
     EXPECT_EQ(tiny.ThumbOffsetFor(7, 10), 12);

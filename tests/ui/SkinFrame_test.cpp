@@ -1,4 +1,4 @@
-#include "ButtonHostDlg.h"
+#include "SkinHostDlg.h"
 
 #include "resource.h"
 
@@ -6,8 +6,8 @@
 
 TEST(SkinFrameTest, SurfaceDragsTheWindowLabelsAreTransparentAndFrameButtonsWork)
 {
-    CButtonHostDlg host({CButtonHostDlg::ButtonSpec{}}, true);
-    const INT_PTR result = host.Run([](CButtonHostDlg& dialog) {
+    CSkinHostDlg host({CSkinHostDlg::ButtonSpec{}}, true);
+    const INT_PTR result = host.Run([](CSkinHostDlg& dialog) {
         HWND window = dialog.Hwnd();
         RECT rect{};
         GetWindowRect(window, &rect);
@@ -31,12 +31,12 @@ TEST(SkinFrameTest, SurfaceDragsTheWindowLabelsAreTransparentAndFrameButtonsWork
         EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
         ReleaseDC(window, dc);
 
-        SendMessageA(dialog.Item(CButtonHostDlg::kHelpId), BM_CLICK, 0, 0);
+        SendMessageA(dialog.Item(CSkinHostDlg::kHelpId), BM_CLICK, 0, 0);
         EXPECT_EQ(dialog.HelpClicks(), 1);
-        SendMessageA(dialog.Item(CButtonHostDlg::kMinimizeId), BM_CLICK, 0, 0);
+        SendMessageA(dialog.Item(CSkinHostDlg::kMinimizeId), BM_CLICK, 0, 0);
         EXPECT_TRUE(IsIconic(window));
         ShowWindow(window, SW_RESTORE);
-        SendMessageA(dialog.Item(CButtonHostDlg::kExitId), BM_CLICK, 0, 0);
+        SendMessageA(dialog.Item(CSkinHostDlg::kExitId), BM_CLICK, 0, 0);
         EXPECT_FALSE(dialog.IsRunning());
     });
     EXPECT_EQ(result, IDCANCEL) << "the exit button is the window's cancel";

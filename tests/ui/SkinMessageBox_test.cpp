@@ -1,7 +1,7 @@
 #include "app/LauncherApp.h"
-#include "ui/TipText.h"
 #include "resource.h"
 #include "ui/SkinMessageBox.h"
+#include "ui/TipText.h"
 
 #include "SolidPng.h"
 #include "TempFolder.h"
@@ -9,11 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
 
 namespace {
+using Answer = std::function<void(HWND box)>;
+
 // The visible skinned box of this thread, if one is open.
 HWND OpenBox()
 {
@@ -31,116 +34,100 @@ HWND OpenBox()
     return found;
 }
 
-std::set<int> VisibleButtons(HWND box)
+Answer Click(int id)
 {
-    std::set<int> shown;
-    for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
-        if (IsWindowVisible(GetDlgItem(box, id)) && IsWindowEnabled(GetDlgItem(box, id)))
-            shown.insert(id);
-    }
-    return shown;
+    return [id](HWND box) { SendMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0); };
 }
 
-class SkinMessageBoxTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_savedConfig = g_configPath;
-        g_configPath = m_folder.File("TavimorethConfig.ini");
-        WriteBytes(g_configPath, "[TipMsgs]\r\nShortDlgTitle=Launcher question\r\n");
-        TheApp().m_paths = InstallPaths::In(DistFolder());
-    }
-    void TearDown() override { g_configPath = m_savedConfig; }
+Answer Key(WPARAM key)
+{
+    return [key](HWND box) {
+        HWND focus = GetFocus() ? GetFocus() : box;
+        PostMessageA(focus, WM_KEYDOWN, key, 0);
+        PostMessageA(focus, WM_KEYUP, key, 0);
+    };
+}
 
-    // Shows a box through the application's hook and answers it with `answer` (a button id to
-    // click, or a key); returns the box's result and what it showed.
-    int Ask(UINT type, const std::function<void(HWND)>& answer)
-    {
-        m_shown.clear();
+// Hidden buttons must not answer even when something sends their command.
+Answer CommandOf(int id)
+{
+    return [id](HWND box) {
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+    };
+}
+
+Answer LookThenClickOk()
+{
+    return [](HWND box) {
+        PumpFor(50);
+        EXPECT_EQ(PixelOf(box, 0, 0), RGB(7, 191, 255)) << "the border colour runs along the edge";
+        RECT rect{};
+        GetWindowRect(box, &rect);
+        EXPECT_NE(SendMessageA(box, WM_NCHITTEST, 0, MAKELPARAM(rect.left + 5, rect.bottom - 5)), HTCAPTION)
+            << "the message box stays where it is";
+        SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    };
+}
+} // namespace
+
+// Each row shows a box through the application's hook, answers it, and checks the answer and
+// the buttons it showed.
+TEST(SkinMessageBox, EachTypeShowsItsButtonsAndAnswersByMouseAndKey)
+{
+    TempFolder folder;
+    const std::string savedConfig = g_configPath;
+    g_configPath = folder.File("TavimorethConfig.ini");
+    WriteBytes(g_configPath, "[TipMsgs]\r\nShortDlgTitle=Launcher question\r\n");
+    TheApp().m_paths = InstallPaths::In(DistFolder());
+
+    const std::set<int> ok{IDOK};
+    const std::set<int> okCancel{IDOK, IDCANCEL};
+    const std::set<int> yesNo{IDYES, IDNO};
+    const struct {
+        const char* what;
+        UINT type;
+        Answer answer;
+        int result;
+        std::set<int> shown;
+    } rows[] = {
+        {"OK", MB_OK, Click(IDOK), IDOK, ok},
+        {"OK of OK/Cancel", MB_OKCANCEL, Click(IDOK), IDOK, okCancel},
+        {"Cancel", MB_OKCANCEL, Click(IDCANCEL), IDCANCEL, okCancel},
+        {"Yes", MB_YESNO, Click(IDYES), IDYES, yesNo},
+        {"No", MB_YESNO, Click(IDNO), IDNO, yesNo},
+        {"icon and default-button flags", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, Click(IDNO), IDNO, yesNo},
+        {"Escape answers no question", MB_YESNO, Key(VK_ESCAPE), IDCANCEL, yesNo},
+        {"Enter on a question", MB_YESNO, Key(VK_RETURN), IDYES, yesNo},
+        {"Escape on OK/Cancel", MB_OKCANCEL, Key(VK_ESCAPE), IDCANCEL, okCancel},
+        {"Enter on OK", MB_OK, Key(VK_RETURN), IDOK, ok},
+        {"a type without buttons of its own can be closed", MB_YESNOCANCEL, Click(IDOK), IDOK, ok},
+        {"the hidden OK of a question", MB_YESNO, CommandOf(IDOK), IDYES, yesNo},
+        {"drawn with its border, not draggable", MB_OK, LookThenClickOk(), IDOK, ok},
+    };
+    std::set<int> shown;
+    std::string title;
+    std::string text;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        shown.clear();
         auto answered = std::make_shared<bool>(false);
-        RunSoon([this, answer, answered] {
+        RunSoon([&, answered] {
             HWND box = OpenBox();
             ASSERT_NE(box, nullptr);
             *answered = true;
-            m_shown = VisibleButtons(box);
-            m_title = TextOf(box, IDC_TITLE_STATIC);
-            m_text = TextOf(box, IDC_MESSAGE_TEXT);
-            answer(box);
+            for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
+                if (IsWindowVisible(GetDlgItem(box, id)) && IsWindowEnabled(GetDlgItem(box, id)))
+                    shown.insert(id);
+            }
+            title = TextOf(box, IDC_TITLE_STATIC);
+            text = TextOf(box, IDC_MESSAGE_TEXT);
+            row.answer(box);
         });
-        const int result = TheApp().DoMessageBox("Delete the item?", type, 0);
+        EXPECT_EQ(TheApp().DoMessageBox("Delete the item?", row.type, 0), row.result);
         EXPECT_TRUE(*answered) << "the box never opened";
-        return result;
+        EXPECT_EQ(shown, row.shown);
+        EXPECT_EQ(title, "Launcher question") << "captioned with the text of ShortDlgTitle";
+        EXPECT_EQ(text, "Delete the item?");
     }
-    static std::function<void(HWND)> Click(int id)
-    {
-        return [id](HWND box) { SendMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0); };
-    }
-    static std::function<void(HWND)> Key(WPARAM key)
-    {
-        return [key](HWND box) {
-            HWND focus = GetFocus();
-            PostMessageA(focus ? focus : box, WM_KEYDOWN, key, 0);
-            PostMessageA(focus ? focus : box, WM_KEYUP, key, 0);
-        };
-    }
-
-    TempFolder m_folder;
-    std::string m_savedConfig;
-    std::set<int> m_shown;
-    std::string m_title;
-    std::string m_text;
-};
-} // namespace
-
-TEST_F(SkinMessageBoxTest, EachTypeShowsOnlyItsButtonsAndReturnsTheClickedOne)
-{
-    EXPECT_EQ(Ask(MB_OK, Click(IDOK)), IDOK);
-    EXPECT_EQ(m_shown, (std::set<int>{IDOK}));
-    EXPECT_EQ(m_title, "Launcher question") << "captioned with the text of ShortDlgTitle";
-    EXPECT_EQ(m_text, "Delete the item?");
-
-    EXPECT_EQ(Ask(MB_OKCANCEL, Click(IDOK)), 1);
-    EXPECT_EQ(m_shown, (std::set<int>{IDOK, IDCANCEL}));
-    EXPECT_EQ(Ask(MB_OKCANCEL, Click(IDCANCEL)), 2);
-
-    EXPECT_EQ(Ask(MB_YESNO, Click(IDYES)), 6);
-    EXPECT_EQ(m_shown, (std::set<int>{IDYES, IDNO}));
-    EXPECT_EQ(Ask(MB_YESNO, Click(IDNO)), 7);
-    EXPECT_EQ(Ask(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, Click(IDNO)), 7)
-        << "icon and default-button flags do not change the buttons";
-    EXPECT_EQ(m_shown, (std::set<int>{IDYES, IDNO}));
-}
-
-TEST_F(SkinMessageBoxTest, KeyboardAnswersAndTypesWithoutButtonsOfTheirOwn)
-{
-    EXPECT_EQ(Ask(MB_YESNO, Key(VK_ESCAPE)), IDCANCEL) << "Escape answers no question";
-    EXPECT_EQ(Ask(MB_YESNO, Key(VK_RETURN)), IDYES);
-    EXPECT_EQ(Ask(MB_OKCANCEL, Key(VK_ESCAPE)), IDCANCEL);
-    EXPECT_EQ(Ask(MB_OK, Key(VK_RETURN)), IDOK);
-
-    EXPECT_EQ(Ask(MB_YESNOCANCEL, Click(IDOK)), IDOK);
-    EXPECT_EQ(m_shown, (std::set<int>{IDOK})) << "a box can always be closed with the mouse";
-    // Hidden buttons must not answer even when something sends their command.
-    EXPECT_EQ(Ask(MB_YESNO,
-                  [](HWND box) {
-                      SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                                   reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-                  }),
-              IDYES);
-}
-
-TEST_F(SkinMessageBoxTest, BoxIsDrawnWithItsBorderAndDoesNotDrag)
-{
-    EXPECT_EQ(Ask(MB_OK,
-                  [](HWND box) {
-                      PumpFor(50);
-                      EXPECT_EQ(PixelOf(box, 0, 0), RGB(7, 191, 255)) << "the border colour runs along the edge";
-                      RECT rect{};
-                      GetWindowRect(box, &rect);
-                      const LRESULT hit =
-                          SendMessageA(box, WM_NCHITTEST, 0, MAKELPARAM(rect.left + 5, rect.bottom - 5));
-                      EXPECT_NE(hit, HTCAPTION) << "the message box stays where it is";
-                      SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-                  }),
-              IDOK);
+    g_configPath = savedConfig;
 }

@@ -7,37 +7,31 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
-struct DropCall {
-    HWND tree;
-    HTREEITEM dragged;
-    HTREEITEM target;
-    bool operator==(const DropCall& other) const
-    {
-        return tree == other.tree && dragged == other.dragged && target == other.target;
-    }
-};
+// What a drop callback was called with: the tree, the dragged node and the target.
+using DropCall = std::tuple<HWND, HTREEITEM, HTREEITEM>;
+using Texts = std::vector<std::string>;
 
 // A catalog tree as the configuration window builds it: catalogs with their CatalogData,
 // item nodes with "TempItemNode" data, images 0 to 3.
 class TreeFixture {
 public:
-    void Create(CControlHostDlg& host, bool dragDrop, int height = 300)
+    void Create(CControlHostDlg& host, int height)
     {
-        HWND tree = host.AddControl(WC_TREEVIEWA, "",
-                                    WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
-                                        TVS_SHOWSELALWAYS,
-                                    RECT{30, 10, 260, 10 + height});
-        m_tree.Attach(tree);
-        m_tree.Initialise(dragDrop);
+        m_tree.Attach(host.AddControl(WC_TREEVIEWA, "",
+                                      WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
+                                          TVS_SHOWSELALWAYS,
+                                      RECT{30, 10, 260, 10 + height}));
+        m_tree.Initialise(true);
         m_tree.SetMayDropCallback([this](HWND window, HTREEITEM dragged, HTREEITEM target) {
-            m_mayDrop.push_back({window, dragged, target});
+            m_mayDrop.emplace_back(window, dragged, target);
             return m_allow;
         });
         m_tree.SetAfterDropCallback([this](HWND window, HTREEITEM dragged, HTREEITEM target) {
-            m_afterDrop.push_back({window, dragged, target});
+            m_afterDrop.emplace_back(window, dragged, target);
             return 1;
         });
         m_root = m_tree.InsertNode("All catalogs", TVI_ROOT, "885D48E4-F5A7-4DF9-BB33-5C86DEDDE3AF");
@@ -96,8 +90,8 @@ public:
         SendMessageA(m_tree.Hwnd(), right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
     }
 
-    std::vector<std::string> ChildTexts(HTREEITEM parent) const { return ::ChildTexts(m_tree.Hwnd(), parent); }
-
+    Texts Children(HTREEITEM parent) const { return ChildTexts(m_tree.Hwnd(), parent); }
+    HTREEITEM FirstChild(HTREEITEM parent) const { return TreeView_GetChild(m_tree.Hwnd(), parent); }
     TVITEMA Item(HTREEITEM handle) const
     {
         TVITEMA item{};
@@ -106,7 +100,6 @@ public:
         SendMessageA(m_tree.Hwnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         return item;
     }
-    HTREEITEM FirstChild(HTREEITEM parent) const { return TreeView_GetChild(m_tree.Hwnd(), parent); }
 
     CSkinTreeCtrl m_tree;
     HTREEITEM m_root = nullptr;
@@ -118,120 +111,21 @@ public:
     std::vector<DropCall> m_mayDrop;
     std::vector<DropCall> m_afterDrop;
 };
-
-class SkinTreeCtrlTest : public testing::Test {
-protected:
-    WinTestEnvironment m_environment;
-    CControlHostDlg m_host;
-    TreeFixture m_fixture;
-};
 } // namespace
 
-TEST_F(SkinTreeCtrlTest, MovingABranchTakesItsChildrenDataAndImagesAndAsksTheCallbacks)
+// The scroll bars get no images here: the tree must paint and drag just the same.
+TEST(SkinTreeCtrl, PaintsRefusesMovesAndCopiesBranches)
 {
-    TreeFixture& f = m_fixture;
-    m_host.Run([&](CControlHostDlg& host) { f.Create(host, true); },
-               [&](CControlHostDlg&) {
-                   ASSERT_TRUE(f.StartDrag(f.m_alphaChild));
-                   f.DropOn(f.m_beta);
-                   EXPECT_FALSE(f.m_tree.IsDragging());
-                   EXPECT_NE(GetCapture(), f.m_tree.Hwnd());
-
-                   const DropCall call{f.m_tree.Hwnd(), f.m_alphaChild, f.m_beta};
-                   EXPECT_EQ(f.m_mayDrop, std::vector<DropCall>{call});
-                   EXPECT_EQ(f.m_afterDrop, std::vector<DropCall>{call});
-
-                   EXPECT_TRUE(f.ChildTexts(f.m_alpha).empty());
-                   EXPECT_EQ(f.ChildTexts(f.m_beta), std::vector<std::string>{"Alpha child"});
-                   HTREEITEM moved = f.FirstChild(f.m_beta);
-                   EXPECT_EQ(f.m_tree.NodeData(moved), "AAAAAAAA-0000-0000-0000-000000000002");
-                   EXPECT_EQ(TreeView_GetSelection(f.m_tree.Hwnd()), moved);
-                   HTREEITEM item = f.FirstChild(moved);
-                   EXPECT_EQ(f.ChildTexts(moved), std::vector<std::string>{"Editor"});
-                   EXPECT_EQ(f.m_tree.NodeData(item), "TempItemNode5");
-                   EXPECT_EQ(f.Item(item).iImage, 3);
-                   EXPECT_EQ(f.Item(moved).iSelectedImage, 1);
-                   EXPECT_EQ(f.m_tree.NodeData(f.m_beta), "BBBBBBBB-0000-0000-0000-000000000003|7");
-                   EXPECT_EQ(TreeView_GetCount(f.m_tree.Hwnd()), 5u);
-               });
-}
-
-TEST_F(SkinTreeCtrlTest, ABranchIsNeverDroppedIntoItselfAndTheMayDropCheckCanRefuse)
-{
-    TreeFixture& f = m_fixture;
-    m_host.Run([&](CControlHostDlg& host) { f.Create(host, true); },
-               [&](CControlHostDlg&) {
-                   // A catalog onto its own child, and onto its grandchild item node.
-                   ASSERT_TRUE(f.StartDrag(f.m_alpha));
-                   f.DropOn(f.m_alphaChild);
-                   ASSERT_TRUE(f.StartDrag(f.m_alpha));
-                   f.DropOn(f.m_item);
-                   // Onto itself.
-                   ASSERT_TRUE(f.StartDrag(f.m_beta));
-                   f.DropOn(f.m_beta);
-                   EXPECT_TRUE(f.m_mayDrop.empty());
-                   EXPECT_TRUE(f.m_afterDrop.empty());
-
-                   f.m_allow = 0;
-                   ASSERT_TRUE(f.StartDrag(f.m_beta));
-                   f.DropOn(f.m_alpha);
-                   EXPECT_EQ(f.m_mayDrop.size(), 1u);
-                   EXPECT_TRUE(f.m_afterDrop.empty());
-
-                   // Released left of the items: no target, nothing happens.
-                   f.m_allow = 1;
-                   ASSERT_TRUE(f.StartDrag(f.m_beta));
-                   f.MoveTo(POINT{5, f.Centre(f.m_alpha).y});
-                   EXPECT_EQ(f.m_tree.DropTarget(), nullptr);
-                   SendMessageA(f.m_tree.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, f.Centre(f.m_alpha).y));
-
-                   EXPECT_EQ(f.ChildTexts(f.m_root), (std::vector<std::string>{"Alpha", "Beta"}));
-                   EXPECT_EQ(f.ChildTexts(f.m_alpha), std::vector<std::string>{"Alpha child"});
-                   EXPECT_EQ(f.ChildTexts(f.m_alphaChild), std::vector<std::string>{"Editor"});
-                   EXPECT_EQ(TreeView_GetCount(f.m_tree.Hwnd()), 5u);
-                   EXPECT_EQ(f.m_tree.NodeData(f.m_alpha), "AAAAAAAA-0000-0000-0000-000000000001|1,2");
-               });
-}
-
-TEST_F(SkinTreeCtrlTest, RightDragCopiesOnlyWhenAllowedAndCopiesOwnTheirData)
-{
-    TreeFixture& f = m_fixture;
-    m_host.Run([&](CControlHostDlg& host) { f.Create(host, true); },
-               [&](CControlHostDlg&) {
-                   ASSERT_TRUE(f.StartDrag(f.m_alphaChild, true));
-                   f.DropOn(f.m_beta, true);
-                   EXPECT_FALSE(f.m_tree.IsDragging());
-                   EXPECT_TRUE(f.ChildTexts(f.m_beta).empty());
-                   EXPECT_TRUE(f.m_afterDrop.empty());
-
-                   f.m_tree.SetRightDragCopies(true);
-                   ASSERT_TRUE(f.StartDrag(f.m_alphaChild, true));
-                   f.DropOn(f.m_beta, true);
-                   EXPECT_EQ(f.ChildTexts(f.m_alpha), std::vector<std::string>{"Alpha child"});
-                   EXPECT_EQ(f.ChildTexts(f.m_beta), std::vector<std::string>{"Alpha child"});
-                   HTREEITEM copy = f.FirstChild(f.m_beta);
-                   HTREEITEM copiedItem = f.FirstChild(copy);
-                   ASSERT_NE(copiedItem, nullptr);
-                   EXPECT_NE(f.Item(copiedItem).lParam, f.Item(f.m_item).lParam);
-
-                   // The copy's texts outlive the original branch and change on their own.
-                   f.m_tree.SetNodeData(copy, "CCCCCCCC-0000-0000-0000-000000000004|9");
-                   EXPECT_EQ(f.m_tree.NodeData(f.m_alphaChild), "AAAAAAAA-0000-0000-0000-000000000002");
-                   TreeView_DeleteItem(f.m_tree.Hwnd(), f.m_alpha);
-                   EXPECT_EQ(f.m_tree.NodeData(copy), "CCCCCCCC-0000-0000-0000-000000000004|9");
-                   EXPECT_EQ(f.m_tree.NodeData(copiedItem), "TempItemNode5");
-                   EXPECT_STREQ(CSkinTreeCtrl::DataText(f.Item(copiedItem).lParam), "TempItemNode5");
-               });
-}
-
-TEST_F(SkinTreeCtrlTest, SloppyClicksAndTreesWithoutDragAndDropDoNotDrag)
-{
-    TreeFixture& f = m_fixture;
+    TreeFixture f;
     TreeFixture still;
-    m_host.Run(
-        [&](CControlHostDlg& host) {
-            f.Create(host, true, 150);
-            still.m_tree.Attach(host.AddControl(WC_TREEVIEWA, "", WS_BORDER | TVS_HASBUTTONS, RECT{290, 10, 480, 150}));
+    TempFolder bare;
+    CControlHostDlg host;
+    host.Run(
+        [&](CControlHostDlg& dialog) {
+            f.Create(dialog, 300);
+            f.m_tree.VerticalBar().AttachImages(bare.Path().string());
+            f.m_tree.HorizontalBar().AttachImages(bare.Path().string());
+            still.m_tree.Attach(dialog.AddControl(WC_TREEVIEWA, "", WS_BORDER, RECT{290, 10, 480, 150}));
             still.m_tree.Initialise(false);
             still.m_root = still.m_tree.InsertNode("All catalogs", TVI_ROOT, "root");
             still.m_alpha = still.m_tree.InsertNode("Alpha", still.m_root, "a");
@@ -239,22 +133,120 @@ TEST_F(SkinTreeCtrlTest, SloppyClicksAndTreesWithoutDragAndDropDoNotDrag)
             TreeView_Expand(still.m_tree.Hwnd(), still.m_root, TVE_EXPAND);
         },
         [&](CControlHostDlg&) {
-            // The move arrives straight after the press.
-            EXPECT_FALSE(f.StartDrag(f.m_beta, false, 0));
-            EXPECT_NE(GetCapture(), f.m_tree.Hwnd());
+            HWND tree = f.m_tree.Hwnd();
+            {
+                SCOPED_TRACE("white with the blue highlight");
+                TreeView_SelectItem(tree, f.m_beta);
+                RECT text{};
+                TreeView_GetItemRect(tree, f.m_beta, &text, TRUE);
+                InvalidateRect(tree, nullptr, TRUE);
+                EXPECT_EQ(ScreenPixel(tree, text.left + 1, text.top + 1), CSkinTreeCtrl::kHighlightColour);
+                RECT client{};
+                GetClientRect(tree, &client);
+                EXPECT_EQ(ScreenPixel(tree, client.right - 3, client.bottom - 3), CSkinTreeCtrl::kBackColour);
+                EXPECT_TRUE(IsWindowVisible(f.m_tree.VerticalBar().Hwnd()));
+            }
+            {
+                SCOPED_TRACE("sloppy clicks and trees without drag and drop do not drag");
+                EXPECT_FALSE(f.StartDrag(f.m_beta, false, 0)) << "the move arrives straight after the press";
+                EXPECT_NE(GetCapture(), tree);
+                EXPECT_FALSE(still.StartDrag(still.m_beta));
+                still.DropOn(still.m_alpha);
+                EXPECT_EQ(still.Children(still.m_root), (Texts{"Alpha", "Beta"}));
+            }
+            {
+                SCOPED_TRACE("a branch is never dropped into itself and the may-drop check can refuse");
+                ASSERT_TRUE(f.StartDrag(f.m_alpha));
+                f.DropOn(f.m_alphaChild);
+                ASSERT_TRUE(f.StartDrag(f.m_alpha));
+                f.DropOn(f.m_item);
+                ASSERT_TRUE(f.StartDrag(f.m_beta));
+                f.DropOn(f.m_beta);
+                EXPECT_TRUE(f.m_mayDrop.empty());
+                EXPECT_TRUE(f.m_afterDrop.empty());
 
-            EXPECT_FALSE(still.StartDrag(still.m_beta));
-            still.DropOn(still.m_alpha);
-            EXPECT_EQ(still.ChildTexts(still.m_root), (std::vector<std::string>{"Alpha", "Beta"}));
+                f.m_allow = 0;
+                ASSERT_TRUE(f.StartDrag(f.m_beta));
+                f.DropOn(f.m_alpha);
+                EXPECT_EQ(f.m_mayDrop.size(), 1u);
+                EXPECT_TRUE(f.m_afterDrop.empty());
+                f.m_allow = 1;
+
+                // Released left of the items: no target, nothing happens.
+                ASSERT_TRUE(f.StartDrag(f.m_beta));
+                f.MoveTo(POINT{5, f.Centre(f.m_alpha).y});
+                EXPECT_EQ(f.m_tree.DropTarget(), nullptr);
+                SendMessageA(tree, WM_LBUTTONUP, 0, MAKELPARAM(5, f.Centre(f.m_alpha).y));
+
+                // A right drag moves nothing unless the tree copies with it.
+                ASSERT_TRUE(f.StartDrag(f.m_alphaChild, true));
+                f.DropOn(f.m_beta, true);
+                EXPECT_FALSE(f.m_tree.IsDragging());
+                EXPECT_EQ(f.m_afterDrop.size(), 0u);
+
+                EXPECT_EQ(f.Children(f.m_root), (Texts{"Alpha", "Beta"}));
+                EXPECT_EQ(f.Children(f.m_alpha), Texts{"Alpha child"});
+                EXPECT_EQ(f.Children(f.m_alphaChild), Texts{"Editor"});
+                EXPECT_TRUE(f.Children(f.m_beta).empty());
+                EXPECT_EQ(TreeView_GetCount(tree), 5u);
+                EXPECT_EQ(f.m_tree.NodeData(f.m_alpha), "AAAAAAAA-0000-0000-0000-000000000001|1,2");
+            }
+            {
+                SCOPED_TRACE("a moved branch takes its children, data and images and asks the callbacks");
+                f.m_mayDrop.clear();
+                ASSERT_TRUE(f.StartDrag(f.m_alphaChild));
+                f.DropOn(f.m_beta);
+                EXPECT_FALSE(f.m_tree.IsDragging());
+                EXPECT_NE(GetCapture(), tree);
+                const DropCall call{tree, f.m_alphaChild, f.m_beta};
+                EXPECT_EQ(f.m_mayDrop, std::vector<DropCall>{call});
+                EXPECT_EQ(f.m_afterDrop, std::vector<DropCall>{call});
+
+                EXPECT_TRUE(f.Children(f.m_alpha).empty());
+                EXPECT_EQ(f.Children(f.m_beta), Texts{"Alpha child"});
+                HTREEITEM moved = f.FirstChild(f.m_beta);
+                EXPECT_EQ(f.m_tree.NodeData(moved), "AAAAAAAA-0000-0000-0000-000000000002");
+                EXPECT_EQ(TreeView_GetSelection(tree), moved);
+                HTREEITEM item = f.FirstChild(moved);
+                EXPECT_EQ(f.Children(moved), Texts{"Editor"});
+                EXPECT_EQ(f.m_tree.NodeData(item), "TempItemNode5");
+                EXPECT_EQ(f.Item(item).iImage, 3);
+                EXPECT_EQ(f.Item(moved).iSelectedImage, 1);
+                EXPECT_EQ(f.m_tree.NodeData(f.m_beta), "BBBBBBBB-0000-0000-0000-000000000003|7");
+                EXPECT_EQ(TreeView_GetCount(tree), 5u);
+            }
+            {
+                SCOPED_TRACE("a right drag copies when allowed, and copies own their data");
+                f.m_tree.SetRightDragCopies(true);
+                HTREEITEM original = f.FirstChild(f.m_beta);
+                HTREEITEM originalItem = f.FirstChild(original);
+                ASSERT_TRUE(f.StartDrag(original, true));
+                f.DropOn(f.m_alpha, true);
+                EXPECT_EQ(f.Children(f.m_alpha), Texts{"Alpha child"});
+                EXPECT_EQ(f.Children(f.m_beta), Texts{"Alpha child"});
+                HTREEITEM copy = f.FirstChild(f.m_alpha);
+                HTREEITEM copiedItem = f.FirstChild(copy);
+                ASSERT_NE(copiedItem, nullptr);
+                EXPECT_NE(f.Item(copiedItem).lParam, f.Item(originalItem).lParam);
+
+                // The copy's texts outlive the original branch and change on their own.
+                f.m_tree.SetNodeData(copy, "CCCCCCCC-0000-0000-0000-000000000004|9");
+                EXPECT_EQ(f.m_tree.NodeData(original), "AAAAAAAA-0000-0000-0000-000000000002");
+                TreeView_DeleteItem(tree, f.m_beta);
+                EXPECT_EQ(f.m_tree.NodeData(copy), "CCCCCCCC-0000-0000-0000-000000000004|9");
+                EXPECT_EQ(f.m_tree.NodeData(copiedItem), "TempItemNode5");
+                EXPECT_STREQ(CSkinTreeCtrl::DataText(f.Item(copiedItem).lParam), "TempItemNode5");
+            }
         });
 }
 
-TEST_F(SkinTreeCtrlTest, HoldingADragOpensTheCatalogBelowAndScrollsAtTheEdges)
+TEST(SkinTreeCtrl, HoldingADragOpensTheCatalogBelowAndScrollsAtTheEdges)
 {
-    TreeFixture& f = m_fixture;
-    m_host.Run(
-        [&](CControlHostDlg& host) {
-            f.Create(host, true, 120);
+    TreeFixture f;
+    CControlHostDlg host;
+    host.Run(
+        [&](CControlHostDlg& dialog) {
+            f.Create(dialog, 120);
             TreeView_Expand(f.m_tree.Hwnd(), f.m_alpha, TVE_COLLAPSE);
             for (int i = 0; i < 40; ++i)
                 f.m_tree.InsertNode(("Filler " + std::to_string(i)).c_str(), f.m_root, "filler");
@@ -285,34 +277,5 @@ TEST_F(SkinTreeCtrlTest, HoldingADragOpensTheCatalogBelowAndScrollsAtTheEdges)
             SendMessageA(tree, WM_KEYDOWN, VK_ESCAPE, 0);
             EXPECT_FALSE(f.m_tree.IsDragging());
             EXPECT_EQ(TreeView_GetDropHilight(tree), nullptr);
-        });
-}
-
-TEST_F(SkinTreeCtrlTest, PaintsWhiteWithTheBlueHighlightAndWorksWithoutImages)
-{
-    TreeFixture& f = m_fixture;
-    TempFolder bare;
-    m_host.Run(
-        [&](CControlHostDlg& host) {
-            f.Create(host, true);
-            f.m_tree.VerticalBar().AttachImages(bare.Path().string());
-            f.m_tree.HorizontalBar().AttachImages(bare.Path().string());
-        },
-        [&](CControlHostDlg&) {
-            HWND tree = f.m_tree.Hwnd();
-            TreeView_SelectItem(tree, f.m_beta);
-            RECT text{};
-            TreeView_GetItemRect(tree, f.m_beta, &text, TRUE);
-            InvalidateRect(tree, nullptr, TRUE);
-            EXPECT_EQ(ScreenPixel(tree, text.left + 1, text.top + 1), CSkinTreeCtrl::kHighlightColour);
-            RECT client{};
-            GetClientRect(tree, &client);
-            EXPECT_EQ(ScreenPixel(tree, client.right - 3, client.bottom - 3), CSkinTreeCtrl::kBackColour);
-            EXPECT_NE(f.m_tree.VerticalBar().Hwnd(), nullptr);
-            EXPECT_TRUE(IsWindowVisible(f.m_tree.VerticalBar().Hwnd()));
-
-            ASSERT_TRUE(f.StartDrag(f.m_beta));
-            f.DropOn(f.m_alpha);
-            EXPECT_EQ(f.ChildTexts(f.m_alpha), (std::vector<std::string>{"Alpha child", "Beta"}));
         });
 }

@@ -34,21 +34,15 @@ LRESULT CALLBACK Original(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-HWND MakeWindow()
+} // namespace
+
+TEST(WindowSubclass, NewestRunsFirstTheOriginalLastAndRemovalWorksEvenInsideTheChain)
 {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = &Original;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "SubclassProbe";
     RegisterClassA(&windowClass);
-    return CreateWindowA("SubclassProbe", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr),
-                         nullptr);
-}
-} // namespace
-
-TEST(WindowSubclass, NewestRunsFirstAndTheOriginalLastThenTheWindowGetsItsProcedureBack)
-{
-    HWND window = MakeWindow();
+    HWND window = CreateWindowA("SubclassProbe", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(window, nullptr);
     const auto original = GetWindowLongPtrA(window, GWLP_WNDPROC);
     ASSERT_TRUE(InstallSubclass(window, &Tracer, 1, 'a'));
@@ -71,12 +65,8 @@ TEST(WindowSubclass, NewestRunsFirstAndTheOriginalLastThenTheWindowGetsItsProced
     EXPECT_TRUE(RemoveSubclass(window, &Tracer, 2));
     EXPECT_FALSE(RemoveSubclass(window, &Tracer, 2));
     EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), original);
-    DestroyWindow(window);
-}
 
-TEST(WindowSubclass, RemovalInsideTheChainFinishesTheMessageAndEndsWithTheWindow)
-{
-    HWND window = MakeWindow();
+    // Removal inside the chain finishes the message; the chain ends with the window.
     ASSERT_TRUE(InstallSubclass(window, &Tracer, 1, 'a'));
     ASSERT_TRUE(InstallSubclass(window, &Tracer, 2, 'b'));
     g_removeWhileRunning = window;
@@ -85,8 +75,6 @@ TEST(WindowSubclass, RemovalInsideTheChainFinishesTheMessageAndEndsWithTheWindow
     SendMessageA(window, kProbe, 0, 0);
     g_removeWhileRunning = nullptr;
     EXPECT_EQ(g_trace, "baoao");
-
     DestroyWindow(window);
-    DWORD_PTR data = 0;
     EXPECT_FALSE(FindSubclass(window, &Tracer, 1, &data));
 }

@@ -1,0 +1,70 @@
+#pragma once
+// A skinned test window (the progress window's template, enlarged) holding what a test asks
+// for: image buttons made at run time, the frame buttons, and one skinned list bound the way a
+// dialog binds the list of its template. It records what they tell their parent: button
+// clicks, the list's row-selected message, heading clicks and sideways scrolls.
+#include "ui/ImageButton.h"
+#include "ui/SkinDialog.h"
+#include "ui/SkinListCtrl.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CSkinHostDlg : public CSkinDialog {
+public:
+    static constexpr int kFirstButtonId = 3000;
+    static constexpr int kMinimizeId = 3100;
+    static constexpr int kExitId = 3101;
+    static constexpr int kHelpId = 3102;
+    static constexpr int kListId = 3200;
+    static constexpr int kEditId = 3201;
+
+    // Each button: its images (full paths; empty for none) and check mode.
+    struct ButtonSpec {
+        std::string normal;
+        std::string lit;
+        int checkMode = CImageButton::kPushButton;
+        DWORD style = 0;
+    };
+
+    explicit CSkinHostDlg(std::vector<ButtonSpec> buttons = {}, bool withFrameButtons = false);
+    // Adds the list and its linked edit. Its scroll bars get no images.
+    CSkinHostDlg& WithList();
+
+    HWND Button(size_t index) const { return Item(kFirstButtonId + static_cast<int>(index)); }
+    int Clicks(int id) const { return m_clicks.count(id) ? m_clicks.at(id) : 0; }
+    int HelpClicks() const { return m_helpClicks; }
+    CSkinListCtrl& List() { return m_list; }
+    HWND Edit() const { return Item(kEditId); }
+    // wParam and lParam of each row-selected message, in order.
+    const std::vector<std::pair<WPARAM, LPARAM>>& RowSelectedNotices() const { return m_rowSelected; }
+    const std::vector<int>& ColumnClicks() const { return m_columnClicks; }
+    int HorizontalScrollNotices() const { return m_horizontalNotices; }
+
+    // Runs the window through HostDialog with `drive` as its one step.
+    INT_PTR Run(std::function<void(CSkinHostDlg&)> drive);
+
+protected:
+    BOOL OnInitDialog() override;
+    INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(int id, int code) override;
+    bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
+    void OnHelpButton() override { ++m_helpClicks; }
+
+private:
+    HWND AddChild(const char* className, DWORD style, int id, const RECT& rect);
+
+    std::vector<ButtonSpec> m_specs;
+    std::vector<std::unique_ptr<CImageButton>> m_buttons;
+    bool m_withFrameButtons;
+    bool m_withList = false;
+    CSkinListCtrl m_list;
+    std::map<int, int> m_clicks;
+    int m_helpClicks = 0;
+    std::vector<std::pair<WPARAM, LPARAM>> m_rowSelected;
+    std::vector<int> m_columnClicks;
+    int m_horizontalNotices = 0;
+};
