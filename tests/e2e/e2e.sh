@@ -78,6 +78,23 @@ focus() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus 
 keys() { xdotool key --delay 80 "$@"; }
 type_text() { xdotool type --delay 80 "$1"; }
 
+# The main window hides to the tray after it starts an item. Keys reach Wine only while one of
+# its windows has the focus, so the tray's takes the hotkey that shows the main window again.
+main_visible() { xdotool search --onlyvisible --name '^Tavimoreth$' >/dev/null 2>&1; }
+focus_tray() {
+    local tray
+    tray=$(xdotool search --onlyvisible --class __winex11_standalone_tray 2>/dev/null | head -n1 || true)
+    [ -n "$tray" ] || tray=$(xdotool search --onlyvisible --name 'Tray' 2>/dev/null | head -n1 || true)
+    [ -n "$tray" ] || fail "no tray window to give the keys to"
+    focus "$tray"
+}
+show_main_window() {
+    main_visible && return 0
+    focus_tray
+    keys ctrl+shift+j
+    main_window=$(wait_for_window '^Tavimoreth$' 10) || fail "Ctrl+Shift+J did not show the window"
+}
+
 helper() { "$TAV_WINE" "$e2e_helpers/$1.exe" "${@:2}"; }
 
 resource="$(dirname "${BASH_SOURCE[0]}")/../../resources/resource.h"
