@@ -1,4 +1,4 @@
-#include "ConfigFixtures.h"
+#include "ConfigWindowTest.h"
 #include "data/HandOff.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ConfigFixtures.h"
+#include "ConfigWindowTest.h"
 #include "data/dialogs/ClipItemDlg.h"
 #include "data/dialogs/ItemInfoDlg.h"
 
