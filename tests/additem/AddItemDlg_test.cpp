@@ -1,11 +1,12 @@
-#include "AddItemTestSupport.h"
+#include "DialogHost.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
-#include "ui/TipText.h"
 #include "data/CatalogData.h"
 #include "data/HandOff.h"
-#include "data/ItemsFile.h"
+#include "data/ShortcutItem.h"
+#include "data/dialogs/AddItemDlg.h"
 #include "resource.h"
+#include "ui/TipText.h"
 #include "ui/wnd/Application.h"
 
 #include <gtest/gtest.h>
@@ -14,18 +15,17 @@
 #include <vector>
 
 namespace {
-std::string ComboEntry(HWND combo, int index)
+const std::string kEditorsId = "BBBBBBBB-2222-4222-8222-000000000002";
+
+void ClickButton(HWND dialog, int id)
 {
-    char buffer[64] = {};
-    SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer));
-    return buffer;
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
-std::string ListText(HWND list, int row)
+void SelectTreeNode(HWND dialog, const std::string& text)
 {
-    char buffer[64] = {};
-    ListView_GetItemText(list, row, 0, buffer, sizeof(buffer));
-    return buffer;
+    HWND tree = GetDlgItem(dialog, IDC_ADDITEM_TREE);
+    TreeView_SelectItem(tree, FindTreeNode(tree, text));
 }
 
 // A left click as the system queues it, so it passes the dialog's pre-translation.
@@ -36,13 +36,6 @@ void PostClick(HWND window, POINT point)
     PostMessageA(window, WM_LBUTTONUP, 0, at);
 }
 
-POINT RowCentre(HWND list, int row)
-{
-    RECT rect{};
-    ListView_GetItemRect(list, row, &rect, LVIR_BOUNDS);
-    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 LRESULT HitTestAt(HWND dialog, int x, int y)
 {
     POINT point{x, y};
@@ -50,12 +43,49 @@ LRESULT HitTestAt(HWND dialog, int x, int y)
     return SendMessageA(dialog, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
 }
 
+// Stands in for the main window: takes the handed item when told that one is waiting.
+struct Receiver {
+    Receiver()
+    {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = &Receiver::WindowProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "TavTestReceiver";
+        RegisterClassA(&windowClass);
+        window = CreateWindowA("TavTestReceiver", "receiver", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                               windowClass.hInstance, nullptr);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~Receiver() { DestroyWindow(window); }
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        auto* self = reinterpret_cast<Receiver*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        if (self == nullptr || msg != kItemWaitingMessage)
+            return DefWindowProcA(hwnd, msg, wParam, lParam);
+        ShortcutItem item;
+        std::string nodeId;
+        if (TakeHandOffItem(item, nodeId))
+            self->taken.push_back(item.Name + "|" + item.ShortName + "|" + item.Hotkey1 + "|" + item.Hotkey2 + "|" +
+                                  item.Description + "|" + item.ExePath + "|" + nodeId);
+        return 0;
+    }
+
+    HWND window = nullptr;
+    std::vector<std::string> taken;
+};
+
 class AddItemDialogTest : public testing::Test {
 protected:
     void SetUp() override
     {
         g_configPath = DistFolder() + "\\TavimorethConfig.ini";
-        WriteBytes(m_folder.File("Shortcut2.clg"), SampleCatalogsText());
+        // Tools, with Editors below it, and Games; Tools holds two items.
+        const std::string root = kRootNodeId;
+        const std::string tools = "AAAAAAAA-1111-4111-8111-000000000001";
+        WriteBytes(m_folder.File("Shortcut2.clg"), root + "|Tools|" + tools + "|0,1\\" + tools + "|Editors|" +
+                                                       kEditorsId + "|\\" + root +
+                                                       "|Games|CCCCCCCC-3333-4333-8333-000000000003");
         WriteProfileStringA(kItemSection, nullptr, nullptr);
         PublishHandOffDest(nullptr);
         CApplication::SetMessageBoxResponder([this](const std::string& prompt, UINT) {
@@ -73,169 +103,86 @@ protected:
 };
 } // namespace
 
-TEST_F(AddItemDialogTest, ShowsPresetsPickersAndCatalogsWithoutItems)
+TEST_F(AddItemDialogTest, PresetsCatalogsKeyListAndRefusals)
 {
     CAddItemDlg dialog(nullptr, Paths());
     dialog.Name = "Notepad";
     dialog.ShortName = "np";
     dialog.Description = "Plain text\r\neditor";
-    dialog.ExePath = "C:\\Windows\\notepad.exe";
-    const INT_PTR result = HostDialog(dialog, [&](HWND hwnd) {
-        EXPECT_EQ(TextOf(hwnd, IDC_ADDITEM_NAME), "Notepad");
-        EXPECT_EQ(TextOf(hwnd, IDC_ADDITEM_SHORTNAME), "np");
-        EXPECT_EQ(TextOf(hwnd, IDC_ADDITEM_DESCRIPTION), "Plain text\r\neditor");
-        EXPECT_EQ(TextOf(hwnd, IDC_TITLE_STATIC), Text("AddTavimorethDlgTitle"));
-
-        HWND combo = GetDlgItem(hwnd, IDC_ADDITEM_MODIFIER);
-        std::string modifiers;
-        for (int i = 0; i < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i)
-            modifiers += ComboEntry(combo, i) + "|";
-        EXPECT_EQ(modifiers, "Ctrl|Alt|Shift|No Hotkey1|");
-
-        HWND list = GetDlgItem(hwnd, IDC_ADDITEM_KEY_LIST);
-        EXPECT_FALSE(IsWindowVisible(list));
-        ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 48);
-        EXPECT_EQ(ListText(list, 0) + ListText(list, 25) + ListText(list, 26) + ListText(list, 36) + ListText(list, 47),
-                  "AZ0F1F12");
-        char heading[16] = {};
-        LVCOLUMNA column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.pszText = heading;
-        column.cchTextMax = sizeof(heading);
-        SendMessageA(list, LVM_GETCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-        EXPECT_STREQ(heading, "Keys");
-        EXPECT_EQ(column.cx, 60);
-
-        HWND tree = GetDlgItem(hwnd, IDC_ADDITEM_TREE);
-        HTREEITEM root = TreeView_GetRoot(tree);
-        EXPECT_EQ(FindTreeNode(tree, Text("AllCatalogsTitle")), root);
-        HTREEITEM tools = FindTreeNode(tree, "Tools");
-        ASSERT_NE(tools, nullptr);
-        EXPECT_EQ(TreeView_GetParent(tree, tools), root);
-        EXPECT_EQ(TreeView_GetParent(tree, FindTreeNode(tree, "Editors")), tools);
-        EXPECT_NE(FindTreeNode(tree, "Games"), nullptr);
-        // Root, three catalogs, and none of Tools' items.
-        EXPECT_EQ(TreeView_GetCount(tree), 4u);
-        ClickButton(hwnd, IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    HandOffItem written;
-    EXPECT_FALSE(ReadHandOffItem(written)) << "Cancel writes nothing";
-}
-
-TEST_F(AddItemDialogTest, KeyListPutsTheClickedNameInAndClosesOnAClickElsewhere)
-{
-    CAddItemDlg dialog(nullptr, Paths());
     HWND list = nullptr;
-    const INT_PTR result = HostDialog(dialog, {[&](HWND hwnd) {
-                                                   list = GetDlgItem(hwnd, IDC_ADDITEM_KEY_LIST);
-                                                   EXPECT_EQ(HitTestAt(hwnd, 4, 120), HTCAPTION);
-                                                   ClickButton(hwnd, IDC_ADDITEM_KEY_DROP);
-                                                   EXPECT_TRUE(IsWindowVisible(list));
-                                                   EXPECT_TRUE(dialog.IsKeyListDropped());
-                                                   // While the list is down, the background takes clicks instead
-                                                   // of dragging.
-                                                   EXPECT_EQ(HitTestAt(hwnd, 4, 120), HTCLIENT);
-                                                   SendMessageA(list, LVM_ENSUREVISIBLE, 40, FALSE);
-                                                   PostClick(list, RowCentre(list, 40));
-                                               },
-                                               [&](HWND hwnd) {
-                                                   EXPECT_EQ(TextOf(hwnd, IDC_ADDITEM_KEY), "F5");
-                                                   EXPECT_FALSE(IsWindowVisible(list));
-                                                   EXPECT_EQ(HitTestAt(hwnd, 4, 120), HTCAPTION);
-                                                   ClickButton(hwnd, IDC_ADDITEM_KEY_DROP);
-                                                   EXPECT_TRUE(IsWindowVisible(list));
-                                                   PostClick(GetDlgItem(hwnd, IDC_ADDITEM_NAME), POINT{3, 3});
-                                               },
-                                               [&](HWND hwnd) {
-                                                   EXPECT_FALSE(IsWindowVisible(list));
-                                                   EXPECT_EQ(TextOf(hwnd, IDC_ADDITEM_KEY), "F5");
-                                                   // The drop button closes what it opened.
-                                                   ClickButton(hwnd, IDC_ADDITEM_KEY_DROP);
-                                                   ClickButton(hwnd, IDC_ADDITEM_KEY_DROP);
-                                                   EXPECT_FALSE(IsWindowVisible(list));
-                                                   ClickButton(hwnd, IDC_ADDITEM_EXIT);
-                                               }});
-    EXPECT_EQ(result, IDCANCEL);
-}
+    const INT_PTR result = HostDialog(
+        dialog, {[&](HWND hwnd) {
+                     EXPECT_EQ(TextOf(hwnd, IDC_ADDITEM_NAME) + "|" + TextOf(hwnd, IDC_ADDITEM_SHORTNAME) + "|" +
+                                   TextOf(hwnd, IDC_ADDITEM_DESCRIPTION),
+                               "Notepad|np|Plain text\r\neditor");
+                     // The catalogs below the root, and none of Tools' items.
+                     HWND tree = GetDlgItem(hwnd, IDC_ADDITEM_TREE);
+                     HTREEITEM root = TreeView_GetRoot(tree);
+                     EXPECT_EQ(ChildTexts(tree, root), (std::vector<std::string>{"Tools", "Games"}));
+                     EXPECT_EQ(TreeView_GetParent(tree, FindTreeNode(tree, "Editors")), FindTreeNode(tree, "Tools"));
+                     EXPECT_EQ(TreeView_GetCount(tree), 4u);
 
-TEST_F(AddItemDialogTest, OkRefusesUntilASubCatalogAndANameAreGiven)
-{
-    CAddItemDlg dialog(nullptr, Paths());
-    bool stillOpen = false;
-    const INT_PTR result = HostDialog(dialog, [&](HWND hwnd) {
-        SetDlgItemTextA(hwnd, IDC_ADDITEM_NAME, "Tool");
-        ClickButton(hwnd, IDOK);
-        SelectTreeNode(hwnd, Text("AllCatalogsTitle"));
-        ClickButton(hwnd, IDOK);
-        SelectTreeNode(hwnd, "Editors");
-        SetDlgItemTextA(hwnd, IDC_ADDITEM_NAME, "   ");
-        ClickButton(hwnd, IDOK);
-        stillOpen = dialog.IsRunning();
-        ClickButton(hwnd, IDCANCEL);
-    });
+                     list = GetDlgItem(hwnd, IDC_ADDITEM_KEY_LIST);
+                     EXPECT_EQ(HitTestAt(hwnd, 4, 120), HTCAPTION);
+                     ClickButton(hwnd, IDC_ADDITEM_KEY_DROP);
+                     EXPECT_TRUE(IsWindowVisible(list) && dialog.IsKeyListDropped());
+                     // While the list is down, the background takes clicks instead of dragging.
+                     EXPECT_EQ(HitTestAt(hwnd, 4, 120), HTCLIENT);
+                     RECT row{};
+                     SendMessageA(list, LVM_ENSUREVISIBLE, 40, FALSE);
+                     ListView_GetItemRect(list, 40, &row, LVIR_BOUNDS);
+                     PostClick(list, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+                 },
+                 [&](HWND hwnd) {
+                     EXPECT_EQ(TextOf(hwnd, IDC_ADDITEM_KEY), "F5");
+                     EXPECT_FALSE(IsWindowVisible(list));
+                     EXPECT_EQ(HitTestAt(hwnd, 4, 120), HTCAPTION);
+                     ClickButton(hwnd, IDC_ADDITEM_KEY_DROP);
+                     EXPECT_TRUE(IsWindowVisible(list));
+                     PostClick(GetDlgItem(hwnd, IDC_ADDITEM_NAME), POINT{3, 3});
+                 },
+                 [&](HWND hwnd) {
+                     EXPECT_FALSE(IsWindowVisible(list)) << "a click elsewhere closes the list";
+                     EXPECT_EQ(TextOf(hwnd, IDC_ADDITEM_KEY), "F5");
+                     // The drop button closes what it opened.
+                     ClickButton(hwnd, IDC_ADDITEM_KEY_DROP);
+                     ClickButton(hwnd, IDC_ADDITEM_KEY_DROP);
+                     EXPECT_FALSE(IsWindowVisible(list));
+
+                     // Ok refuses until a catalog below the root and a name are given.
+                     ClickButton(hwnd, IDOK);
+                     SelectTreeNode(hwnd, Text("AllCatalogsTitle"));
+                     ClickButton(hwnd, IDOK);
+                     SelectTreeNode(hwnd, "Editors");
+                     SetDlgItemTextA(hwnd, IDC_ADDITEM_NAME, "   ");
+                     ClickButton(hwnd, IDOK);
+                     ClickButton(hwnd, IDC_ADDITEM_EXIT);
+                 }});
     EXPECT_EQ(result, IDCANCEL);
-    EXPECT_TRUE(stillOpen);
-    const std::vector<std::string> expected = {Text("SelectCatalog"), Text("SelSubCatalog"), Text("NameEmpty")};
-    EXPECT_EQ(m_messages, expected);
+    EXPECT_EQ(m_messages, (std::vector<std::string>{Text("SelectCatalog"), Text("SelSubCatalog"), Text("NameEmpty")}));
     HandOffItem written;
-    EXPECT_FALSE(ReadHandOffItem(written));
+    EXPECT_FALSE(ReadHandOffItem(written)) << "a refused Ok and the exit write nothing";
 }
 
-TEST_F(AddItemDialogTest, OkHandsTheItemToDestWithInitialsAndNoHotkey1)
+TEST_F(AddItemDialogTest, OkHandsTheItemToTheDestWindow)
 {
-    const std::string itemsPath = m_folder.File("Shortcut2.dat");
-    TestReceiver receiver(itemsPath, m_folder.File("Shortcut2.clg"));
-    PublishHandOffDest(receiver.Hwnd());
-
+    Receiver receiver;
+    PublishHandOffDest(receiver.window);
     CAddItemDlg dialog(nullptr, Paths());
     dialog.ExePath = "C:\\Tools\\qlt.exe";
-    const INT_PTR result = HostDialog(dialog, [&](HWND hwnd) {
-        SetDlgItemTextA(hwnd, IDC_ADDITEM_NAME, "  Quick Launch Tool ");
-        SetDlgItemTextA(hwnd, IDC_ADDITEM_DESCRIPTION, "one\r\ntwo");
-        SendDlgItemMessageA(hwnd, IDC_ADDITEM_MODIFIER, CB_SETCURSEL, 3, 0);
-        SetDlgItemTextA(hwnd, IDC_ADDITEM_KEY, "Q");
-        SelectTreeNode(hwnd, "Editors");
-        ClickButton(hwnd, IDOK);
-    });
-    ASSERT_EQ(result, IDOK);
+    ASSERT_EQ(HostDialog(dialog,
+                         [&](HWND hwnd) {
+                             SetDlgItemTextA(hwnd, IDC_ADDITEM_NAME, "  Quick Launch Tool ");
+                             SetDlgItemTextA(hwnd, IDC_ADDITEM_DESCRIPTION, "one\r\ntwo");
+                             SendDlgItemMessageA(hwnd, IDC_ADDITEM_MODIFIER, CB_SETCURSEL, 3, 0);
+                             SetDlgItemTextA(hwnd, IDC_ADDITEM_KEY, "Q");
+                             SelectTreeNode(hwnd, "Editors");
+                             ClickButton(hwnd, IDOK);
+                         }),
+              IDOK);
     EXPECT_TRUE(m_messages.empty());
-    EXPECT_EQ(dialog.Name, "Quick Launch Tool");
-    EXPECT_EQ(dialog.ShortName, "QLT");
-    EXPECT_EQ(dialog.Hotkey1, "No Hotkey1");
-    EXPECT_EQ(dialog.NodeID, kEditorsId);
 
-    // The receiver ran inside the send, before the dialog closed; how it stores the item is
-    // its own test's business.
-    ASSERT_EQ(receiver.Received(), 1);
-    ASSERT_TRUE(receiver.LastAdded());
-    const ShortcutItem& item = receiver.Items().At(0);
-    EXPECT_EQ(item.Hotkey2, "Q");
-    EXPECT_EQ(item.Description, "one\r\ntwo");
-    EXPECT_EQ(item.ExePath, "C:\\Tools\\qlt.exe");
-    EXPECT_EQ(receiver.Last().catalog, receiver.Model().Find(kEditorsId));
-}
-
-TEST_F(AddItemDialogTest, ADestThatNamesNoWindowIsIgnored)
-{
-    HWND gone = CreateWindowA("STATIC", "gone", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    PublishHandOffDest(gone);
-    DestroyWindow(gone);
-
-    CAddItemDlg dialog(nullptr, Paths());
-    const INT_PTR result = HostDialog(dialog, [&](HWND hwnd) {
-        SetDlgItemTextA(hwnd, IDC_ADDITEM_NAME, "Games Folder");
-        SelectTreeNode(hwnd, "Games");
-        ClickButton(hwnd, IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    // The item waits in the section for nobody; no file was touched.
-    HandOffItem written;
-    ASSERT_TRUE(ReadHandOffItem(written));
-    EXPECT_EQ(written.Name, "Games Folder");
-    EXPECT_EQ(written.ShortName, "GF");
-    EXPECT_EQ(written.Hotkey1, "");
-    EXPECT_EQ(written.NodeID, kGamesId);
-    EXPECT_FALSE(FileExists(m_folder.File("Shortcut2.dat")));
-    EXPECT_EQ(ReadBytes(m_folder.File("Shortcut2.clg")), SampleCatalogsText());
+    // The receiver took it inside the send, before the dialog closed.
+    EXPECT_EQ(receiver.taken, std::vector<std::string>{
+                                  "Quick Launch Tool|QLT|No Hotkey1|Q|one\r\ntwo|C:\\Tools\\qlt.exe|" + kEditorsId});
 }

