@@ -42,10 +42,7 @@ wait_until 10 eval '! xdotool search --onlyvisible --name "^Items and Catalogs\$
     fail "Ok did not close the window"
 grep -aq "+ Morning" "$e2e_install/Shortcut2.dat" || fail "the items file does not hold the composed item"
 
-focus "$main_window"
-press Tavimoreth IDC_SHORTNAME_EDIT
-type_text "morning"
-keys Return
+start_by morning
 wait_until 20 eval '[ "$(wc -l <"$marker" 2>/dev/null)" -ge 2 ]' || fail "the composed item did not start both commands"
 sed -n 1p "$marker" | grep -q 'FirstRun' || fail "the first command did not start first: $(cat "$marker")"
 sed -n 2p "$marker" | grep -q 'SecondRun' || fail "the second command did not start second: $(cat "$marker")"

@@ -95,6 +95,17 @@ show_main_window() {
     main_window=$(wait_for_window '^Tavimoreth$' 10) || fail "Ctrl+Shift+J did not show the window"
 }
 
+# Types a short name and Enter in the main window. A started program may keep the focus, so
+# the box is clicked with the real pointer and its text selected, for the typing to replace.
+start_by() {  # SHORT-NAME
+    show_main_window
+    focus "$main_window"
+    press Tavimoreth IDC_SHORTNAME_EDIT
+    keys End shift+Home
+    type_text "$1"
+    keys Return
+}
+
 helper() { "$TAV_WINE" "$e2e_helpers/$1.exe" "${@:2}"; }
 
 resource="$(dirname "${BASH_SOURCE[0]}")/../../resources/resource.h"

@@ -18,16 +18,6 @@ write_catalogs "Tools|$(guid)|0,1,2,3"
 sed -i 's/~~/\r\n/g' "$e2e_install/Shortcut2.dat"
 start_program
 
-# A started program may keep the focus, so the box is clicked with the real pointer and what
-# it holds is selected, to be replaced by the typing.
-start_by() {  # SHORT-NAME
-    show_main_window
-    focus "$main_window"
-    press Tavimoreth IDC_SHORTNAME_EDIT
-    keys End shift+Home
-    type_text "$1"
-    keys Return
-}
 lines() { [ -s "$marker" ] && wc -l <"$marker" || echo 0; }
 
 start_by mp
