@@ -102,20 +102,9 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     ASSERT_EQ(ChildTexts(hwnd, mail), (std::vector<std::string>{"Mail"}));
     EXPECT_EQ(ImageOf(hwnd, tree.Child(mail)), 3);
 
-    // Expanding shows the open-catalog image, collapsing the closed one again.
-    NMTREEVIEWA expanded{};
-    expanded.action = TVE_EXPAND;
-    expanded.itemNew.hItem = tools;
-    view.OnItemExpanded(expanded);
-    EXPECT_EQ(ImageOf(hwnd, tools), 1);
-    expanded.action = TVE_COLLAPSE;
-    view.OnItemExpanded(expanded);
-    EXPECT_EQ(ImageOf(hwnd, tools), 0);
-
     // Changes of the model reach the tree: a new member, a new, renamed and removed catalog.
     model.AddMember(model.Find(kB), 1);
     view.ShowItems(model.Find(kB), items);
-    EXPECT_EQ(ChildTexts(hwnd, inner), (std::vector<std::string>{}));
     open(inner);
     EXPECT_EQ(ChildTexts(hwnd, inner), (std::vector<std::string>{"Paint"}));
     model.AddMember(model.Find(kB), 0);

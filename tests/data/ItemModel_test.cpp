@@ -1,22 +1,8 @@
 #include "data/CatalogData.h"
 #include "data/ItemKind.h"
 #include "data/ItemList.h"
-#include "data/KeyTable.h"
 
 #include <gtest/gtest.h>
-
-TEST(KeyTable, ModifierIgnoresCaseKeyDoesNot)
-{
-    EXPECT_EQ(ModifierFlag("Ctrl"), 2u);
-    EXPECT_EQ(ModifierFlag("ctrl"), 2u);
-    EXPECT_EQ(ModifierFlag("SHIFT"), 4u);
-    for (const char* none : {"", "No Hotkey", "No Hotkey1", "Ctrl ", "Control"})
-        EXPECT_EQ(ModifierFlag(none), 0u) << none;
-    EXPECT_EQ(VirtualKey("Q"), 0x51u);
-    EXPECT_EQ(VirtualKey("F10"), 0x79u);
-    for (const char* none : {"q", "f1", "F13", "", "AB"})
-        EXPECT_EQ(VirtualKey(none), 0u) << none;
-}
 
 TEST(ItemKind, ToldFromTheCommandText)
 {
