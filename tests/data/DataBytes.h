@@ -1,7 +1,12 @@
 #pragma once
-// Items-file bytes written by hand, the way the layout describes them.
+// Data-file bytes written by hand, the way the layouts describe them, and the catalog
+// identifiers the data tests share.
+#include "data/CatalogData.h"
+#include "data/CatalogTree.h"
+
 #include <cstdio>
 #include <string>
+#include <vector>
 
 inline std::string Slot(const std::string& field)
 {
@@ -13,4 +18,18 @@ inline std::string Slot(const std::string& field)
 inline std::string Header(const char* count16, char flag = '\0')
 {
     return std::string(1, flag) + std::string(99, '\0') + count16;
+}
+
+inline const std::string kRoot = kRootNodeId;
+inline const std::string kA = "AAAAAAAA-0000-0000-0000-000000000001";
+inline const std::string kB = "BBBBBBBB-0000-0000-0000-000000000002";
+inline const std::string kC = "CCCCCCCC-0000-0000-0000-000000000003";
+inline const std::string kD = "DDDDDDDD-0000-0000-0000-000000000004";
+
+// The catalogs' names in walk order.
+inline std::vector<std::string> Names(const CatalogTree& tree)
+{
+    std::vector<std::string> names;
+    tree.Walk(CatalogTree::kRoot, [&](CatalogId id) { names.push_back(tree.Name(id)); });
+    return names;
 }

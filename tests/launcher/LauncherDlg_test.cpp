@@ -23,14 +23,6 @@ namespace {
 const char kToolsId[] = "11111111-2222-3333-4444-555555555555";
 const char kEmptyId[] = "66666666-7777-8888-9999-000000000000";
 
-std::string TestProgramFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.rfind('\\'));
-}
-
 ShortcutItem Item(const std::string& name, const std::string& shortName, const std::string& exePath,
                   const std::string& hotkey1 = "", const std::string& hotkey2 = "")
 {
@@ -80,8 +72,7 @@ protected:
         TheApp().SetMainDialog(nullptr);
     }
 
-    std::string Marker() const { return m_marker; }
-    std::string MarkerProgram() const { return TestProgramFolder() + "\\marker.exe"; }
+    std::string MarkerProgram() const { return BesideTestProgram("marker.exe"); }
 
     TempFolder m_folder;
     std::string m_savedFolder;
@@ -114,16 +105,46 @@ void PressKey(HWND target, WPARAM key)
 }
 } // namespace
 
-TEST_F(LauncherDlgTest, SearchSelectsFirstMatchingRowIgnoringCaseAndEnterStartsIt)
+TEST_F(LauncherDlgTest, CatalogsSearchAndEnterStartTheChosenItem)
 {
     WriteData({Item("Notepad Plus", "Notepad", "c:\\nothing\\notepad.exe"), Item("Node", "nod", MarkerProgram()),
-               Item("Other", "O", "c:\\nothing\\other.exe")},
-              "");
+               Item("Other", "O", "c:\\nothing\\other.exe"), Item("Gamma", "", "c:\\nothing\\g.exe")},
+              std::string(kRootNodeId) + "|Tools|" + kToolsId + "|0,,2,3,9\\" + kRootNodeId + "|Empty|" + kEmptyId);
     RunWindow([&](CLauncherDlg& dialog) {
         HWND hwnd = dialog.Hwnd();
+        HWND edit = GetDlgItem(hwnd, IDC_SHORTNAME_EDIT);
+        CCatalogTreeView& catalogs = dialog.Catalogs();
         CSkinListCtrl& shortList = dialog.ShortNameList();
+        auto choose = [&](HTREEITEM node) {
+            ASSERT_NE(node, nullptr);
+            SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));
+        };
+        // All catalogs: every item with a name, sorted.
+        EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Gamma", "Node", "Notepad Plus", "Other"}));
+        // Gamma has no short name and 9 names no item: both stay out of a catalog's lists.
+        choose(catalogs.NodeOf(dialog.CatalogModel().Find(kToolsId)));
+        EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Notepad Plus", "Other"}));
+        EXPECT_EQ(Column(shortList, 3), (std::vector<std::string>{"0", "2"}));
+        choose(catalogs.NodeOf(dialog.CatalogModel().Find(kEmptyId)));
+        EXPECT_EQ(dialog.NameList().GetItemCount(), 0);
+        choose(catalogs.Root());
         // Sorted byte-wise: upper case first.
         EXPECT_EQ(Column(shortList, 0), (std::vector<std::string>{"Notepad", "O", "nod"}));
+
+        // Enter in a blank box, Escape, and the boxes filled by ShowItemDetails start nothing.
+        Type(hwnd, IDC_SHORTNAME_EDIT, "   ");
+        PressKey(edit, VK_RETURN);
+        Type(hwnd, IDC_SHORTNAME_EDIT, "");
+        PressKey(edit, VK_RETURN);
+        PressKey(edit, VK_ESCAPE);
+        dialog.ShowItemDetails(1);
+        EXPECT_EQ(TextOf(hwnd, IDC_SHORTNAME_EDIT), "nod");
+        EXPECT_FALSE(IsWindowVisible(shortList.Hwnd()));
+        EXPECT_FALSE(IsWindowVisible(dialog.NameList().Hwnd()));
+        PumpFor(800);
+        EXPECT_FALSE(FileExists(m_marker));
+
+        // Typing selects the first row that starts with the text, ignoring case.
         Type(hwnd, IDC_SHORTNAME_EDIT, "N");
         EXPECT_TRUE(IsWindowVisible(shortList.Hwnd()));
         EXPECT_EQ(SelectedText(shortList), "Notepad");
@@ -138,75 +159,25 @@ TEST_F(LauncherDlgTest, SearchSelectsFirstMatchingRowIgnoringCaseAndEnterStartsI
         PumpFor(100);
         EXPECT_FALSE(IsWindowVisible(shortList.Hwnd()));
         EXPECT_EQ(dialog.CurrentIndex(), 2);
-        Type(hwnd, IDC_SHORTNAME_EDIT, "nod");
 
-        // While typing, blanks count: " nod" matches nothing and the choice stays.
+        // While typing, blanks count: " nod " matches nothing and the choice stays.
         Type(hwnd, IDC_SHORTNAME_EDIT, "O");
         Type(hwnd, IDC_SHORTNAME_EDIT, " nod ");
         EXPECT_EQ(SelectedText(shortList), "O");
-        EXPECT_FALSE(FileExists(Marker()));
+        EXPECT_FALSE(FileExists(m_marker));
         // Enter trims them, finds "nod" and starts it.
-        PressKey(GetDlgItem(hwnd, IDC_SHORTNAME_EDIT), VK_RETURN);
+        PressKey(edit, VK_RETURN);
         EXPECT_FALSE(IsWindowVisible(shortList.Hwnd()));
         EXPECT_EQ(dialog.CurrentIndex(), 1);
-        EXPECT_TRUE(WaitForFile(Marker(), 10000));
+        EXPECT_TRUE(WaitForFile(m_marker, 10000));
     });
 }
 
-TEST_F(LauncherDlgTest, EnterInAnEmptyBoxAndShowItemDetailsStartNothing)
-{
-    WriteData({Item("Node", "nod", MarkerProgram())}, "");
-    RunWindow([&](CLauncherDlg& dialog) {
-        HWND hwnd = dialog.Hwnd();
-        Type(hwnd, IDC_SHORTNAME_EDIT, "   ");
-        PressKey(GetDlgItem(hwnd, IDC_SHORTNAME_EDIT), VK_RETURN);
-        Type(hwnd, IDC_SHORTNAME_EDIT, "");
-        PressKey(GetDlgItem(hwnd, IDC_SHORTNAME_EDIT), VK_RETURN);
-        PressKey(GetDlgItem(hwnd, IDC_SHORTNAME_EDIT), VK_ESCAPE);
-
-        // Writing into the boxes from ShowItemDetails opens no list and starts no search.
-        dialog.ShowItemDetails(0);
-        EXPECT_EQ(TextOf(hwnd, IDC_SHORTNAME_EDIT), "nod");
-        EXPECT_EQ(TextOf(hwnd, IDC_HOTKEY_STATIC), " + ");
-        EXPECT_FALSE(IsWindowVisible(dialog.ShortNameList().Hwnd()));
-        EXPECT_FALSE(IsWindowVisible(dialog.NameList().Hwnd()));
-        PumpFor(800);
-        EXPECT_FALSE(FileExists(Marker()));
-    });
-}
-
-TEST_F(LauncherDlgTest, ChoosingACatalogListsOnlyItsItemsSorted)
-{
-    WriteData({Item("Zeta", "z", "c:\\z.exe"), Item("Alpha", "a", "c:\\a.exe"), Item("Beta", "b", "c:\\b.exe"),
-               Item("Gamma", "", "c:\\g.exe")},
-              std::string(kRootNodeId) + "|Tools|" + kToolsId + "|0,,1,3,9\\" + kRootNodeId + "|Empty|" + kEmptyId);
-    RunWindow([&](CLauncherDlg& dialog) {
-        CCatalogTreeView& catalogs = dialog.Catalogs();
-        ASSERT_EQ(dialog.CatalogModel().Count(), 2u);
-        // All catalogs: every item with a name, sorted.
-        EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Alpha", "Beta", "Gamma", "Zeta"}));
-
-        HTREEITEM tools = catalogs.NodeOf(dialog.CatalogModel().Find(kToolsId));
-        ASSERT_NE(tools, nullptr);
-        SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(tools));
-        // Gamma has no short name and 9 names no item: both stay out.
-        EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Alpha", "Zeta"}));
-        EXPECT_EQ(Column(dialog.ShortNameList(), 0), (std::vector<std::string>{"a", "z"}));
-        EXPECT_EQ(Column(dialog.ShortNameList(), 3), (std::vector<std::string>{"1", "0"}));
-
-        SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET,
-                     reinterpret_cast<LPARAM>(catalogs.NodeOf(dialog.CatalogModel().Find(kEmptyId))));
-        EXPECT_EQ(dialog.NameList().GetItemCount(), 0);
-        SendMessageA(catalogs.Hwnd(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(catalogs.Root()));
-        EXPECT_EQ(Column(dialog.NameList(), 0), (std::vector<std::string>{"Alpha", "Beta", "Zeta"}));
-    });
-}
-
-TEST_F(LauncherDlgTest, ItemHotkeysTakeFreshIdsAtEveryReloadAndOnlyKnownNamesRegister)
+// Starting an item by its hotkey and the toggle hotkey are driven end to end.
+TEST_F(LauncherDlgTest, ItemHotkeysTakeFreshIdsAtEveryReloadAndTheTrayLeavesTheToggleAlone)
 {
     std::vector<ShortcutItem> items;
-    const char* keys[] = {"F2", "F3", "F4", "F5", "F6"};
-    for (const char* key : keys)
+    for (const char* key : {"F2", "F3", "F4", "F5", "F6"})
         items.push_back(Item(std::string("Item ") + key, key, "c:\\x.exe", "Alt", key));
     items.push_back(Item("Lower modifier", "lm", "c:\\x.exe", "ctrl", "F9"));
     items.push_back(Item("Lower key", "lk", "c:\\x.exe", "Ctrl", "q"));
@@ -220,7 +191,6 @@ TEST_F(LauncherDlgTest, ItemHotkeysTakeFreshIdsAtEveryReloadAndOnlyKnownNamesReg
         EXPECT_FALSE(RegisterHotKey(nullptr, 0xB000, MOD_CONTROL, VK_F9));
         EXPECT_TRUE(RegisterHotKey(nullptr, 0xB001, MOD_CONTROL, 'Q'));
         UnregisterHotKey(nullptr, 0xB001);
-
         dialog.UnregisterItemHotkeys();
         EXPECT_TRUE(g_hotkeyIds.empty());
         dialog.ReloadItems();
@@ -228,32 +198,17 @@ TEST_F(LauncherDlgTest, ItemHotkeysTakeFreshIdsAtEveryReloadAndOnlyKnownNamesReg
         EXPECT_EQ(g_hotkeyIds.front(), 0xA008u);
         EXPECT_EQ(g_hotkeyIds.back(), 0xA00Du);
         dialog.UnregisterItemHotkeys();
-    });
-}
 
-TEST_F(LauncherDlgTest, ItemHotkeyStartsItsItemAndToggleShowsBeforeItHides)
-{
-    WriteData({Item("Marker", "m", MarkerProgram(), "Alt", "F11")}, "");
-    RunWindow([&](CLauncherDlg& dialog) {
+        // Hidden by the toggle, the tray icon brings the window back without touching the toggle.
         HWND hwnd = dialog.Hwnd();
-        ASSERT_EQ(g_hotkeyIds.size(), 1u);
-        PostMessageA(hwnd, WM_HOTKEY, g_hotkeyIds[0], 0);
-        EXPECT_TRUE(WaitForFile(Marker(), 10000));
-
-        // The first press shows the window that is already visible.
+        PostThreadMessageA(GetCurrentThreadId(), WM_HOTKEY, 0xA001, 0);
         PostThreadMessageA(GetCurrentThreadId(), WM_HOTKEY, 0xA001, 0);
         PumpFor(200);
-        EXPECT_TRUE(IsWindowVisible(hwnd));
-        EXPECT_FALSE(dialog.NextToggleShows());
-        PostThreadMessageA(GetCurrentThreadId(), WM_HOTKEY, 0xA001, 0);
-        PumpFor(200);
-        EXPECT_FALSE(IsWindowVisible(hwnd));
-        // The tray icon brings it back without touching the toggle.
+        ASSERT_FALSE(IsWindowVisible(hwnd));
         PostMessageA(hwnd, 0x405, 0x8F, WM_LBUTTONDOWN);
         PumpFor(200);
         EXPECT_TRUE(IsWindowVisible(hwnd));
         EXPECT_TRUE(dialog.NextToggleShows());
-        dialog.UnregisterItemHotkeys();
     });
 }
 

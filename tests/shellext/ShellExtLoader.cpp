@@ -7,15 +7,6 @@
 #include <cstring>
 
 namespace {
-using GetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-using NoArgumentFn = HRESULT(STDAPICALLTYPE*)();
-
-HRESULT CallExport(HMODULE module, const char* name)
-{
-    auto function = reinterpret_cast<NoArgumentFn>(GetProcAddress(module, name));
-    return function ? function() : E_NOTIMPL;
-}
-
 // Only what the extension asks of a data object: CF_HDROP in global memory.
 class CDropDataObject : public IDataObject {
 public:
@@ -87,23 +78,16 @@ ShellExtLibrary::~ShellExtLibrary()
 
 HRESULT ShellExtLibrary::GetClassObject(REFCLSID clsid, REFIID iid, void** object) const
 {
+    using GetClassObjectFn = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
     auto function = reinterpret_cast<GetClassObjectFn>(GetProcAddress(m_module, "DllGetClassObject"));
     return function ? function(clsid, iid, object) : E_NOTIMPL;
 }
 
-HRESULT ShellExtLibrary::CanUnloadNow() const
+HRESULT ShellExtLibrary::Call(const char* name) const
 {
-    return CallExport(m_module, "DllCanUnloadNow");
-}
-
-HRESULT ShellExtLibrary::Register() const
-{
-    return CallExport(m_module, "DllRegisterServer");
-}
-
-HRESULT ShellExtLibrary::Unregister() const
-{
-    return CallExport(m_module, "DllUnregisterServer");
+    using NoArgumentFn = HRESULT(STDAPICALLTYPE*)();
+    auto function = reinterpret_cast<NoArgumentFn>(GetProcAddress(m_module, name));
+    return function ? function() : E_NOTIMPL;
 }
 
 IContextMenu* ShellExtLibrary::NewMenu() const

@@ -17,9 +17,8 @@ public:
 
     bool Loaded() const { return m_module != nullptr; }
     HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** object) const;
-    HRESULT CanUnloadNow() const;
-    HRESULT Register() const;
-    HRESULT Unregister() const;
+    // Calls one of the exports without arguments, e.g. "DllCanUnloadNow".
+    HRESULT Call(const char* name) const;
     // A new context-menu object of the extension, or nullptr.
     IContextMenu* NewMenu() const;
 

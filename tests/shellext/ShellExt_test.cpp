@@ -43,26 +43,9 @@ std::string DistDll()
     return DistFolder() + "\\TavimorethExt.dll";
 }
 
-std::string EntryText(HMENU popup)
+std::string Joined(const HandOffRequest& request)
 {
-    char text[260] = {};
-    GetMenuStringA(popup, 0, text, sizeof(text), MF_BYPOSITION);
-    return text;
-}
-
-void MakeShortcut(const std::string& linkPath, const std::string& target)
-{
-    IShellLinkA* link = nullptr;
-    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                              reinterpret_cast<void**>(&link)));
-    link->SetPath(target.c_str());
-    IPersistFile* file = nullptr;
-    link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-    wchar_t wide[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH);
-    EXPECT_HRESULT_SUCCEEDED(file->Save(wide, TRUE));
-    file->Release();
-    link->Release();
+    return request.Name + "|" + request.ShortName + "|" + request.Description + "|" + request.ExePath;
 }
 
 bool KeyExists(HKEY root, const std::string& key)
@@ -104,6 +87,34 @@ std::string HandlerKey(const char* shellClass)
     return std::string("Software\\Classes\\") + shellClass + "\\shellex\\ContextMenuHandlers\\Tavimoreth";
 }
 
+// The extension's menu offered for one selection, as the Explorer builds it.
+struct Offer {
+    Offer(const ShellExtLibrary& library, IDataObject* selection, UINT flags = CMF_NORMAL)
+        : menu(library.NewMenu()), data(selection)
+    {
+        entries = menu && data ? EntriesFor(menu, data, popup, flags) : -1;
+    }
+    ~Offer()
+    {
+        DestroyMenu(popup);
+        if (data)
+            data->Release();
+        if (menu)
+            menu->Release();
+    }
+    std::string EntryText() const
+    {
+        char text[260] = {};
+        GetMenuStringA(popup, 0, text, sizeof(text), MF_BYPOSITION);
+        return text;
+    }
+
+    IContextMenu* menu;
+    IDataObject* data;
+    HMENU popup = CreatePopupMenu();
+    int entries = -1;
+};
+
 class ShellExt : public ::testing::Test {
 protected:
     void SetUp() override
@@ -126,25 +137,19 @@ protected:
     // Chooses the entry for one path and returns the request that reached the window.
     HandOffRequest HandOver(const std::string& path, const CMINVOKECOMMANDINFOEX& info)
     {
+        Offer offer(m_library, ShellDataObject({path}));
         HandOffRequest request;
-        IContextMenu* menu = m_library.NewMenu();
-        EXPECT_NE(menu, nullptr);
-        if (!menu)
+        EXPECT_EQ(offer.entries, 1);
+        if (offer.entries != 1)
             return request;
-        IDataObject* data = ShellDataObject({path});
-        EXPECT_NE(data, nullptr) << path;
-        HMENU popup = CreatePopupMenu();
-        EXPECT_EQ(EntriesFor(menu, data, popup), 1) << path;
         const int before = g_requests;
-        EXPECT_HRESULT_SUCCEEDED(Invoke(menu, info));
-        EXPECT_TRUE(PumpUntil([&] { return g_requests > before; }, 10000)) << "no request for " << path;
+        EXPECT_HRESULT_SUCCEEDED(Invoke(offer.menu, info));
+        EXPECT_TRUE(PumpUntil([&] { return g_requests > before; }, 10000)) << "no request";
         EXPECT_TRUE(ReadHandOffRequest(request));
-        DestroyMenu(popup);
-        if (data)
-            data->Release();
-        menu->Release();
         return request;
     }
+
+    HRESULT CanUnloadNow() const { return m_library.Call("DllCanUnloadNow"); }
 
     WinTestEnvironment m_environment;
     ShellExtLibrary m_library{DistDll()};
@@ -153,80 +158,58 @@ protected:
 };
 } // namespace
 
-TEST_F(ShellExt, OneFileGetsOneEntryAndReachesTheDestWindow)
+TEST_F(ShellExt, OneEntryWithTheShippedTextAndOnlyItsOwnCommand)
 {
-    const std::string path = m_folder.File("Quarterly report.v2.txt");
-    WriteBytes(path, "figures");
-    HWND dest = MakeDestWindow();
-    PublishHandOffDest(dest);
-    WriteProfileStringA(kRequestSection, "ShortName", "left over");
-    WriteProfileStringA(kRequestSection, "Description", "left over");
-
-    IContextMenu* menu = m_library.NewMenu();
-    ASSERT_NE(menu, nullptr);
-    IDataObject* data = ShellDataObject({path});
-    ASSERT_NE(data, nullptr);
-    HMENU popup = CreatePopupMenu();
-    ASSERT_EQ(EntriesFor(menu, data, popup), 1);
-    ASSERT_EQ(GetMenuItemCount(popup), 1);
-    EXPECT_EQ(GetMenuItemID(popup, 0), 100u);
-    EXPECT_EQ(EntryText(popup), GetTipText(kShellExtMenuKey)) << "the shipped text, as TipText's test checks";
+    const std::string path = m_folder.File("notes.txt");
+    WriteBytes(path, "n");
+    PublishHandOffDest(MakeDestWindow());
+    Offer offer(m_library, ShellDataObject({path}));
+    ASSERT_EQ(offer.entries, 1);
+    ASSERT_EQ(GetMenuItemCount(offer.popup), 1);
+    EXPECT_EQ(GetMenuItemID(offer.popup, 0), 100u);
+    EXPECT_EQ(offer.EntryText(), GetTipText(kShellExtMenuKey));
     char verb[64] = {};
-    EXPECT_HRESULT_SUCCEEDED(menu->GetCommandString(0, GCS_VERBA, nullptr, verb, sizeof(verb)));
+    EXPECT_HRESULT_SUCCEEDED(offer.menu->GetCommandString(0, GCS_VERBA, nullptr, verb, sizeof(verb)));
     EXPECT_STREQ(verb, "AddToTavimoreth");
     // A command that is not this extension's does nothing.
-    EXPECT_HRESULT_FAILED(Invoke(menu, ByVerb(MAKEINTRESOURCEA(1))));
-    EXPECT_HRESULT_FAILED(Invoke(menu, ByVerb("open")));
+    EXPECT_HRESULT_FAILED(Invoke(offer.menu, ByVerb(MAKEINTRESOURCEA(1))));
+    EXPECT_HRESULT_FAILED(Invoke(offer.menu, ByVerb("open")));
     PumpFor(300);
     EXPECT_EQ(g_requests, 0);
-
-    ASSERT_HRESULT_SUCCEEDED(Invoke(menu, kByOffset));
-    ASSERT_TRUE(PumpUntil([] { return g_requests == 1; }, 10000));
-    EXPECT_EQ(g_requestWindow, dest);
-    HandOffRequest request;
-    ASSERT_TRUE(ReadHandOffRequest(request));
-    EXPECT_EQ(request.Name, "Quarterly report.v2");
-    EXPECT_EQ(request.ShortName, "");
-    EXPECT_EQ(request.Description, "");
-    EXPECT_EQ(request.ExePath, path);
-
-    DestroyMenu(popup);
-    data->Release();
-    menu->Release();
-    // Once the hand-over thread has finished, nothing holds the library any more.
-    EXPECT_TRUE(PumpUntil([&] { return m_library.CanUnloadNow() == S_OK; }, 5000));
-    PumpFor(200);
-    EXPECT_EQ(g_requests, 1);
-    DestroyWindow(dest);
 }
 
-TEST_F(ShellExt, FoldersShortcutsAndDotNamesKeepTheirNamesAndTheMainWindowIsTold)
+// Files, folders and dot names through every way of choosing the entry. With the configuration
+// window open, "Dest" names it; the request still goes to the main window that owns it.
+TEST_F(ShellExt, EachSelectionIsHandedToTheMainWindowUnderItsName)
 {
-    // With the configuration window open, "Dest" names it; the request still goes to the main
-    // window that owns it.
     HWND mainWindow = MakeDestWindow();
     HWND configWindow = MakeDestWindow(mainWindow);
     PublishHandOffDest(configWindow);
+    WriteBytes(m_folder.File("Quarterly report.v2.txt"), "figures");
+    std::filesystem::create_directory(m_folder.File("Old.Projects"));
+    WriteBytes(m_folder.File(".profile"), "x");
+    // Left by an earlier hand-over: a request is written whole.
+    WriteProfileStringA(kRequestSection, "ShortName", "left over");
+    WriteProfileStringA(kRequestSection, "Description", "left over");
 
-    const std::string folder = m_folder.File("Old.Projects");
-    std::filesystem::create_directory(folder);
-    HandOffRequest request = HandOver(folder, kByOffset);
-    EXPECT_EQ(request.Name, "Old.Projects");
-    EXPECT_EQ(request.ExePath, folder);
-    EXPECT_EQ(g_requestWindow, mainWindow);
-
-    const std::string target = m_folder.File("editor.exe");
-    WriteBytes(target, "MZ");
-    const std::string link = m_folder.File("Editor.lnk");
-    MakeShortcut(link, target);
-    request = HandOver(link, ByVerb("AddToTavimoreth"));
-    EXPECT_EQ(request.Name, "Editor");
-    EXPECT_EQ(request.ExePath, link);
-
-    const std::string dotName = m_folder.File(".profile");
-    WriteBytes(dotName, "x");
-    request = HandOver(dotName, ByVerb("AddToTavimoreth", L"AddToTavimoreth"));
-    EXPECT_EQ(request.Name, ".profile");
+    const struct {
+        const char* file;
+        CMINVOKECOMMANDINFOEX info;
+        const char* name;
+    } cases[] = {
+        {"Quarterly report.v2.txt", kByOffset, "Quarterly report.v2"},
+        {"Old.Projects", ByVerb("AddToTavimoreth"), "Old.Projects"},
+        {".profile", ByVerb("AddToTavimoreth", L"AddToTavimoreth"), ".profile"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = m_folder.File(c.file);
+        EXPECT_EQ(Joined(HandOver(path, c.info)), std::string(c.name) + "|||" + path);
+        EXPECT_EQ(g_requestWindow, mainWindow);
+    }
+    // Once the hand-over threads have finished, nothing holds the library any more.
+    EXPECT_TRUE(PumpUntil([&] { return CanUnloadNow() == S_OK; }, 5000));
+    PumpFor(200);
     EXPECT_EQ(g_requests, 3);
     DestroyWindow(configWindow);
     DestroyWindow(mainWindow);
@@ -238,37 +221,17 @@ TEST_F(ShellExt, SelectionsThatCannotTravelWholeGetNoEntry)
     const std::string second = m_folder.File("b.txt");
     WriteBytes(first, "a");
     WriteBytes(second, "b");
-    IContextMenu* menu = m_library.NewMenu();
-    ASSERT_NE(menu, nullptr);
-    HMENU popup = CreatePopupMenu();
-
-    IDataObject* two = ShellDataObject({first, second});
-    ASSERT_NE(two, nullptr);
-    EXPECT_EQ(EntriesFor(menu, two, popup), 0);
-    EXPECT_HRESULT_FAILED(Invoke(menu, kByOffset));
-    two->Release();
-
-    IDataObject* one = ShellDataObject({first});
-    EXPECT_EQ(EntriesFor(menu, one, popup, CMF_DEFAULTONLY), 0);
-    one->Release();
+    Offer two(m_library, ShellDataObject({first, second}));
+    EXPECT_EQ(two.entries, 0);
+    EXPECT_HRESULT_FAILED(Invoke(two.menu, kByOffset));
+    EXPECT_EQ(Offer(m_library, ShellDataObject({first}), CMF_DEFAULTONLY).entries, 0);
 
     // ExePath is read with 1024 bytes: one more character would arrive cut to another path.
     const std::wstring base = L"C:\\" + std::wstring(1000, L'd') + L"\\";
-    IDataObject* fits = DropDataObject({base + std::wstring(1023 - base.size(), L'f')});
-    EXPECT_EQ(EntriesFor(menu, fits, popup), 1);
-    fits->Release();
-    DeleteMenu(popup, 0, MF_BYPOSITION);
-    IDataObject* tooLong = DropDataObject({base + std::wstring(1024 - base.size(), L'f')});
-    EXPECT_EQ(EntriesFor(menu, tooLong, popup), 0);
-    tooLong->Release();
-
+    EXPECT_EQ(Offer(m_library, DropDataObject({base + std::wstring(1023 - base.size(), L'f')})).entries, 1);
+    EXPECT_EQ(Offer(m_library, DropDataObject({base + std::wstring(1024 - base.size(), L'f')})).entries, 0);
     ASSERT_NE(GetACP(), static_cast<UINT>(CP_UTF8));
-    IDataObject* unwritable = DropDataObject({L"C:\\docs\\smile \u263A.txt"});
-    EXPECT_EQ(EntriesFor(menu, unwritable, popup), 0);
-    unwritable->Release();
-    EXPECT_EQ(GetMenuItemCount(popup), 0);
-    DestroyMenu(popup);
-    menu->Release();
+    EXPECT_EQ(Offer(m_library, DropDataObject({L"C:\\docs\\smile \u263A.txt"})).entries, 0);
 }
 
 TEST_F(ShellExt, TheEntryTextComesFromTheTextFileBesideTheLibrary)
@@ -277,94 +240,61 @@ TEST_F(ShellExt, TheEntryTextComesFromTheTextFileBesideTheLibrary)
     ASSERT_TRUE(CopyFileA(DistDll().c_str(), copy.c_str(), FALSE));
     const std::string file = m_folder.File("notes.txt");
     WriteBytes(file, "n");
-    {
-        ShellExtLibrary library(copy);
-        ASSERT_TRUE(library.Loaded());
-        IContextMenu* menu = library.NewMenu();
-        ASSERT_NE(menu, nullptr);
-        HMENU popup = CreatePopupMenu();
-        IDataObject* data = ShellDataObject({file});
-        // No text file: a blank entry would help nobody.
-        EXPECT_EQ(EntriesFor(menu, data, popup), 0);
-        WriteBytes(m_folder.File("TavimorethConfig.ini"), "[TipMsgs]\r\nExplorerAddMenu=Zu Tavimoreth\r\n");
-        EXPECT_EQ(EntriesFor(menu, data, popup), 1);
-        EXPECT_EQ(EntryText(popup), "Zu Tavimoreth");
-        data->Release();
-        DestroyMenu(popup);
-        menu->Release();
-    }
+    ShellExtLibrary library(copy);
+    ASSERT_TRUE(library.Loaded());
+    Offer offer(library, ShellDataObject({file}));
+    // No text file: a blank entry would help nobody.
+    EXPECT_EQ(offer.entries, 0);
+    WriteBytes(m_folder.File("TavimorethConfig.ini"), "[TipMsgs]\r\nExplorerAddMenu=Zu Tavimoreth\r\n");
+    EXPECT_EQ(EntriesFor(offer.menu, offer.data, offer.popup), 1);
+    EXPECT_EQ(offer.EntryText(), "Zu Tavimoreth");
 }
 
 TEST_F(ShellExt, LiveObjectsFactoriesAndLocksKeepTheLibraryLoaded)
 {
-    EXPECT_EQ(m_library.CanUnloadNow(), S_OK);
+    EXPECT_EQ(CanUnloadNow(), S_OK);
     IClassFactory* factory = nullptr;
     EXPECT_EQ(m_library.GetClassObject(IID_IClassFactory, IID_IClassFactory, reinterpret_cast<void**>(&factory)),
               CLASS_E_CLASSNOTAVAILABLE);
     ASSERT_HRESULT_SUCCEEDED(
         m_library.GetClassObject(kShellExtClsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
-    EXPECT_EQ(m_library.CanUnloadNow(), S_FALSE);
+    EXPECT_EQ(CanUnloadNow(), S_FALSE);
     IUnknown* aggregated = nullptr;
     EXPECT_EQ(factory->CreateInstance(reinterpret_cast<IUnknown*>(factory), IID_IUnknown,
                                       reinterpret_cast<void**>(&aggregated)),
               CLASS_E_NOAGGREGATION);
-    IShellExtInit* init = nullptr;
-    ASSERT_HRESULT_SUCCEEDED(factory->CreateInstance(nullptr, IID_IShellExtInit, reinterpret_cast<void**>(&init)));
+    IContextMenu* menu = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(factory->CreateInstance(nullptr, IID_IContextMenu, reinterpret_cast<void**>(&menu)));
     factory->LockServer(TRUE);
     factory->Release();
-    EXPECT_EQ(m_library.CanUnloadNow(), S_FALSE);
-    factory = nullptr;
+    EXPECT_EQ(CanUnloadNow(), S_FALSE);
+    menu->Release();
+    EXPECT_EQ(CanUnloadNow(), S_FALSE) << "the lock still holds";
     ASSERT_HRESULT_SUCCEEDED(
         m_library.GetClassObject(kShellExtClsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)));
     factory->LockServer(FALSE);
     factory->Release();
-    EXPECT_EQ(m_library.CanUnloadNow(), S_FALSE);
-    IContextMenu* menu = nullptr;
-    ASSERT_HRESULT_SUCCEEDED(init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(&menu)));
-    init->Release();
-    EXPECT_EQ(m_library.CanUnloadNow(), S_FALSE);
-    menu->Release();
-    EXPECT_EQ(m_library.CanUnloadNow(), S_OK);
+    EXPECT_EQ(CanUnloadNow(), S_OK);
 }
 
-TEST_F(ShellExt, RegSvr32RegistersForFilesFoldersAndShortcutsAndUnregisters)
+// Registering by regsvr32 and creating the extension through the registry are driven end to
+// end; here what is written where, what is removed again, and the fall-back to the user.
+TEST_F(ShellExt, RegistersForFilesFoldersAndShortcutsPerMachineOrElsePerUser)
 {
-    const std::string clsid = ClsidText();
-    const std::string classKey = "Software\\Classes\\CLSID\\" + clsid;
-    auto regsvr32 = [](const std::string& options) {
-        HANDLE process = StartProcess("regsvr32.exe " + options + " \"" + DistDll() + "\"");
-        if (!process)
-            return DWORD(999);
-        DWORD code = 998;
-        if (WaitForSingleObject(process, 60000) == WAIT_OBJECT_0)
-            GetExitCodeProcess(process, &code);
-        CloseHandle(process);
-        return code;
-    };
-    ASSERT_EQ(regsvr32("/s"), 0u);
+    const std::string classKey = "Software\\Classes\\CLSID\\" + ClsidText();
+    const char* const shellClasses[] = {"*", "Directory", "lnkfile"};
+    ASSERT_EQ(m_library.Call("DllRegisterServer"), S_OK);
     EXPECT_EQ(KeyValue(HKEY_LOCAL_MACHINE, classKey + "\\InprocServer32", nullptr), DistDll());
     EXPECT_EQ(KeyValue(HKEY_LOCAL_MACHINE, classKey + "\\InprocServer32", "ThreadingModel"), "Apartment");
-    for (const char* shellClass : {"*", "Directory", "lnkfile"})
-        EXPECT_EQ(KeyValue(HKEY_LOCAL_MACHINE, HandlerKey(shellClass), nullptr), clsid) << shellClass;
-    // The shell's own way in: the class id through the registry.
-    IContextMenu* menu = nullptr;
-    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(kShellExtClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IContextMenu,
-                                              reinterpret_cast<void**>(&menu)));
-    menu->Release();
-
-    ASSERT_EQ(regsvr32("/u /s"), 0u);
+    for (const char* shellClass : shellClasses)
+        EXPECT_EQ(KeyValue(HKEY_LOCAL_MACHINE, HandlerKey(shellClass), nullptr), ClsidText()) << shellClass;
+    ASSERT_EQ(m_library.Call("DllUnregisterServer"), S_OK);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, classKey));
-    for (const char* shellClass : {"*", "Directory", "lnkfile"})
+    for (const char* shellClass : shellClasses)
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, HandlerKey(shellClass))) << shellClass;
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\Classes\\*\\shellex\\ContextMenuHandlers"))
         << "keys of other extensions must stay";
-}
 
-TEST_F(ShellExt, RegistrationFallsBackToTheUserWhenTheMachineKeysCannotBeWritten)
-{
-    const std::string classKey = "Software\\Classes\\CLSID\\" + ClsidText();
-    // A program started earlier in this prefix may have left its registration behind.
-    ASSERT_EQ(m_library.Unregister(), S_OK);
     // The machine keys are made unwritable by pointing them at a key that no longer exists.
     HKEY gone = nullptr;
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\TavimorethTestGone", 0, nullptr, REG_OPTION_VOLATILE,
@@ -372,15 +302,14 @@ TEST_F(ShellExt, RegistrationFallsBackToTheUserWhenTheMachineKeysCannotBeWritten
               ERROR_SUCCESS);
     ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\TavimorethTestGone"), ERROR_SUCCESS);
     ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, gone), ERROR_SUCCESS);
-    const HRESULT registered = m_library.Register();
+    const HRESULT registered = m_library.Call("DllRegisterServer");
     RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
     RegCloseKey(gone);
-
     EXPECT_EQ(registered, S_OK);
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, classKey));
     EXPECT_EQ(KeyValue(HKEY_CURRENT_USER, classKey + "\\InprocServer32", nullptr), DistDll());
     EXPECT_EQ(KeyValue(HKEY_CURRENT_USER, HandlerKey("Directory"), nullptr), ClsidText());
-    EXPECT_EQ(m_library.Unregister(), S_OK);
+    EXPECT_EQ(m_library.Call("DllUnregisterServer"), S_OK);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, classKey));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, HandlerKey("*")));
 }
