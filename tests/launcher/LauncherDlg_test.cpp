@@ -153,7 +153,8 @@ TEST_F(LauncherDlgTest, CatalogsSearchAndEnterStartTheChosenItem)
         Type(hwnd, IDC_SHORTNAME_EDIT, "nod");
         EXPECT_EQ(SelectedText(shortList), "nod");
         // A click on a row of the open list shows that row's item, as a keyboard choice would.
-        RECT row{LVIR_BOUNDS};
+        RECT row{};
+        row.left = LVIR_BOUNDS;
         ASSERT_TRUE(SendMessageA(shortList.Hwnd(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row)));
         PostMessageA(shortList.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 4, (row.top + row.bottom) / 2));
         PumpFor(100);
