@@ -2,6 +2,7 @@
 // in-place cell editor, and hiding the item list.
 #include "config/ConfigDlg.h"
 
+#include "data/ItemKind.h"
 #include "data/SharedItemList.h"
 #include "data/dialogs/ClipItemDlg.h"
 #include "data/dialogs/ItemInfoDlg.h"
@@ -10,11 +11,6 @@
 #include "ui/TipText.h"
 
 namespace {
-bool EndsWithNoCase(const std::string& text, const std::string& tail)
-{
-    return text.size() >= tail.size() && LowerCaseAnsi(text.substr(text.size() - tail.size())) == tail;
-}
-
 void MoveControlBy(HWND dialog, int id, int dy)
 {
     HWND control = GetDlgItem(dialog, id);

@@ -16,12 +16,6 @@ std::string IndexListOf(const std::string& catalogData, const LeadBytes& lead)
     return bar == std::string::npos ? std::string() : catalogData.substr(bar + 1);
 }
 
-std::string AddIndex(const std::string& catalogData, size_t index, const LeadBytes& lead)
-{
-    const char* separator = lead.Find(catalogData, '|') == std::string::npos ? "|" : ",";
-    return catalogData + separator + std::to_string(index);
-}
-
 bool IsItemNodeData(const std::string& data)
 {
     return data.find(kItemNodeMarker) != std::string::npos;

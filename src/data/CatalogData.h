@@ -15,7 +15,6 @@ constexpr size_t kNodeIdLength = 36;
 
 std::string NodeIdOf(const std::string& catalogData, const LeadBytes& lead = LeadBytes::OfSystem());
 std::string IndexListOf(const std::string& catalogData, const LeadBytes& lead = LeadBytes::OfSystem());
-std::string AddIndex(const std::string& catalogData, size_t index, const LeadBytes& lead = LeadBytes::OfSystem());
 bool IsItemNodeData(const std::string& data);
 std::string ItemNodeData(size_t index);
 

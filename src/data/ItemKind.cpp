@@ -21,17 +21,6 @@ bool EndsWithNoCase(const std::string& text, const char* suffix)
     return true;
 }
 
-ItemKind ItemKindOf(const std::string& exePath)
-{
-    if (exePath.find("^^^") != std::string::npos)
-        return ItemKind::Composed;
-    if (EndsWithNoCase(exePath, ".stx"))
-        return ItemKind::Clipboard;
-    if (EndsWithNoCase(exePath, ".exe") || EndsWithNoCase(exePath, ".cmd") || EndsWithNoCase(exePath, ".bat"))
-        return ItemKind::Program;
-    return ItemKind::Other;
-}
-
 int ItemImageOf(const std::string& exePath)
 {
     return exePath.find("\r\n") != std::string::npos ? 3 : 2;

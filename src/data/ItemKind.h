@@ -1,10 +1,6 @@
 #pragma once
-// The kind of an item is never stored: it is told from its command text.
+// What an item is, is never stored: it is told from its command text.
 #include <string>
-
-enum class ItemKind { Composed, Clipboard, Program, Other };
-
-ItemKind ItemKindOf(const std::string& exePath);
 
 // Tree and list image of an item: 3 for a command text of several lines, else 2.
 int ItemImageOf(const std::string& exePath);

@@ -1,6 +1,7 @@
 #include "data/dialogs/ItemInfoDlg.h"
 
 #include "data/ClipboardSnapshot.h"
+#include "data/ItemKind.h"
 #include "data/dialogs/ItemNames.h"
 #include "resource.h"
 #include "ui/wnd/Choosers.h"
@@ -9,17 +10,6 @@
 #include <vector>
 
 namespace {
-bool EndsWithNoCase(const std::string& text, const char* tail)
-{
-    const std::string end(tail);
-    if (text.size() < end.size())
-        return false;
-    for (size_t i = 0; i < end.size(); ++i) {
-        if (tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i])
-            return false;
-    }
-    return true;
-}
 } // namespace
 
 CItemInfoDlg::CItemInfoDlg(HWND parent) : CSkinDialog(IDD_ITEM_INFO, parent)
