@@ -133,11 +133,14 @@ TEST(CatalogTree, ReceivedItemJoinsListFileAndCatalog)
     EXPECT_EQ(items.At(2).Reserved, "");
     EXPECT_EQ(ReadBytes(catalogsPath), kRoot + "|A|" + kA + "|1,2\\" + kRoot + "|B|" + kB);
 
-    // A deleted catalog is never reached, nor is the root: the item joins the list in no catalog.
+    // A deleted catalog is never reached, nor is the root or an unknown one: the item joins the
+    // list in no catalog, and the catalogs file is left as it was.
     tree.Remove(b);
-    EXPECT_EQ(ReceiveItem(items, tree, itemsPath, catalogsPath, item, kB).catalog, CatalogTree::kNone);
-    EXPECT_EQ(ReceiveItem(items, tree, itemsPath, catalogsPath, item, kRoot).catalog, CatalogTree::kNone);
-    EXPECT_EQ(items.Count(), 5u);
+    const std::string catalogsBefore = ReadBytes(catalogsPath);
+    for (const std::string& id : {kB, kRoot, std::string("unknown")})
+        EXPECT_EQ(ReceiveItem(items, tree, itemsPath, catalogsPath, item, id).catalog, CatalogTree::kNone) << id;
+    EXPECT_EQ(items.Count(), 6u);
+    EXPECT_EQ(ReadBytes(catalogsPath), catalogsBefore);
 
     // A catalogs file that cannot be written is told, and the item stays for the next save.
     const std::string blocked = folder.File("blocked");
