@@ -1,6 +1,6 @@
 # The Explorer extension loaded in-process as the shell loads it, and its exports on both
 # architectures.
-tav_win_test(shellext_test shellext/ShellExt_test.cpp shellext/ShellExtLoader.cpp)
+tav_win_test(shellext_test shellext/ShellExt_test.cpp shellext/ShellExtLoader.cpp config/ConfigFixtures.cpp)
 if(WIN32)
     add_dependencies(shellext_test TavimorethExt)
 endif()

@@ -14,7 +14,8 @@ e2e_pid=
 e2e_finish() {
     local status=$?
     [ -n "$e2e_pid" ] && kill "$e2e_pid" 2>/dev/null || true
-    sleep 0.5
+    # The next test must not meet this one's program, or anything it started, still closing.
+    wait_until 5 eval '! pgrep -f "$e2e_root/" >/dev/null' || pkill -9 -f "$e2e_root/" || true
     if [ $status -ne 0 ] && command -v import >/dev/null; then
         import -window root "$e2e_root.failure.png" 2>/dev/null && echo "screen at failure: $e2e_root.failure.png"
     fi

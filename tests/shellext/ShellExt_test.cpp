@@ -1,5 +1,6 @@
 // The Explorer extension loaded in-process as the shell loads it, with the hand-off section and
 // a test window standing in for the running program.
+#include "../config/ConfigFixtures.h"
 #include "ShellExtLoader.h"
 
 #include "TempFolder.h"
@@ -188,6 +189,9 @@ TEST_F(ShellExt, EachSelectionIsHandedToTheMainWindowUnderItsName)
     WriteBytes(m_folder.File("Quarterly report.v2.txt"), "figures");
     std::filesystem::create_directory(m_folder.File("Old.Projects"));
     WriteBytes(m_folder.File(".profile"), "x");
+    // A shortcut is handed over as itself, never as the program it points to.
+    WriteBytes(m_folder.File("editor.exe"), "MZ");
+    ASSERT_TRUE(CreateShortcut(m_folder.File("Editor.lnk"), m_folder.File("editor.exe")));
     // Left by an earlier hand-over: a request is written whole.
     WriteProfileStringA(kRequestSection, "ShortName", "left over");
     WriteProfileStringA(kRequestSection, "Description", "left over");
@@ -200,6 +204,7 @@ TEST_F(ShellExt, EachSelectionIsHandedToTheMainWindowUnderItsName)
         {"Quarterly report.v2.txt", kByOffset, "Quarterly report.v2"},
         {"Old.Projects", ByVerb("AddToTavimoreth"), "Old.Projects"},
         {".profile", ByVerb("AddToTavimoreth", L"AddToTavimoreth"), ".profile"},
+        {"Editor.lnk", kByOffset, "Editor"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
@@ -210,7 +215,7 @@ TEST_F(ShellExt, EachSelectionIsHandedToTheMainWindowUnderItsName)
     // Once the hand-over threads have finished, nothing holds the library any more.
     EXPECT_TRUE(PumpUntil([&] { return CanUnloadNow() == S_OK; }, 5000));
     PumpFor(200);
-    EXPECT_EQ(g_requests, 3);
+    EXPECT_EQ(g_requests, 4);
     DestroyWindow(configWindow);
     DestroyWindow(mainWindow);
 }
