@@ -22,10 +22,10 @@ bool WriteSolidPng(const std::string& path, COLORREF colour, int width, int heig
     return saved;
 }
 
-COLORREF PixelOf(HWND window, int x, int y)
+COLORREF PixelOf(HWND window, int x, int y, bool windowDc)
 {
     UpdateWindow(window);
-    HDC dc = GetDC(window);
+    HDC dc = windowDc ? GetWindowDC(window) : GetDC(window);
     const COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
     return colour;

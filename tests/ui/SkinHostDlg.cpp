@@ -20,11 +20,19 @@ CSkinHostDlg& CSkinHostDlg::WithList()
     return *this;
 }
 
-HWND CSkinHostDlg::AddChild(const char* className, DWORD style, int id, const RECT& rect)
+HWND CSkinHostDlg::AddChild(const char* className, DWORD style, int id, const RECT& rect, const char* text,
+                            DWORD exStyle)
 {
-    return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, rect.left, rect.top, rect.right - rect.left,
-                           rect.bottom - rect.top, Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
+                           rect.right - rect.left, rect.bottom - rect.top, Hwnd(),
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+}
+
+HWND CSkinHostDlg::AddControl(const char* className, DWORD style, const RECT& rect, const char* text, DWORD exStyle)
+{
+    HWND control = AddChild(className, style, m_nextId++, rect, text, exStyle);
+    SendMessageA(control, WM_SETFONT, SendMessageA(Hwnd(), WM_GETFONT, 0, 0), FALSE);
+    return control;
 }
 
 BOOL CSkinHostDlg::OnInitDialog()

@@ -1,8 +1,11 @@
 #pragma once
 // A skinned test window (the progress window's template, enlarged) holding what a test asks
-// for: image buttons made at run time, the frame buttons, and one skinned list bound the way a
-// dialog binds the list of its template. It records what they tell their parent: button
-// clicks, the list's row-selected message, heading clicks and sideways scrolls.
+// for: image buttons made at run time, the frame buttons, one skinned list bound the way a
+// dialog binds the list of its template, and any control a test adds, so that it lives under
+// the program's real dialog procedure (with its reflection of notifications and colour
+// requests). It records what they tell their parent: button clicks, the list's row-selected
+// message, heading clicks and sideways scrolls. The template's own label covers roughly
+// (48, 26)-(233, 68); added controls keep clear of it.
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
 #include "ui/SkinListCtrl.h"
@@ -44,6 +47,9 @@ public:
     const std::vector<int>& ColumnClicks() const { return m_columnClicks; }
     int HorizontalScrollNotices() const { return m_horizontalNotices; }
 
+    // Creates a visible child control with the dialog's font at a client rectangle.
+    HWND AddControl(const char* className, DWORD style, const RECT& rect, const char* text = "", DWORD exStyle = 0);
+
     // Runs the window through HostDialog with `drive` as its one step.
     INT_PTR Run(std::function<void(CSkinHostDlg&)> drive);
 
@@ -55,7 +61,8 @@ protected:
     void OnHelpButton() override { ++m_helpClicks; }
 
 private:
-    HWND AddChild(const char* className, DWORD style, int id, const RECT& rect);
+    HWND AddChild(const char* className, DWORD style, int id, const RECT& rect, const char* text = "",
+                  DWORD exStyle = 0);
 
     std::vector<ButtonSpec> m_specs;
     std::vector<std::unique_ptr<CImageButton>> m_buttons;
@@ -67,4 +74,5 @@ private:
     std::vector<std::pair<WPARAM, LPARAM>> m_rowSelected;
     std::vector<int> m_columnClicks;
     int m_horizontalNotices = 0;
+    int m_nextId = 30000;
 };

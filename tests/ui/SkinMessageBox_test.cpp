@@ -17,23 +17,6 @@
 namespace {
 using Answer = std::function<void(HWND box)>;
 
-// The visible skinned box of this thread, if one is open.
-HWND OpenBox()
-{
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM result) {
-            if (IsWindowVisible(hwnd) && GetDlgItem(hwnd, IDC_MESSAGE_TEXT)) {
-                *reinterpret_cast<HWND*>(result) = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 Answer Click(int id)
 {
     return [id](HWND box) { SendMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0); };
@@ -112,8 +95,8 @@ TEST(SkinMessageBox, EachTypeShowsItsButtonsAndAnswersByMouseAndKey)
         shown.clear();
         auto answered = std::make_shared<bool>(false);
         RunSoon([&, answered] {
-            HWND box = OpenBox();
-            ASSERT_NE(box, nullptr);
+            HWND box = FindTopWindow("#32770", "Launcher question");
+            ASSERT_NE(GetDlgItem(box, IDC_MESSAGE_TEXT), nullptr) << "no skinned box open";
             *answered = true;
             for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
                 if (IsWindowVisible(GetDlgItem(box, id)) && IsWindowEnabled(GetDlgItem(box, id)))
