@@ -2,7 +2,6 @@
 // each image would be, sampled at the pixels the images would have covered; the frame of a
 // window works all the same.
 #include "SkinHostDlg.h"
-#include "SolidPng.h"
 
 #include "resource.h"
 #include "ui/BackgroundDoneFlag.h"
@@ -27,11 +26,6 @@ COLORREF BackgroundPixel(HWND dialog)
     GetClientRect(dialog, &client);
     return PixelOf(dialog, client.right - 4, client.bottom - 8);
 }
-
-LRESULT HitTest(HWND window, int screenX, int screenY)
-{
-    return SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(screenX, screenY));
-}
 } // namespace
 
 TEST(Fallbacks, WithoutImagesEveryWindowDrawsPlainFillsAndTheFrameStillWorks)
@@ -54,17 +48,16 @@ TEST(Fallbacks, WithoutImagesEveryWindowDrawsPlainFillsAndTheFrameStillWorks)
         SendMessageA(dialog.Button(0), BM_SETSTATE, TRUE, 0);
         PumpFor(30);
         EXPECT_EQ(CentrePixelOf(dialog.Button(0)), kButtonDown) << "pressed button";
-        SendMessageA(dialog.Button(0), BM_SETSTATE, FALSE, 0);
 
         // The frame: the surface drags the window, labels let the press through to it, buttons
         // take the mouse themselves, and the frame buttons work.
         RECT rect{};
         GetWindowRect(window, &rect);
-        EXPECT_EQ(HitTest(window, rect.left + 3, rect.top + 3), HTCAPTION);
+        EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(rect.left + 3, rect.top + 3)), HTCAPTION);
         HWND label = dialog.Item(IDC_PROGRESS_TEXT);
         GetWindowRect(label, &rect);
-        EXPECT_EQ(HitTest(label, rect.left + 2, rect.top + 2), HTTRANSPARENT);
-        EXPECT_EQ(HitTest(window, rect.left + 2, rect.top + 2), HTCAPTION);
+        EXPECT_EQ(SendMessageA(label, WM_NCHITTEST, 0, MAKELPARAM(rect.left + 2, rect.top + 2)), HTTRANSPARENT);
+        EXPECT_EQ(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(rect.left + 2, rect.top + 2)), HTCAPTION);
         GetWindowRect(dialog.Button(0), &rect);
         EXPECT_EQ(WindowFromPoint(POINT{rect.left + 2, rect.top + 2}), dialog.Button(0));
 
@@ -76,7 +69,7 @@ TEST(Fallbacks, WithoutImagesEveryWindowDrawsPlainFillsAndTheFrameStillWorks)
         ReleaseDC(window, dc);
 
         SendMessageA(dialog.Item(CSkinHostDlg::kHelpId), BM_CLICK, 0, 0);
-        EXPECT_EQ(dialog.HelpClicks(), 1);
+        EXPECT_EQ(dialog.m_helpClicks, 1);
         SendMessageA(dialog.Item(CSkinHostDlg::kMinimizeId), BM_CLICK, 0, 0);
         EXPECT_TRUE(IsIconic(window));
         ShowWindow(window, SW_RESTORE);

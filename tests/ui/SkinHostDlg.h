@@ -38,17 +38,13 @@ public:
     CSkinHostDlg& WithList();
 
     HWND Button(size_t index) const { return Item(kFirstButtonId + static_cast<int>(index)); }
-    int Clicks(int id) const { return m_clicks.count(id) ? m_clicks.at(id) : 0; }
-    int HelpClicks() const { return m_helpClicks; }
     CSkinListCtrl& List() { return m_list; }
     HWND Edit() const { return Item(kEditId); }
-    // wParam and lParam of each row-selected message, in order.
-    const std::vector<std::pair<WPARAM, LPARAM>>& RowSelectedNotices() const { return m_rowSelected; }
-    const std::vector<int>& ColumnClicks() const { return m_columnClicks; }
-    int HorizontalScrollNotices() const { return m_horizontalNotices; }
 
-    // Creates a visible child control with the dialog's font at a client rectangle.
-    HWND AddControl(const char* className, DWORD style, const RECT& rect, const char* text = "", DWORD exStyle = 0);
+    // Creates a visible child control with the dialog's font at a client rectangle; with no id
+    // it takes the next free one.
+    HWND AddControl(const char* className, DWORD style, const RECT& rect, const char* text = "", DWORD exStyle = 0,
+                    int id = 0);
 
     // Runs the window through HostDialog with `drive` as its one step.
     INT_PTR Run(std::function<void(CSkinHostDlg&)> drive);
@@ -60,19 +56,21 @@ protected:
     bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
     void OnHelpButton() override { ++m_helpClicks; }
 
-private:
-    HWND AddChild(const char* className, DWORD style, int id, const RECT& rect, const char* text = "",
-                  DWORD exStyle = 0);
-
-    std::vector<ButtonSpec> m_specs;
-    std::vector<std::unique_ptr<CImageButton>> m_buttons;
-    bool m_withFrameButtons;
-    bool m_withList = false;
-    CSkinListCtrl m_list;
+public:
+    // What the controls told their parent: clicks by button id, the help button's clicks, the
+    // list's row-selected messages (wParam and lParam, in order), heading clicks by column
+    // and sideways scrolls.
     std::map<int, int> m_clicks;
     int m_helpClicks = 0;
     std::vector<std::pair<WPARAM, LPARAM>> m_rowSelected;
     std::vector<int> m_columnClicks;
     int m_horizontalNotices = 0;
+
+private:
+    std::vector<ButtonSpec> m_specs;
+    std::vector<std::unique_ptr<CImageButton>> m_buttons;
+    bool m_withFrameButtons;
+    bool m_withList = false;
+    CSkinListCtrl m_list;
     int m_nextId = 30000;
 };

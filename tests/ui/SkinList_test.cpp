@@ -1,5 +1,4 @@
 #include "SkinHostDlg.h"
-#include "SolidPng.h"
 
 #include "WinTestSupport.h"
 #include "ui/wnd/ListViewCtrl.h"
@@ -10,12 +9,9 @@
 #include <vector>
 
 namespace {
-// Three columns (left, centred, right) and a row per key: "row<i>", the key, "<i>", data 100 + i.
-void Fill(CSkinListCtrl& list, const std::vector<std::string>& keys)
+// A row per key: "row<i>", the key, "<i>", data 100 + i.
+void AddRows(CSkinListCtrl& list, const std::vector<std::string>& keys)
 {
-    list.InsertColumn(0, "Name", LVCFMT_LEFT, 120);
-    list.InsertColumn(1, "Key", LVCFMT_CENTER, 100);
-    list.InsertColumn(2, "Size", LVCFMT_RIGHT, 100);
     for (size_t i = 0; i < keys.size(); ++i) {
         const int row = list.InsertItem(list.GetItemCount(), "row" + std::to_string(i));
         list.SetItemText(row, 1, keys[i]);
@@ -53,14 +49,8 @@ RECT RectInParent(HWND window)
     return rect;
 }
 
-int BarLength(const CSkinScrollBar& bar)
-{
-    RECT client{};
-    GetClientRect(bar.Hwnd(), &client);
-    return bar.IsVertical() ? client.bottom : client.right;
-}
-
-// A point `along` pixels from the start of a bar, and the middle of its end arrow.
+// A point `along` pixels from the start of a bar, and the middle of its end arrow (with the
+// corner square of 12 pixels after it).
 LPARAM On(const CSkinScrollBar& bar, int along)
 {
     return bar.IsVertical() ? MAKELPARAM(6, along) : MAKELPARAM(along, 6);
@@ -68,17 +58,22 @@ LPARAM On(const CSkinScrollBar& bar, int along)
 
 int EndArrow(const CSkinScrollBar& bar)
 {
-    return BarLength(bar) - 12 - 6;
+    RECT client{};
+    GetClientRect(bar.Hwnd(), &client);
+    return (bar.IsVertical() ? client.bottom : client.right) - 12 - 6;
 }
 } // namespace
 
-TEST(SkinList, RowsCellsColoursAndTheHeaderAreDrawnFromTheRowStore)
+TEST(SkinList, RowsColoursHeaderChecksKeysSortingAndLockedColumns)
 {
     CSkinHostDlg host;
     host.WithList().Run([](CSkinHostDlg& dlg) {
         CSkinListCtrl& list = dlg.List();
         EXPECT_EQ(GetDlgCtrlID(list.Hwnd()), CSkinHostDlg::kListId) << "binding keeps the template's id";
-        Fill(list, {"b", "a", "c"});
+        list.InsertColumn(0, "Name", LVCFMT_LEFT, 120);
+        list.InsertColumn(1, "Key", LVCFMT_CENTER, 100);
+        list.InsertColumn(2, "Size", LVCFMT_RIGHT, 100);
+        AddRows(list, {"b", "a", "c"});
         EXPECT_EQ(list.InsertItem(1, "inserted"), 1);
         EXPECT_EQ(Names(list), (std::vector<std::string>{"row0", "inserted", "row1", "row2"}));
         EXPECT_EQ(list.GetItemData(3), 102u);
@@ -119,15 +114,8 @@ TEST(SkinList, RowsCellsColoursAndTheHeaderAreDrawnFromTheRowStore)
         list.SetHeaderColour(161, 222, 255, 0);
         EXPECT_EQ(PixelOf(header, 1, 0), RGB(161, 222, 255));
         EXPECT_EQ(PixelOf(header, 1, client.bottom - 2), RGB(161, 222, 255));
-    });
-}
 
-TEST(SkinList, ChecksKeysHeadingClicksAndLockedColumns)
-{
-    CSkinHostDlg host;
-    host.WithList().Run([](CSkinHostDlg& dlg) {
-        CSkinListCtrl& list = dlg.List();
-        Fill(list, {"beta", "Beta", "alpha", "Alpha", "beta"});
+        AddRows(list, {"beta", "Beta", "alpha", "Alpha", "beta"});
 
         // A click in the first pixels of a row toggles its check.
         const RECT row1 = RowRect(list, 1);
@@ -146,9 +134,8 @@ TEST(SkinList, ChecksKeysHeadingClicksAndLockedColumns)
         SendMessageA(list.Hwnd(), WM_KEYDOWN, VK_DOWN, 0);
         SendMessageA(list.Hwnd(), WM_KEYUP, VK_DOWN, 0);
         EXPECT_EQ(list.GetFirstSelected(), 1);
-        ASSERT_EQ(dlg.RowSelectedNotices().size(), 1u);
-        EXPECT_EQ(dlg.RowSelectedNotices()[0].first, 1u);
-        EXPECT_EQ(dlg.RowSelectedNotices()[0].second, reinterpret_cast<LPARAM>(list.Hwnd()));
+        const std::vector<std::pair<WPARAM, LPARAM>> toldOnce{{1, reinterpret_cast<LPARAM>(list.Hwnd())}};
+        EXPECT_EQ(dlg.m_rowSelected, toldOnce);
         EXPECT_EQ(CWindowRef(dlg.Edit()).Text(), "row1");
 
         // A click is the parent's own NM_CLICK business; nothing selected, no message.
@@ -157,8 +144,7 @@ TEST(SkinList, ChecksKeysHeadingClicksAndLockedColumns)
         EXPECT_EQ(list.GetFirstSelected(), 2);
         list.ClearSelection();
         SendMessageA(list.Hwnd(), WM_KEYDOWN, VK_SHIFT, 0);
-        EXPECT_EQ(dlg.RowSelectedNotices().size(), 1u);
-        HWND header = list.Header().Hwnd();
+        EXPECT_EQ(dlg.m_rowSelected, toldOnce);
         auto column = [&](int index) {
             RECT rect{};
             SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&rect));
@@ -169,7 +155,7 @@ TEST(SkinList, ChecksKeysHeadingClicksAndLockedColumns)
         list.SetCheck(0, true);
         const int keyX = (column(1).left + column(1).right) / 2;
         Click(header, MAKELPARAM(keyX, 5));
-        EXPECT_EQ(dlg.ColumnClicks(), std::vector<int>{1});
+        EXPECT_EQ(dlg.m_columnClicks, std::vector<int>{1});
         EXPECT_EQ(Names(list), (std::vector<std::string>{"row0", "row1", "row2", "row3", "row4"}));
 
         list.SetSortOnHeaderClick(true);
@@ -186,7 +172,7 @@ TEST(SkinList, ChecksKeysHeadingClicksAndLockedColumns)
         Click(header, MAKELPARAM(keyX, 5));
         EXPECT_FALSE(list.SortAscending());
         EXPECT_EQ(Names(list), (std::vector<std::string>{"row0", "row4", "row2", "row1", "row3"}));
-        EXPECT_EQ(dlg.ColumnClicks().size(), 1u);
+        EXPECT_EQ(dlg.m_columnClicks.size(), 1u);
 
         // Locked columns refuse resizing.
         auto drag = [&](int index) {
@@ -254,7 +240,6 @@ TEST(SkinScrollBar, BarsStandBesideTheListFollowItAndScrollIt)
         // The bar follows EnsureVisible, the wheel and the keys.
         EXPECT_EQ(bar.Position(), 0);
         EXPECT_GT(bar.Maximum(), 100);
-        EXPECT_EQ(bar.ThumbOffset(), 12);
         list.EnsureVisible(150);
         EXPECT_GT(list.GetTopIndex(), 100);
         EXPECT_EQ(bar.Position(), list.GetTopIndex());
@@ -291,11 +276,10 @@ TEST(SkinScrollBar, BarsStandBesideTheListFollowItAndScrollIt)
         EXPECT_GT(page, 3);
         Click(hwnd, On(bar, bar.ThumbOffset() + 20));
         EXPECT_EQ(list.GetTopIndex(), page);
-        EXPECT_EQ(bar.Position(), page);
 
-        SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, On(bar, BarLength(bar) - 3));
+        SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, On(bar, EndArrow(bar) + 15));
         EXPECT_EQ(GetCapture(), nullptr) << "a press in the corner square does nothing at all";
-        SendMessageA(hwnd, WM_LBUTTONUP, 0, On(bar, BarLength(bar) - 3));
+        SendMessageA(hwnd, WM_LBUTTONUP, 0, On(bar, EndArrow(bar) + 15));
         EXPECT_EQ(list.GetTopIndex(), page);
 
         // Dragging the thumb scrolls a line per move.
@@ -330,19 +314,18 @@ TEST(SkinScrollBar, BarsStandBesideTheListFollowItAndScrollIt)
         CSkinScrollBar& across = list.HorizontalBar();
         EXPECT_GT(across.Maximum(), 0);
         Click(across.Hwnd(), On(across, EndArrow(across)));
-        EXPECT_EQ(dlg.HorizontalScrollNotices(), 1);
+        EXPECT_EQ(dlg.m_horizontalNotices, 1);
         EXPECT_GT(GetScrollPos(list.Hwnd(), SB_HORZ), 0);
         EXPECT_EQ(across.Position(), GetScrollPos(list.Hwnd(), SB_HORZ));
         // Nothing moves at the start: no scroll, so no notice either.
         Click(across.Hwnd(), On(across, 5));
         Click(across.Hwnd(), On(across, 5));
         EXPECT_EQ(GetScrollPos(list.Hwnd(), SB_HORZ), 0);
-        EXPECT_EQ(dlg.HorizontalScrollNotices(), 2);
+        EXPECT_EQ(dlg.m_horizontalNotices, 2);
 
         // A few rows leave nothing to scroll.
         list.DeleteAllItems();
         EXPECT_EQ(bar.Maximum(), 0);
-        EXPECT_EQ(bar.ThumbOffset(), 12);
         for (int i = 0; i < 3; ++i)
             list.InsertItem(i, "item");
         EXPECT_EQ(bar.Maximum(), 0);

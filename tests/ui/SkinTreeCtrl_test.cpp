@@ -1,5 +1,4 @@
 #include "SkinHostDlg.h"
-#include "SolidPng.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
 #include "ui/SkinTreeCtrl.h"
@@ -120,7 +119,7 @@ public:
 } // namespace
 
 // The scroll bars get no images here: the tree must paint and drag just the same.
-TEST(SkinTreeCtrl, PaintsRefusesMovesAndCopiesBranches)
+TEST(SkinTreeCtrl, PaintsRefusesMovesCopiesAndOpensAndScrollsWhileDragging)
 {
     TreeFixture f;
     TreeFixture still;
@@ -222,28 +221,18 @@ TEST(SkinTreeCtrl, PaintsRefusesMovesAndCopiesBranches)
         EXPECT_EQ(f.m_tree.NodeData(copy), "CCCCCCCC-0000-0000-0000-000000000004|9");
         EXPECT_EQ(f.m_tree.NodeData(copiedItem), "TempItemNode5");
         EXPECT_STREQ(CSkinTreeCtrl::DataText(f.Item(copiedItem).lParam), "TempItemNode5");
-    });
-}
 
-TEST(SkinTreeCtrl, HoldingADragOpensTheCatalogBelowAndScrollsAtTheEdges)
-{
-    TreeFixture f;
-    CSkinHostDlg host;
-    host.Run([&](CSkinHostDlg& dialog) {
-        f.Create(dialog, RECT{30, 80, 260, 200});
-        TreeView_Expand(f.m_tree.Hwnd(), f.m_alpha, TVE_COLLAPSE);
+        // Holding a drag over a closed catalog opens it; beyond the edges the tree scrolls.
+        TreeView_Expand(tree, f.m_alpha, TVE_COLLAPSE);
         for (int i = 0; i < 40; ++i)
             f.m_tree.InsertNode(("Filler " + std::to_string(i)).c_str(), f.m_root, "filler");
-        HWND tree = f.m_tree.Hwnd();
-        ASSERT_TRUE(f.StartDrag(f.m_beta));
+        ASSERT_TRUE(f.StartDrag(TreeView_GetNextSibling(tree, f.m_alpha)));
         f.MoveTo(f.Centre(f.m_alpha));
         EXPECT_EQ(f.m_tree.DropTarget(), f.m_alpha);
         EXPECT_TRUE(
             PumpUntil([&] { return TreeView_GetItemState(tree, f.m_alpha, TVIS_EXPANDED) & TVIS_EXPANDED; }, 5000));
 
         HTREEITEM firstBefore = TreeView_GetFirstVisible(tree);
-        RECT client{};
-        GetClientRect(tree, &client);
         f.MoveTo(POINT{60, client.bottom + 200});
         EXPECT_TRUE(PumpUntil([&] { return TreeView_GetFirstVisible(tree) != firstBefore; }, 5000));
         HTREEITEM last = TreeView_GetFirstVisible(tree);
