@@ -69,28 +69,24 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs)
 }
 
 namespace {
-std::map<UINT_PTR, std::function<void()>>& PendingActions()
-{
-    static std::map<UINT_PTR, std::function<void()>> actions;
-    return actions;
-}
+// The actions of RunSoon by their timer ids.
+std::map<UINT_PTR, std::function<void()>> g_pendingActions;
 
 void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR timerId, DWORD)
 {
     KillTimer(nullptr, timerId);
-    auto found = PendingActions().find(timerId);
-    if (found == PendingActions().end())
+    auto found = g_pendingActions.find(timerId);
+    if (found == g_pendingActions.end())
         return;
     auto action = std::move(found->second);
-    PendingActions().erase(found);
+    g_pendingActions.erase(found);
     action();
 }
 } // namespace
 
 void RunSoon(std::function<void()> action, UINT delayMs)
 {
-    UINT_PTR id = SetTimer(nullptr, 0, delayMs, &RunPendingAction);
-    PendingActions()[id] = std::move(action);
+    g_pendingActions[SetTimer(nullptr, 0, delayMs, &RunPendingAction)] = std::move(action);
 }
 
 HWND FindTopWindow(const char* className, const char* caption)
@@ -137,18 +133,14 @@ std::vector<std::string> ChildTexts(HWND tree, HTREEITEM parent)
     return texts;
 }
 
-HTREEITEM FindTreeNode(HWND tree, const std::string& text)
+HTREEITEM FindTreeNode(HWND tree, const std::string& text, HTREEITEM parent)
 {
-    std::vector<HTREEITEM> pending{TreeView_GetRoot(tree)};
-    while (!pending.empty()) {
-        HTREEITEM node = pending.back();
-        pending.pop_back();
-        if (!node)
-            continue;
+    // The children of no node are the tree's top nodes.
+    for (HTREEITEM node = TreeView_GetChild(tree, parent); node; node = TreeView_GetNextSibling(tree, node)) {
         if (TreeText(tree, node) == text)
             return node;
-        pending.push_back(TreeView_GetNextSibling(tree, node));
-        pending.push_back(TreeView_GetChild(tree, node));
+        if (HTREEITEM found = FindTreeNode(tree, text, node))
+            return found;
     }
     return nullptr;
 }

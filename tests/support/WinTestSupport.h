@@ -44,10 +44,10 @@ HWND FindTopWindow(const char* className, const char* caption);
 std::string TextOf(HWND dialog, int id);
 
 // Tree views by their texts: one node's text, the texts of a node's children, and the first
-// node anywhere in the tree with a text.
+// node with a text anywhere in the tree (or under a node).
 std::string TreeText(HWND tree, HTREEITEM node);
 std::vector<std::string> ChildTexts(HWND tree, HTREEITEM parent);
-HTREEITEM FindTreeNode(HWND tree, const std::string& text);
+HTREEITEM FindTreeNode(HWND tree, const std::string& text, HTREEITEM parent = nullptr);
 
 // A helper program built beside the running test program, e.g. "marker.exe".
 std::string BesideTestProgram(const std::string& name);
@@ -59,3 +59,11 @@ std::string ClipboardText(HWND owner);
 // Starts a program and returns its process handle (closed by the caller), or nullptr.
 HANDLE StartProcess(const std::string& commandLine, const std::string& folder = "");
 bool WaitForFile(const std::string& path, DWORD timeoutMs);
+
+// Solid images and pixels (SolidPng.cpp). Writes a PNG file of one colour through the GDI+
+// encoder, for skins made inside a test.
+bool WriteSolidPng(const std::string& path, COLORREF colour, int width = 16, int height = 16);
+// The colour of a pixel of a window as it is drawn on the screen once pending paints are
+// done, in client coordinates (window coordinates, borders included, with `windowDc`).
+COLORREF PixelOf(HWND window, int x, int y, bool windowDc = false);
+COLORREF CentrePixelOf(HWND window);

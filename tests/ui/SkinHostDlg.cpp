@@ -3,8 +3,6 @@
 #include "DialogHost.h"
 #include "resource.h"
 
-#include <utility>
-
 CSkinHostDlg::CSkinHostDlg(std::vector<ButtonSpec> buttons, bool withFrameButtons)
     : CSkinDialog(IDD_PROGRESS), m_specs(std::move(buttons)), m_withFrameButtons(withFrameButtons)
 {
@@ -20,11 +18,15 @@ CSkinHostDlg& CSkinHostDlg::WithList()
     return *this;
 }
 
-HWND CSkinHostDlg::AddChild(const char* className, DWORD style, int id, const RECT& rect)
+HWND CSkinHostDlg::AddControl(const char* className, DWORD style, const RECT& rect, const char* text, DWORD exStyle,
+                              int id)
 {
-    return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, rect.left, rect.top, rect.right - rect.left,
-                           rect.bottom - rect.top, Hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleA(nullptr), nullptr);
+    HWND control = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
+                                   rect.right - rect.left, rect.bottom - rect.top, Hwnd(),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id ? id : m_nextId++)),
+                                   GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(control, WM_SETFONT, SendMessageA(Hwnd(), WM_GETFONT, 0, 0), FALSE);
+    return control;
 }
 
 BOOL CSkinHostDlg::OnInitDialog()
@@ -33,7 +35,7 @@ BOOL CSkinHostDlg::OnInitDialog()
     if (m_withFrameButtons) {
         const int ids[] = {kHelpId, kMinimizeId, kExitId};
         for (int i = 0; i < 3; ++i)
-            AddChild("Button", BS_OWNERDRAW, ids[i], RECT{200 + 20 * i, 4, 216 + 20 * i, 20});
+            AddControl("Button", BS_OWNERDRAW, RECT{200 + 20 * i, 4, 216 + 20 * i, 20}, "", 0, ids[i]);
     }
     CSkinDialog::OnInitDialog();
     SetWindowPos(Hwnd(), HWND_TOP, 10, 10, 440, 340, SWP_NOACTIVATE);
@@ -41,17 +43,17 @@ BOOL CSkinHostDlg::OnInitDialog()
         const ButtonSpec& spec = m_specs[i];
         const int x = 10 + 70 * static_cast<int>(i);
         m_buttons.push_back(std::make_unique<CImageButton>());
-        m_buttons.back()->Attach(AddChild("Button", WS_TABSTOP | BS_OWNERDRAW | spec.style,
-                                          kFirstButtonId + static_cast<int>(i), RECT{x, 40, x + 60, 70}));
+        m_buttons.back()->Attach(AddControl("Button", WS_TABSTOP | BS_OWNERDRAW | spec.style, RECT{x, 40, x + 60, 70},
+                                            "", 0, kFirstButtonId + static_cast<int>(i)));
         if (!spec.normal.empty())
             m_buttons.back()->SetImage(spec.normal.c_str(), spec.lit.c_str(), spec.lit.c_str());
         m_buttons.back()->SetCheckMode(spec.checkMode);
     }
     if (m_withList) {
         // A plain report list, as a dialog template has it; binding makes it the skinned list.
-        AddChild(WC_LISTVIEWA, WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, kListId,
-                 RECT{20, 40, 380, 260});
-        AddChild("Edit", WS_BORDER, kEditId, RECT{20, 290, 220, 312});
+        AddControl(WC_LISTVIEWA, WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, RECT{20, 40, 380, 260}, "", 0,
+                   kListId);
+        AddControl("Edit", WS_BORDER, RECT{20, 290, 220, 312}, "", 0, kEditId);
         m_list.BindDlgItem(Hwnd(), kListId);
         m_list.Initialise();
         m_list.SetLinkedEdit(Edit());
@@ -74,10 +76,8 @@ INT_PTR CSkinHostDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 
 bool CSkinHostDlg::OnCommand(int id, int code)
 {
-    if (code == BN_CLICKED && id >= kFirstButtonId && id < kFirstButtonId + 100) {
+    if (code == BN_CLICKED)
         ++m_clicks[id];
-        return true;
-    }
     return CSkinDialog::OnCommand(id, code);
 }
 

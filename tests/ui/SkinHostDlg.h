@@ -1,8 +1,11 @@
 #pragma once
 // A skinned test window (the progress window's template, enlarged) holding what a test asks
-// for: image buttons made at run time, the frame buttons, and one skinned list bound the way a
-// dialog binds the list of its template. It records what they tell their parent: button
-// clicks, the list's row-selected message, heading clicks and sideways scrolls.
+// for: image buttons made at run time, the frame buttons, one skinned list bound the way a
+// dialog binds the list of its template, and any control a test adds, so that it lives under
+// the program's real dialog procedure (with its reflection of notifications and colour
+// requests). It records what they tell their parent: button clicks, the list's row-selected
+// message, heading clicks and sideways scrolls. The template's own label covers roughly
+// (48, 26)-(233, 68); added controls keep clear of it.
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
 #include "ui/SkinListCtrl.h"
@@ -35,14 +38,13 @@ public:
     CSkinHostDlg& WithList();
 
     HWND Button(size_t index) const { return Item(kFirstButtonId + static_cast<int>(index)); }
-    int Clicks(int id) const { return m_clicks.count(id) ? m_clicks.at(id) : 0; }
-    int HelpClicks() const { return m_helpClicks; }
     CSkinListCtrl& List() { return m_list; }
     HWND Edit() const { return Item(kEditId); }
-    // wParam and lParam of each row-selected message, in order.
-    const std::vector<std::pair<WPARAM, LPARAM>>& RowSelectedNotices() const { return m_rowSelected; }
-    const std::vector<int>& ColumnClicks() const { return m_columnClicks; }
-    int HorizontalScrollNotices() const { return m_horizontalNotices; }
+
+    // Creates a visible child control with the dialog's font at a client rectangle; with no id
+    // it takes the next free one.
+    HWND AddControl(const char* className, DWORD style, const RECT& rect, const char* text = "", DWORD exStyle = 0,
+                    int id = 0);
 
     // Runs the window through HostDialog with `drive` as its one step.
     INT_PTR Run(std::function<void(CSkinHostDlg&)> drive);
@@ -54,17 +56,21 @@ protected:
     bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
     void OnHelpButton() override { ++m_helpClicks; }
 
-private:
-    HWND AddChild(const char* className, DWORD style, int id, const RECT& rect);
-
-    std::vector<ButtonSpec> m_specs;
-    std::vector<std::unique_ptr<CImageButton>> m_buttons;
-    bool m_withFrameButtons;
-    bool m_withList = false;
-    CSkinListCtrl m_list;
+public:
+    // What the controls told their parent: clicks by button id, the help button's clicks, the
+    // list's row-selected messages (wParam and lParam, in order), heading clicks by column
+    // and sideways scrolls.
     std::map<int, int> m_clicks;
     int m_helpClicks = 0;
     std::vector<std::pair<WPARAM, LPARAM>> m_rowSelected;
     std::vector<int> m_columnClicks;
     int m_horizontalNotices = 0;
+
+private:
+    std::vector<ButtonSpec> m_specs;
+    std::vector<std::unique_ptr<CImageButton>> m_buttons;
+    bool m_withFrameButtons;
+    bool m_withList = false;
+    CSkinListCtrl m_list;
+    int m_nextId = 30000;
 };

@@ -1,9 +1,7 @@
 #include "app/LauncherApp.h"
 #include "resource.h"
-#include "ui/SkinMessageBox.h"
 #include "ui/TipText.h"
 
-#include "SolidPng.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
 
@@ -16,23 +14,6 @@
 
 namespace {
 using Answer = std::function<void(HWND box)>;
-
-// The visible skinned box of this thread, if one is open.
-HWND OpenBox()
-{
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM result) {
-            if (IsWindowVisible(hwnd) && GetDlgItem(hwnd, IDC_MESSAGE_TEXT)) {
-                *reinterpret_cast<HWND*>(result) = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
 
 Answer Click(int id)
 {
@@ -104,30 +85,25 @@ TEST(SkinMessageBox, EachTypeShowsItsButtonsAndAnswersByMouseAndKey)
         {"the hidden OK of a question", MB_YESNO, CommandOf(IDOK), IDYES, yesNo},
         {"drawn with its border, not draggable", MB_OK, LookThenClickOk(), IDOK, ok},
     };
-    std::set<int> shown;
-    std::string title;
-    std::string text;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        shown.clear();
         auto answered = std::make_shared<bool>(false);
         RunSoon([&, answered] {
-            HWND box = OpenBox();
-            ASSERT_NE(box, nullptr);
+            HWND box = FindTopWindow("#32770", "Launcher question");
+            ASSERT_NE(GetDlgItem(box, IDC_MESSAGE_TEXT), nullptr) << "no skinned box open";
             *answered = true;
+            std::set<int> shown;
             for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
                 if (IsWindowVisible(GetDlgItem(box, id)) && IsWindowEnabled(GetDlgItem(box, id)))
                     shown.insert(id);
             }
-            title = TextOf(box, IDC_TITLE_STATIC);
-            text = TextOf(box, IDC_MESSAGE_TEXT);
+            EXPECT_EQ(shown, row.shown);
+            EXPECT_EQ(TextOf(box, IDC_TITLE_STATIC), "Launcher question") << "captioned with ShortDlgTitle";
+            EXPECT_EQ(TextOf(box, IDC_MESSAGE_TEXT), "Delete the item?");
             row.answer(box);
         });
         EXPECT_EQ(TheApp().DoMessageBox("Delete the item?", row.type, 0), row.result);
         EXPECT_TRUE(*answered) << "the box never opened";
-        EXPECT_EQ(shown, row.shown);
-        EXPECT_EQ(title, "Launcher question") << "captioned with the text of ShortDlgTitle";
-        EXPECT_EQ(text, "Delete the item?");
     }
     g_configPath = savedConfig;
 }

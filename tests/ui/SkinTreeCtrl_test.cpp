@@ -1,4 +1,4 @@
-#include "ControlHostDlg.h"
+#include "SkinHostDlg.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
 #include "ui/SkinTreeCtrl.h"
@@ -13,19 +13,17 @@
 namespace {
 // What a drop callback was called with: the tree, the dragged node and the target.
 using DropCall = std::tuple<HWND, HTREEITEM, HTREEITEM>;
-using Texts = std::vector<std::string>;
 
 // A catalog tree as the configuration window builds it: catalogs with their CatalogData,
 // item nodes with "TempItemNode" data, images 0 to 3.
 class TreeFixture {
 public:
-    void Create(CControlHostDlg& host, int height)
+    void Create(CSkinHostDlg& host, const RECT& rect, bool dragDrop = true)
     {
-        m_tree.Attach(host.AddControl(WC_TREEVIEWA, "",
-                                      WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
-                                          TVS_SHOWSELALWAYS,
-                                      RECT{30, 10, 260, 10 + height}));
-        m_tree.Initialise(true);
+        m_tree.Attach(host.AddControl(
+            WC_TREEVIEWA, WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+            rect));
+        m_tree.Initialise(dragDrop);
         m_tree.SetMayDropCallback([this](HWND window, HTREEITEM dragged, HTREEITEM target) {
             m_mayDrop.emplace_back(window, dragged, target);
             return m_allow;
@@ -90,7 +88,14 @@ public:
         SendMessageA(m_tree.Hwnd(), right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
     }
 
-    Texts Children(HTREEITEM parent) const { return ChildTexts(m_tree.Hwnd(), parent); }
+    // A node and its branch as text: "node(child,child(grandchild))".
+    std::string Shape(HTREEITEM node) const
+    {
+        std::string children;
+        for (HTREEITEM child = FirstChild(node); child; child = TreeView_GetNextSibling(m_tree.Hwnd(), child))
+            children += (children.empty() ? "" : ",") + Shape(child);
+        return TreeText(m_tree.Hwnd(), node) + (children.empty() ? "" : "(" + children + ")");
+    }
     HTREEITEM FirstChild(HTREEITEM parent) const { return TreeView_GetChild(m_tree.Hwnd(), parent); }
     TVITEMA Item(HTREEITEM handle) const
     {
@@ -114,168 +119,134 @@ public:
 } // namespace
 
 // The scroll bars get no images here: the tree must paint and drag just the same.
-TEST(SkinTreeCtrl, PaintsRefusesMovesAndCopiesBranches)
+TEST(SkinTreeCtrl, PaintsRefusesMovesCopiesAndOpensAndScrollsWhileDragging)
 {
     TreeFixture f;
     TreeFixture still;
     TempFolder bare;
-    CControlHostDlg host;
-    host.Run(
-        [&](CControlHostDlg& dialog) {
-            f.Create(dialog, 300);
-            f.m_tree.VerticalBar().AttachImages(bare.Path().string());
-            f.m_tree.HorizontalBar().AttachImages(bare.Path().string());
-            still.m_tree.Attach(dialog.AddControl(WC_TREEVIEWA, "", WS_BORDER, RECT{290, 10, 480, 150}));
-            still.m_tree.Initialise(false);
-            still.m_root = still.m_tree.InsertNode("All catalogs", TVI_ROOT, "root");
-            still.m_alpha = still.m_tree.InsertNode("Alpha", still.m_root, "a");
-            still.m_beta = still.m_tree.InsertNode("Beta", still.m_root, "b");
-            TreeView_Expand(still.m_tree.Hwnd(), still.m_root, TVE_EXPAND);
-        },
-        [&](CControlHostDlg&) {
-            HWND tree = f.m_tree.Hwnd();
-            {
-                SCOPED_TRACE("white with the blue highlight");
-                TreeView_SelectItem(tree, f.m_beta);
-                RECT text{};
-                TreeView_GetItemRect(tree, f.m_beta, &text, TRUE);
-                InvalidateRect(tree, nullptr, TRUE);
-                EXPECT_EQ(ScreenPixel(tree, text.left + 1, text.top + 1), CSkinTreeCtrl::kHighlightColour);
-                RECT client{};
-                GetClientRect(tree, &client);
-                EXPECT_EQ(ScreenPixel(tree, client.right - 3, client.bottom - 3), CSkinTreeCtrl::kBackColour);
-                EXPECT_TRUE(IsWindowVisible(f.m_tree.VerticalBar().Hwnd()));
-            }
-            {
-                SCOPED_TRACE("sloppy clicks and trees without drag and drop do not drag");
-                EXPECT_FALSE(f.StartDrag(f.m_beta, false, 0)) << "the move arrives straight after the press";
-                EXPECT_NE(GetCapture(), tree);
-                EXPECT_FALSE(still.StartDrag(still.m_beta));
-                still.DropOn(still.m_alpha);
-                EXPECT_EQ(still.Children(still.m_root), (Texts{"Alpha", "Beta"}));
-            }
-            {
-                SCOPED_TRACE("a branch is never dropped into itself and the may-drop check can refuse");
-                ASSERT_TRUE(f.StartDrag(f.m_alpha));
-                f.DropOn(f.m_alphaChild);
-                ASSERT_TRUE(f.StartDrag(f.m_alpha));
-                f.DropOn(f.m_item);
-                ASSERT_TRUE(f.StartDrag(f.m_beta));
-                f.DropOn(f.m_beta);
-                EXPECT_TRUE(f.m_mayDrop.empty());
-                EXPECT_TRUE(f.m_afterDrop.empty());
+    CSkinHostDlg host;
+    host.Run([&](CSkinHostDlg& dialog) {
+        f.Create(dialog, RECT{30, 80, 260, 320});
+        f.m_tree.VerticalBar().AttachImages(bare.Path().string());
+        f.m_tree.HorizontalBar().AttachImages(bare.Path().string());
+        still.Create(dialog, RECT{290, 80, 420, 220}, false);
+        HWND tree = f.m_tree.Hwnd();
 
-                f.m_allow = 0;
-                ASSERT_TRUE(f.StartDrag(f.m_beta));
-                f.DropOn(f.m_alpha);
-                EXPECT_EQ(f.m_mayDrop.size(), 1u);
-                EXPECT_TRUE(f.m_afterDrop.empty());
-                f.m_allow = 1;
+        // White with the blue highlight.
+        TreeView_SelectItem(tree, f.m_beta);
+        RECT text{};
+        TreeView_GetItemRect(tree, f.m_beta, &text, TRUE);
+        InvalidateRect(tree, nullptr, TRUE);
+        EXPECT_EQ(PixelOf(tree, text.left + 1, text.top + 1), CSkinTreeCtrl::kHighlightColour);
+        RECT client{};
+        GetClientRect(tree, &client);
+        EXPECT_EQ(PixelOf(tree, client.right - 3, client.bottom - 3), CSkinTreeCtrl::kBackColour);
+        EXPECT_TRUE(IsWindowVisible(f.m_tree.VerticalBar().Hwnd()));
 
-                // Released left of the items: no target, nothing happens.
-                ASSERT_TRUE(f.StartDrag(f.m_beta));
-                f.MoveTo(POINT{5, f.Centre(f.m_alpha).y});
-                EXPECT_EQ(f.m_tree.DropTarget(), nullptr);
-                SendMessageA(tree, WM_LBUTTONUP, 0, MAKELPARAM(5, f.Centre(f.m_alpha).y));
+        // Sloppy clicks and trees without drag and drop do not drag.
+        EXPECT_FALSE(f.StartDrag(f.m_beta, false, 0)) << "the move arrives straight after the press";
+        EXPECT_NE(GetCapture(), tree);
+        EXPECT_FALSE(still.StartDrag(still.m_beta));
+        still.DropOn(still.m_alpha);
+        EXPECT_EQ(still.Shape(still.m_root), "All catalogs(Alpha(Alpha child(Editor)),Beta)");
 
-                // A right drag moves nothing unless the tree copies with it.
-                ASSERT_TRUE(f.StartDrag(f.m_alphaChild, true));
-                f.DropOn(f.m_beta, true);
-                EXPECT_FALSE(f.m_tree.IsDragging());
-                EXPECT_EQ(f.m_afterDrop.size(), 0u);
+        // A branch is never dropped into itself and the may-drop check can refuse.
+        ASSERT_TRUE(f.StartDrag(f.m_alpha));
+        f.DropOn(f.m_alphaChild);
+        ASSERT_TRUE(f.StartDrag(f.m_alpha));
+        f.DropOn(f.m_item);
+        ASSERT_TRUE(f.StartDrag(f.m_beta));
+        f.DropOn(f.m_beta);
+        EXPECT_TRUE(f.m_mayDrop.empty());
+        EXPECT_TRUE(f.m_afterDrop.empty());
 
-                EXPECT_EQ(f.Children(f.m_root), (Texts{"Alpha", "Beta"}));
-                EXPECT_EQ(f.Children(f.m_alpha), Texts{"Alpha child"});
-                EXPECT_EQ(f.Children(f.m_alphaChild), Texts{"Editor"});
-                EXPECT_TRUE(f.Children(f.m_beta).empty());
-                EXPECT_EQ(TreeView_GetCount(tree), 5u);
-                EXPECT_EQ(f.m_tree.NodeData(f.m_alpha), "AAAAAAAA-0000-0000-0000-000000000001|1,2");
-            }
-            {
-                SCOPED_TRACE("a moved branch takes its children, data and images and asks the callbacks");
-                f.m_mayDrop.clear();
-                ASSERT_TRUE(f.StartDrag(f.m_alphaChild));
-                f.DropOn(f.m_beta);
-                EXPECT_FALSE(f.m_tree.IsDragging());
-                EXPECT_NE(GetCapture(), tree);
-                const DropCall call{tree, f.m_alphaChild, f.m_beta};
-                EXPECT_EQ(f.m_mayDrop, std::vector<DropCall>{call});
-                EXPECT_EQ(f.m_afterDrop, std::vector<DropCall>{call});
+        f.m_allow = 0;
+        ASSERT_TRUE(f.StartDrag(f.m_beta));
+        f.DropOn(f.m_alpha);
+        EXPECT_EQ(f.m_mayDrop.size(), 1u);
+        EXPECT_TRUE(f.m_afterDrop.empty());
+        f.m_allow = 1;
 
-                EXPECT_TRUE(f.Children(f.m_alpha).empty());
-                EXPECT_EQ(f.Children(f.m_beta), Texts{"Alpha child"});
-                HTREEITEM moved = f.FirstChild(f.m_beta);
-                EXPECT_EQ(f.m_tree.NodeData(moved), "AAAAAAAA-0000-0000-0000-000000000002");
-                EXPECT_EQ(TreeView_GetSelection(tree), moved);
-                HTREEITEM item = f.FirstChild(moved);
-                EXPECT_EQ(f.Children(moved), Texts{"Editor"});
-                EXPECT_EQ(f.m_tree.NodeData(item), "TempItemNode5");
-                EXPECT_EQ(f.Item(item).iImage, 3);
-                EXPECT_EQ(f.Item(moved).iSelectedImage, 1);
-                EXPECT_EQ(f.m_tree.NodeData(f.m_beta), "BBBBBBBB-0000-0000-0000-000000000003|7");
-                EXPECT_EQ(TreeView_GetCount(tree), 5u);
-            }
-            {
-                SCOPED_TRACE("a right drag copies when allowed, and copies own their data");
-                f.m_tree.SetRightDragCopies(true);
-                HTREEITEM original = f.FirstChild(f.m_beta);
-                HTREEITEM originalItem = f.FirstChild(original);
-                ASSERT_TRUE(f.StartDrag(original, true));
-                f.DropOn(f.m_alpha, true);
-                EXPECT_EQ(f.Children(f.m_alpha), Texts{"Alpha child"});
-                EXPECT_EQ(f.Children(f.m_beta), Texts{"Alpha child"});
-                HTREEITEM copy = f.FirstChild(f.m_alpha);
-                HTREEITEM copiedItem = f.FirstChild(copy);
-                ASSERT_NE(copiedItem, nullptr);
-                EXPECT_NE(f.Item(copiedItem).lParam, f.Item(originalItem).lParam);
+        // Released left of the items: no target, nothing happens.
+        ASSERT_TRUE(f.StartDrag(f.m_beta));
+        f.MoveTo(POINT{5, f.Centre(f.m_alpha).y});
+        EXPECT_EQ(f.m_tree.DropTarget(), nullptr);
+        SendMessageA(tree, WM_LBUTTONUP, 0, MAKELPARAM(5, f.Centre(f.m_alpha).y));
 
-                // The copy's texts outlive the original branch and change on their own.
-                f.m_tree.SetNodeData(copy, "CCCCCCCC-0000-0000-0000-000000000004|9");
-                EXPECT_EQ(f.m_tree.NodeData(original), "AAAAAAAA-0000-0000-0000-000000000002");
-                TreeView_DeleteItem(tree, f.m_beta);
-                EXPECT_EQ(f.m_tree.NodeData(copy), "CCCCCCCC-0000-0000-0000-000000000004|9");
-                EXPECT_EQ(f.m_tree.NodeData(copiedItem), "TempItemNode5");
-                EXPECT_STREQ(CSkinTreeCtrl::DataText(f.Item(copiedItem).lParam), "TempItemNode5");
-            }
-        });
-}
+        // A right drag moves nothing unless the tree copies with it.
+        ASSERT_TRUE(f.StartDrag(f.m_alphaChild, true));
+        f.DropOn(f.m_beta, true);
+        EXPECT_FALSE(f.m_tree.IsDragging());
+        EXPECT_EQ(f.m_afterDrop.size(), 0u);
 
-TEST(SkinTreeCtrl, HoldingADragOpensTheCatalogBelowAndScrollsAtTheEdges)
-{
-    TreeFixture f;
-    CControlHostDlg host;
-    host.Run(
-        [&](CControlHostDlg& dialog) {
-            f.Create(dialog, 120);
-            TreeView_Expand(f.m_tree.Hwnd(), f.m_alpha, TVE_COLLAPSE);
-            for (int i = 0; i < 40; ++i)
-                f.m_tree.InsertNode(("Filler " + std::to_string(i)).c_str(), f.m_root, "filler");
-        },
-        [&](CControlHostDlg&) {
-            HWND tree = f.m_tree.Hwnd();
-            ASSERT_TRUE(f.StartDrag(f.m_beta));
-            f.MoveTo(f.Centre(f.m_alpha));
-            EXPECT_EQ(f.m_tree.DropTarget(), f.m_alpha);
-            EXPECT_TRUE(
-                PumpUntil([&] { return TreeView_GetItemState(tree, f.m_alpha, TVIS_EXPANDED) & TVIS_EXPANDED; }, 5000));
+        EXPECT_EQ(f.Shape(f.m_root), "All catalogs(Alpha(Alpha child(Editor)),Beta)");
+        EXPECT_EQ(f.m_tree.NodeData(f.m_alpha), "AAAAAAAA-0000-0000-0000-000000000001|1,2");
 
-            HTREEITEM firstBefore = TreeView_GetFirstVisible(tree);
-            RECT client{};
-            GetClientRect(tree, &client);
-            f.MoveTo(POINT{60, client.bottom + 200});
-            EXPECT_TRUE(PumpUntil([&] { return TreeView_GetFirstVisible(tree) != firstBefore; }, 5000));
-            HTREEITEM last = TreeView_GetFirstVisible(tree);
-            for (UINT i = 1; i < TreeView_GetVisibleCount(tree); ++i)
-                last = TreeView_GetNextVisible(tree, last);
-            EXPECT_EQ(f.m_tree.DropTarget(), last);
+        // A moved branch takes its children, data and images and asks the callbacks.
+        f.m_mayDrop.clear();
+        ASSERT_TRUE(f.StartDrag(f.m_alphaChild));
+        f.DropOn(f.m_beta);
+        EXPECT_FALSE(f.m_tree.IsDragging());
+        EXPECT_NE(GetCapture(), tree);
+        const DropCall call{tree, f.m_alphaChild, f.m_beta};
+        EXPECT_EQ(f.m_mayDrop, std::vector<DropCall>{call});
+        EXPECT_EQ(f.m_afterDrop, std::vector<DropCall>{call});
 
-            HTREEITEM firstScrolled = TreeView_GetFirstVisible(tree);
-            f.MoveTo(POINT{60, -200});
-            EXPECT_TRUE(PumpUntil([&] { return TreeView_GetFirstVisible(tree) != firstScrolled; }, 5000));
-            EXPECT_EQ(f.m_tree.DropTarget(), TreeView_GetFirstVisible(tree));
+        EXPECT_EQ(f.Shape(f.m_root), "All catalogs(Alpha,Beta(Alpha child(Editor)))");
+        HTREEITEM moved = f.FirstChild(f.m_beta);
+        EXPECT_EQ(f.m_tree.NodeData(moved), "AAAAAAAA-0000-0000-0000-000000000002");
+        EXPECT_EQ(TreeView_GetSelection(tree), moved);
+        HTREEITEM item = f.FirstChild(moved);
+        EXPECT_EQ(f.m_tree.NodeData(item), "TempItemNode5");
+        EXPECT_EQ(f.Item(item).iImage, 3);
+        EXPECT_EQ(f.Item(moved).iSelectedImage, 1);
+        EXPECT_EQ(f.m_tree.NodeData(f.m_beta), "BBBBBBBB-0000-0000-0000-000000000003|7");
 
-            SendMessageA(tree, WM_KEYDOWN, VK_ESCAPE, 0);
-            EXPECT_FALSE(f.m_tree.IsDragging());
-            EXPECT_EQ(TreeView_GetDropHilight(tree), nullptr);
-        });
+        // A right drag copies when allowed, and copies own their data.
+        f.m_tree.SetRightDragCopies(true);
+        HTREEITEM original = f.FirstChild(f.m_beta);
+        HTREEITEM originalItem = f.FirstChild(original);
+        ASSERT_TRUE(f.StartDrag(original, true));
+        f.DropOn(f.m_alpha, true);
+        EXPECT_EQ(f.Shape(f.m_root), "All catalogs(Alpha(Alpha child(Editor)),Beta(Alpha child(Editor)))");
+        HTREEITEM copy = f.FirstChild(f.m_alpha);
+        HTREEITEM copiedItem = f.FirstChild(copy);
+        ASSERT_NE(copiedItem, nullptr);
+        EXPECT_NE(f.Item(copiedItem).lParam, f.Item(originalItem).lParam);
+
+        // The copy's texts outlive the original branch and change on their own.
+        f.m_tree.SetNodeData(copy, "CCCCCCCC-0000-0000-0000-000000000004|9");
+        EXPECT_EQ(f.m_tree.NodeData(original), "AAAAAAAA-0000-0000-0000-000000000002");
+        TreeView_DeleteItem(tree, f.m_beta);
+        EXPECT_EQ(f.m_tree.NodeData(copy), "CCCCCCCC-0000-0000-0000-000000000004|9");
+        EXPECT_EQ(f.m_tree.NodeData(copiedItem), "TempItemNode5");
+        EXPECT_STREQ(CSkinTreeCtrl::DataText(f.Item(copiedItem).lParam), "TempItemNode5");
+
+        // Holding a drag over a closed catalog opens it; beyond the edges the tree scrolls.
+        TreeView_Expand(tree, f.m_alpha, TVE_COLLAPSE);
+        for (int i = 0; i < 40; ++i)
+            f.m_tree.InsertNode(("Filler " + std::to_string(i)).c_str(), f.m_root, "filler");
+        ASSERT_TRUE(f.StartDrag(TreeView_GetNextSibling(tree, f.m_alpha)));
+        f.MoveTo(f.Centre(f.m_alpha));
+        EXPECT_EQ(f.m_tree.DropTarget(), f.m_alpha);
+        EXPECT_TRUE(
+            PumpUntil([&] { return TreeView_GetItemState(tree, f.m_alpha, TVIS_EXPANDED) & TVIS_EXPANDED; }, 5000));
+
+        HTREEITEM firstBefore = TreeView_GetFirstVisible(tree);
+        f.MoveTo(POINT{60, client.bottom + 200});
+        EXPECT_TRUE(PumpUntil([&] { return TreeView_GetFirstVisible(tree) != firstBefore; }, 5000));
+        HTREEITEM last = TreeView_GetFirstVisible(tree);
+        for (UINT i = 1; i < TreeView_GetVisibleCount(tree); ++i)
+            last = TreeView_GetNextVisible(tree, last);
+        EXPECT_EQ(f.m_tree.DropTarget(), last);
+
+        HTREEITEM firstScrolled = TreeView_GetFirstVisible(tree);
+        f.MoveTo(POINT{60, -200});
+        EXPECT_TRUE(PumpUntil([&] { return TreeView_GetFirstVisible(tree) != firstScrolled; }, 5000));
+        EXPECT_EQ(f.m_tree.DropTarget(), TreeView_GetFirstVisible(tree));
+
+        SendMessageA(tree, WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_FALSE(f.m_tree.IsDragging());
+        EXPECT_EQ(TreeView_GetDropHilight(tree), nullptr);
+    });
 }
