@@ -7,6 +7,7 @@
 //   --progress         opens the progress window over the gallery
 //   --ready FILE       once everything shows, writes the gallery's screen rectangle
 //                      ("x y width height") to FILE, and ends when FILE is deleted
+#include "../ToolSession.h"
 #include "GalleryDlg.h"
 
 #include "ui/TipText.h"
@@ -14,10 +15,8 @@
 #include "ui/ProgressDlg.h"
 #include "ui/SkinMessageBox.h"
 #include "ui/wnd/InstallFolder.h"
-#include "ui/wnd/PngImage.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -39,9 +38,6 @@ CGalleryDlg* g_gallery = nullptr;
 GalleryOptions ParseOptions(int argc, char** argv)
 {
     GalleryOptions options;
-    const char* dist = std::getenv("TAV_DIST_DIR");
-    if (dist && *dist)
-        SetInstallFolder(dist);
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--progress") {
@@ -151,10 +147,7 @@ void CALLBACK ShowStates(HWND, UINT, UINT_PTR timerId, DWORD)
 
 int main(int argc, char** argv)
 {
-    CoInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    CGdiplusSession gdiplus;
+    CToolSession session;
     g_options = ParseOptions(argc, argv);
     g_configPath = InstallFolder() + "\\TavimorethConfig.ini";
 
@@ -163,6 +156,5 @@ int main(int argc, char** argv)
     SetTimer(nullptr, 0, 300, &ShowStates);
     gallery.DoModal();
     g_gallery = nullptr;
-    CoUninitialize();
     return 0;
 }

@@ -5,19 +5,17 @@
 //                      to FILE, and ends when FILE is deleted
 // The catalogs it offers come from a sample catalogs file in a temporary folder, so the
 // installation folder's own data files are never touched.
+#include "../ToolSession.h"
 #include "ui/TipText.h"
 #include "data/dialogs/AddItemDlg.h"
 #include "data/CatalogData.h"
 #include "data/FileAccess.h"
 #include "resource.h"
 #include "ui/wnd/InstallFolder.h"
-#include "ui/wnd/PngImage.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -81,13 +79,7 @@ void CALLBACK FillIn(HWND, UINT, UINT_PTR timerId, DWORD)
 
 int main(int argc, char** argv)
 {
-    CoInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    CGdiplusSession gdiplus;
-    const char* dist = std::getenv("TAV_DIST_DIR");
-    if (dist && *dist)
-        SetInstallFolder(dist);
+    CToolSession session;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--keys")
@@ -108,6 +100,5 @@ int main(int argc, char** argv)
     SetTimer(nullptr, 0, 300, &FillIn);
     dialog.DoModal();
     g_dialog = nullptr;
-    CoUninitialize();
     return 0;
 }

@@ -7,6 +7,7 @@
 //   --ready FILE       once the window shows, writes its screen rectangle ("x y width height")
 //                      to FILE, and ends when FILE is deleted
 // The data files live in a temporary folder, so the installation folder's own are never touched.
+#include "../ToolSession.h"
 #include "config/ComposedItem.h"
 #include "config/ConfigDlg.h"
 #include "data/CatalogData.h"
@@ -18,13 +19,10 @@
 #include "resource.h"
 #include "ui/TipText.h"
 #include "ui/wnd/InstallFolder.h"
-#include "ui/wnd/PngImage.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -109,13 +107,7 @@ void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
 
 int main(int argc, char** argv)
 {
-    CoInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    CGdiplusSession gdiplus;
-    const char* dist = std::getenv("TAV_DIST_DIR");
-    if (dist && *dist)
-        SetInstallFolder(dist);
+    CToolSession session;
     std::string which = "config";
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -154,6 +146,5 @@ int main(int argc, char** argv)
         g_dialog = g_config = &dialog;
         dialog.DoModal();
     }
-    CoUninitialize();
     return 0;
 }
