@@ -20,8 +20,8 @@ class CAddItemDlg;
 
 class CLauncherDlg : public CSkinDialog {
 public:
-    // The configuration window lives above this one; it runs modally through this hook, and
-    // the main window reloads what it may have changed.
+    // The application hands in the configuration window; it runs modally through this hook,
+    // and the main window then reloads what it may have changed.
     using WindowHook = std::function<void(HWND owner)>;
     static void SetConfigurationHook(WindowHook hook);
 
