@@ -8,7 +8,9 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 class CToolSession {
 public:
@@ -25,6 +27,29 @@ public:
     CToolSession(const CToolSession&) = delete;
     CToolSession& operator=(const CToolSession&) = delete;
 
+    // Tells the screenshot script where to shoot: writes "x y width height" of `rect` to
+    // `readyFile`, then ends the process once the script has deleted the file.
+    static void ReportReady(const RECT& rect, const std::string& readyFile)
+    {
+        ReadyFile() = readyFile;
+        if (FILE* file = std::fopen(readyFile.c_str(), "w")) {
+            std::fprintf(file, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+            std::fclose(file);
+        }
+        SetTimer(nullptr, 0, 100, &EndOnceReadyFileGone);
+    }
+
 private:
+    static std::string& ReadyFile()
+    {
+        static std::string path;
+        return path;
+    }
+    static void CALLBACK EndOnceReadyFileGone(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (GetFileAttributesA(ReadyFile().c_str()) == INVALID_FILE_ATTRIBUTES)
+            ExitProcess(0);
+    }
+
     CGdiplusSession m_gdiplus;
 };

@@ -8,11 +8,7 @@ program=$(winpath "$e2e_helpers/marker.exe")
 write_items "Placeholder|ph|||kept as it is|C:\\nothing.exe"
 write_catalogs "Tools|$(guid)|0"
 start_program
-focus "$main_window"
-press Tavimoreth IDC_CONFIG_BUTTON
-config=$(wait_for_window "^Items and Catalogs\$" 30) || fail "the configuration window did not open"
-focus "$config"
-sleep 3
+open_configuration
 press "Items and Catalogs" IDC_CFG_TREE
 keys End
 press "Items and Catalogs" IDC_CFG_COMPOSED_CHECK

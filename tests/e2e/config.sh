@@ -5,12 +5,7 @@ prepare_install
 marker="$e2e_root/marker.txt"
 export TAV_MARKER=$(winpath "$marker")
 start_program
-focus "$main_window"
-press Tavimoreth IDC_CONFIG_BUTTON
-config=$(wait_for_window "^Items and Catalogs\$" 30) || fail "the configuration window did not open"
-focus "$config"
-# The window is ready once its loading progress has gone and the buttons answer.
-sleep 3
+open_configuration
 
 press "Items and Catalogs" IDC_CFG_CATALOG_NAME
 type_text "Launchers"

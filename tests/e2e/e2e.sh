@@ -107,6 +107,16 @@ start_by() {  # SHORT-NAME
     keys Return
 }
 
+# Opens the configuration window from the main window's button; sets config to its window id.
+open_configuration() {
+    focus "$main_window"
+    press Tavimoreth IDC_CONFIG_BUTTON
+    config=$(wait_for_window "^Items and Catalogs\$" 30) || fail "the configuration window did not open"
+    focus "$config"
+    # The window is ready once its loading progress has gone and the buttons answer.
+    sleep 3
+}
+
 helper() { "$TAV_WINE" "$e2e_helpers/$1.exe" "${@:2}"; }
 
 resource="$(dirname "${BASH_SOURCE[0]}")/../../resources/resource.h"

@@ -82,12 +82,6 @@ void Press(HWND control)
     PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
 }
 
-void CALLBACK WaitForReadyFileGone(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (GetFileAttributesA(g_options.readyFile.c_str()) == INVALID_FILE_ATTRIBUTES)
-        ExitProcess(0);
-}
-
 // The rectangle around every window the gallery shows (a centred box may lie outside it).
 BOOL CALLBACK UniteWindow(HWND hwnd, LPARAM unionRect)
 {
@@ -108,11 +102,7 @@ void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
     RECT rect{};
     GetWindowRect(g_gallery->Hwnd(), &rect);
     EnumThreadWindows(GetCurrentThreadId(), &UniteWindow, reinterpret_cast<LPARAM>(&rect));
-    if (FILE* file = std::fopen(g_options.readyFile.c_str(), "w")) {
-        std::fprintf(file, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-        std::fclose(file);
-    }
-    SetTimer(nullptr, 0, 100, &WaitForReadyFileGone);
+    CToolSession::ReportReady(rect, g_options.readyFile);
 }
 
 void OpenOverlay()

@@ -42,22 +42,12 @@ std::string SampleFolder()
     return folder;
 }
 
-void CALLBACK WaitForReadyFileGone(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (GetFileAttributesA(g_readyFile.c_str()) == INVALID_FILE_ATTRIBUTES)
-        ExitProcess(0);
-}
-
 void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
 {
     KillTimer(nullptr, timerId);
     RECT rect{};
     GetWindowRect(g_dialog->Hwnd(), &rect);
-    if (FILE* file = std::fopen(g_readyFile.c_str(), "w")) {
-        std::fprintf(file, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-        std::fclose(file);
-    }
-    SetTimer(nullptr, 0, 100, &WaitForReadyFileGone);
+    CToolSession::ReportReady(rect, g_readyFile);
 }
 
 void CALLBACK FillIn(HWND, UINT, UINT_PTR timerId, DWORD)
