@@ -43,7 +43,7 @@ PieceAction ActionOf(const std::string& lowerPiece)
 
 } // namespace
 
-std::vector<CommandPiece> SplitCommandText(const std::string& text, LeadByteTest isLeadByte)
+std::vector<CommandPiece> SplitCommandText(const std::string& text, const LeadBytes& lead)
 {
     std::string commands = text;
     const size_t marker = commands.find(kComposedMarker);
@@ -54,7 +54,7 @@ std::vector<CommandPiece> SplitCommandText(const std::string& text, LeadByteTest
     for (const std::string& line : SplitKeepingEmpty(commands)) {
         CommandPiece piece;
         piece.text = Trim(line);
-        piece.action = ActionOf(LowerCaseAnsi(piece.text, isLeadByte));
+        piece.action = ActionOf(LowerCaseAnsi(piece.text, lead));
         pieces.push_back(std::move(piece));
     }
     return pieces;

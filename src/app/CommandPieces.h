@@ -21,4 +21,4 @@ struct CommandPiece {
 };
 
 // The commands that `text` holds, in launch order.
-std::vector<CommandPiece> SplitCommandText(const std::string& text, LeadByteTest isLeadByte = IsGbkLeadByteValue);
+std::vector<CommandPiece> SplitCommandText(const std::string& text, const LeadBytes& lead = LeadBytes::OfSystem());

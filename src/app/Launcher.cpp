@@ -14,11 +14,6 @@ namespace {
 // Gives each started program a moment to come up before the next one.
 constexpr DWORD kPauseBetweenPiecesMs = 500;
 
-bool IsSystemLeadByte(unsigned char byte)
-{
-    return IsDBCSLeadByte(byte) != FALSE;
-}
-
 void StartPiece(const CommandPiece& piece)
 {
     switch (piece.action) {
@@ -37,7 +32,7 @@ void StartPiece(const CommandPiece& piece)
 
 bool LaunchCommandText(const std::string& text)
 {
-    const std::vector<CommandPiece> pieces = SplitCommandText(text, IsSystemLeadByte);
+    const std::vector<CommandPiece> pieces = SplitCommandText(text);
     for (size_t i = 0; i < pieces.size(); ++i) {
         StartPiece(pieces[i]);
         if (i + 1 < pieces.size())

@@ -83,8 +83,10 @@ bool CLauncherApp::PassSingleInstanceTest()
 
 void CLauncherApp::RegisterShellExtension(bool registering) const
 {
+    // Quoted: most programs live under a folder with blanks ("C:\Program Files"), which the
+    // command line would otherwise split into several arguments.
     const std::string command =
-        "RegSvr32.exe " + m_paths.folder + "\\TavimorethExt.dll " + (registering ? "/s" : "/u /s");
+        "RegSvr32.exe \"" + m_paths.folder + "\\TavimorethExt.dll\" " + (registering ? "/s" : "/u /s");
     RunCommand(command.c_str(), "", false);
 }
 

@@ -1,5 +1,7 @@
 #include "app/PrefixSearch.h"
 
+#include "data/LowerCase.h"
+
 namespace {
 char LowerAsciiChar(char c)
 {
@@ -25,25 +27,12 @@ bool StartsWithLowered(const std::string& cell, const std::string& wantedLower, 
 }
 } // namespace
 
-std::string LowerAscii(const std::string& text, const LeadBytes& lead)
-{
-    std::string lowered = text;
-    for (size_t i = 0; i < lowered.size(); ++i) {
-        if (lead.IsLead(static_cast<unsigned char>(lowered[i])) && i + 1 < lowered.size()) {
-            ++i; // the trail byte of a double-byte character
-            continue;
-        }
-        lowered[i] = LowerAsciiChar(lowered[i]);
-    }
-    return lowered;
-}
-
 size_t FindFirstPrefixRow(size_t rowCount, const std::function<const std::string&(size_t)>& cellAt,
                           const std::string& typed, const LeadBytes& lead)
 {
     if (typed.empty())
         return kNoRow;
-    const std::string wanted = LowerAscii(typed, lead);
+    const std::string wanted = LowerCaseAnsi(typed, lead);
     for (size_t row = 0; row < rowCount; ++row) {
         if (StartsWithLowered(cellAt(row), wanted, lead))
             return row;

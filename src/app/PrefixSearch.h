@@ -15,7 +15,3 @@ constexpr size_t kNoRow = static_cast<size_t>(-1);
 // letter and must be compared as it is.
 size_t FindFirstPrefixRow(size_t rowCount, const std::function<const std::string&(size_t)>& cellAt,
                           const std::string& typed, const LeadBytes& lead = LeadBytes::OfSystem());
-
-// Lower-cases the ASCII letters only: double-byte characters of the code page carry bytes in
-// the letter range as their second byte, and must stay as they are.
-std::string LowerAscii(const std::string& text, const LeadBytes& lead = LeadBytes::OfSystem());

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <cstring>
 
 bool RunCommand(const char* command, const char* parameters, bool show)
@@ -21,8 +22,12 @@ bool RunCommand(const char* command, const char* parameters, bool show)
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showMode);
+    // Without a command line of its own the started program, and the command interpreter that
+    // runs a batch file, would split a path with blanks into several arguments.
+    char commandLine[sizeof(buffer) + 2] = {};
+    std::snprintf(commandLine, sizeof(commandLine), "\"%s\"", buffer);
     PROCESS_INFORMATION process{};
-    if (CreateProcessA(buffer, nullptr, nullptr, nullptr, FALSE, CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS,
+    if (CreateProcessA(buffer, commandLine, nullptr, nullptr, FALSE, CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS,
                        nullptr, nullptr, &startup, &process)) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);

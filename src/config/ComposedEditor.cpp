@@ -1,6 +1,7 @@
 #include "config/ComposedEditor.h"
 
 #include "config/DefaultShortName.h"
+#include "data/LowerCase.h"
 
 #include <algorithm>
 
@@ -59,9 +60,9 @@ void ComposedEditor::Append(const ComposedEntry& entry)
 
 bool ComposedEditor::HasEntryNamed(const std::string& name) const
 {
-    const std::string wanted = UpperCaseText(name);
+    const std::string wanted = UpperCaseAnsi(name);
     return std::any_of(m_entries.begin(), m_entries.end(),
-                       [&](const ComposedEntry& entry) { return UpperCaseText(entry.name) == wanted; });
+                       [&](const ComposedEntry& entry) { return UpperCaseAnsi(entry.name) == wanted; });
 }
 
 ComposedEditor::AddResult ComposedEditor::AddItemRows(const std::string& currentCommand,

@@ -1,6 +1,7 @@
 #include "config/ComposedItem.h"
 
 #include "config/DefaultShortName.h"
+#include "data/LowerCase.h"
 
 #include <algorithm>
 #include <cstring>
@@ -94,5 +95,5 @@ std::string ComposedNameOf(const std::string& itemName)
 
 bool IsItemNameOf(const std::string& itemName, const std::string& composedName)
 {
-    return UpperCaseText(itemName) == UpperCaseText(kComposedPrefix + composedName);
+    return UpperCaseAnsi(itemName) == UpperCaseAnsi(kComposedPrefix + composedName);
 }

@@ -4,6 +4,8 @@
 #include "config/ConfigDlg.h"
 
 #include "data/ItemKind.h"
+#include "data/LeadBytes.h"
+#include "data/LowerCase.h"
 #include "data/NewGuidString.h"
 #include "data/SharedItemList.h"
 #include "data/ShortName.h"
@@ -29,7 +31,7 @@ int RowImageOf(const ShortcutItem& item)
 
 std::string NameOfPath(const std::string& path)
 {
-    const size_t slash = path.find_last_of('\\');
+    const size_t slash = LeadBytes::OfSystem().FindLast(path, '\\');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 } // namespace

@@ -4,7 +4,3 @@
 #include <string>
 
 std::string DefaultShortName(const std::string& name);
-
-// Upper-cases the single-byte letters of `text`; a double-byte character (GBK lead byte and
-// its trail byte) stays whole, since its trail byte may look like a lower-case letter.
-std::string UpperCaseText(const std::string& text);

@@ -29,19 +29,19 @@ std::string CleanOpenCommand(const std::string& command)
     return clean;
 }
 
-bool IsInstallerIconTarget(const std::string& target, LeadByteTest isLeadByte)
+bool IsInstallerIconTarget(const std::string& target, const LeadBytes& lead)
 {
     static const char* const kIconFiles[] = {"accicons.exe", "bindico.exe", "fpicon.exe",  "graph9.ico",
                                              "misc.exe",     "outicon.exe", "peicons.exe", "pptico.exe",
                                              "wordicon.exe", "xlicons.exe"};
-    const std::string lower = LowerCaseAnsi(target, isLeadByte);
+    const std::string lower = LowerCaseAnsi(target, lead);
     if (lower.find("windows\\installer") == std::string::npos)
         return false;
     return std::any_of(std::begin(kIconFiles), std::end(kIconFiles),
                        [&](const char* file) { return lower.find(file) != std::string::npos; });
 }
 
-bool IsProgramCommand(const std::string& command, LeadByteTest isLeadByte)
+bool IsProgramCommand(const std::string& command, const LeadBytes& lead)
 {
-    return EndsWith(LowerCaseAnsi(TrimBlanks(command), isLeadByte), ".exe");
+    return EndsWith(LowerCaseAnsi(TrimBlanks(command), lead), ".exe");
 }

@@ -13,9 +13,9 @@ std::string CleanOpenCommand(const std::string& command);
 
 // Whether a shortcut's target is the icon file an installer-managed program's shortcut points
 // at instead of the program itself.
-bool IsInstallerIconTarget(const std::string& target, LeadByteTest isLeadByte = IsGbkLeadByteValue);
+bool IsInstallerIconTarget(const std::string& target, const LeadBytes& lead = LeadBytes::OfSystem());
 
 // Only programs are offered: the command, trimmed, must end in ".exe" (any case). A shortcut
 // with arguments therefore never qualifies.
-bool IsProgramCommand(const std::string& command, LeadByteTest isLeadByte = IsGbkLeadByteValue);
+bool IsProgramCommand(const std::string& command, const LeadBytes& lead = LeadBytes::OfSystem());
 

@@ -102,7 +102,7 @@ void ProgramDiscovery::AddShortcut(const std::string& path, const std::string& t
     std::string command;
     if (!reader.Resolve(path, command))
         return;
-    if (IsProgramCommand(command, IsSystemLeadByte))
+    if (IsProgramCommand(command))
         list.Append(title, command);
 }
 

@@ -9,7 +9,7 @@ void ProgramList::Clear()
 size_t ProgramList::Append(const std::string& text, const std::string& command)
 {
     m_rows.push_back({text, command});
-    ++m_folded[LowerCaseAnsi(text, m_isLeadByte)];
+    ++m_folded[LowerCaseAnsi(text, m_lead)];
     return m_rows.size() - 1;
 }
 
@@ -17,7 +17,7 @@ bool ProgramList::Erase(size_t index)
 {
     if (index >= m_rows.size())
         return false;
-    const auto found = m_folded.find(LowerCaseAnsi(m_rows[index].text, m_isLeadByte));
+    const auto found = m_folded.find(LowerCaseAnsi(m_rows[index].text, m_lead));
     if (found != m_folded.end() && --found->second == 0)
         m_folded.erase(found);
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(index));
@@ -26,5 +26,5 @@ bool ProgramList::Erase(size_t index)
 
 bool ProgramList::ContainsNoCase(const std::string& text) const
 {
-    return m_folded.count(LowerCaseAnsi(text, m_isLeadByte)) != 0;
+    return m_folded.count(LowerCaseAnsi(text, m_lead)) != 0;
 }

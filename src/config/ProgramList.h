@@ -16,7 +16,7 @@ struct ProgramRow {
 
 class ProgramList {
 public:
-    explicit ProgramList(LeadByteTest isLeadByte = IsGbkLeadByteValue) : m_isLeadByte(isLeadByte) {}
+    explicit ProgramList(const LeadBytes& lead = LeadBytes::OfSystem()) : m_lead(lead) {}
 
     void Clear();
     // Returns the new row's index.
@@ -27,12 +27,12 @@ public:
 
     size_t Count() const { return m_rows.size(); }
     const ProgramRow& At(size_t index) const { return m_rows[index]; }
-    LeadByteTest LeadBytes() const { return m_isLeadByte; }
+    const LeadBytes& Lead() const { return m_lead; }
 
 private:
     std::vector<ProgramRow> m_rows;
     // Lower-cased texts and how many rows carry each, so a search stays cheap on lists of
     // a whole browser history.
     std::unordered_map<std::string, size_t> m_folded;
-    LeadByteTest m_isLeadByte;
+    LeadBytes m_lead;
 };

@@ -42,14 +42,14 @@ bool ShortcutReader::Resolve(const std::string& linkPath, std::string& command)
     char description[MAX_PATH] = {};
     if (FAILED(m_link->GetDescription(description, MAX_PATH)))
         return false;
-    if (IsInstallerIconTarget(target, IsSystemLeadByte))
+    if (IsInstallerIconTarget(target))
         command = LookupInstallerIconProgram(target);
     return true;
 }
 
 std::string LookupInstallerIconProgram(const std::string& iconPath)
 {
-    const std::string wanted = LowerCaseAnsi(iconPath, IsSystemLeadByte);
+    const std::string wanted = LowerCaseAnsi(iconPath);
     RegistryKey classes(HKEY_CLASSES_ROOT);
     if (!classes.Open("CLSID"))
         return "";
@@ -60,7 +60,7 @@ std::string LookupInstallerIconProgram(const std::string& iconPath)
         std::string iconValue;
         if (!icon.Open("CLSID\\" + classId + "\\DefaultIcon") || !icon.ReadString("", iconValue))
             continue;
-        if (LowerCaseAnsi(iconValue, IsSystemLeadByte).find(wanted) == std::string::npos)
+        if (LowerCaseAnsi(iconValue).find(wanted) == std::string::npos)
             continue;
         RegistryKey server(HKEY_CLASSES_ROOT);
         std::string program;

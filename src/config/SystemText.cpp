@@ -32,11 +32,6 @@ bool IsAscii(const std::string& text)
 }
 } // namespace
 
-bool IsSystemLeadByte(unsigned char byte)
-{
-    return IsDBCSLeadByte(byte) != FALSE;
-}
-
 std::string WideToAnsi(const wchar_t* text)
 {
     return text ? FromWide(CP_ACP, text) : std::string();

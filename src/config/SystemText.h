@@ -2,7 +2,6 @@
 // Text conversions in the system's ANSI code page.
 #include <string>
 
-bool IsSystemLeadByte(unsigned char byte);
 std::string WideToAnsi(const wchar_t* text);
 std::string Utf8ToAnsi(const std::string& text);
 std::string AnsiToUtf8(const std::string& text);

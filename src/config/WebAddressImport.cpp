@@ -15,7 +15,7 @@ void WebAddressImport::Import(ProgramList& list)
 {
     list.Clear();
     std::vector<std::string> visited;
-    m_history.ForEachAddress([&](const std::string& url) { ExpandHistoryAddress(url, visited, list.LeadBytes()); });
+    m_history.ForEachAddress([&](const std::string& url) { ExpandHistoryAddress(url, visited, list.Lead()); });
     AddAddresses(list, visited);
     // The browser keeps its database locked while it runs.
     if (IsProcessRunning("firefox.exe")) {

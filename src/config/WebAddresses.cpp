@@ -10,9 +10,9 @@ std::string WithoutQuery(const std::string& url)
 }
 } // namespace
 
-void ExpandHistoryAddress(const std::string& url, std::vector<std::string>& out, LeadByteTest isLeadByte)
+void ExpandHistoryAddress(const std::string& url, std::vector<std::string>& out, const LeadBytes& lead)
 {
-    const std::string lower = LowerCaseAnsi(url, isLeadByte);
+    const std::string lower = LowerCaseAnsi(url, lead);
     // Only at the start: an https address may well carry "http://" inside its query.
     if (lower.compare(0, kHttp.size(), kHttp) != 0 || url.size() == kHttp.size())
         return;

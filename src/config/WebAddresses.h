@@ -14,7 +14,7 @@ constexpr size_t kMaxAddressText = 259;
 // "http://Host/a/b/page?q" gives "http://Host/a", "http://Host/a/b", "http://Host/a/b/page"
 // and "http://host/a/b/page?q".
 void ExpandHistoryAddress(const std::string& url, std::vector<std::string>& out,
-                          LeadByteTest isLeadByte = IsGbkLeadByteValue);
+                          const LeadBytes& lead = LeadBytes::OfSystem());
 
 // "http://host/a//" gives "http://host/a".
 std::string StripTrailingSlashes(const std::string& address);

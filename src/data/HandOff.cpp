@@ -50,7 +50,9 @@ bool ReadHandOffRequest(HandOffRequest& request)
     request.ShortName = ReadValue(kRequestSection, "ShortName", kNameBuffer);
     request.Description = ReadValue(kRequestSection, "Description", kTextBuffer);
     request.ExePath = ReadValue(kRequestSection, "ExePath", kTextBuffer);
-    return true;
+    // A writer that started meanwhile has taken the Name away or put its own there: the
+    // values read may belong to two requests. Its own message follows with the whole request.
+    return ReadValue(kRequestSection, "Name", kNameBuffer) == request.Name;
 }
 
 bool WriteHandOffRequest(const HandOffRequest& request)
@@ -58,10 +60,13 @@ bool WriteHandOffRequest(const HandOffRequest& request)
     if (request.Name.size() >= kNameBuffer || request.ShortName.size() >= kNameBuffer ||
         request.Description.size() >= kTextBuffer || request.ExePath.size() >= kTextBuffer)
         return false;
-    return WriteProfileStringA(kRequestSection, "Name", request.Name.c_str()) &&
+    // The Name marks a whole request: it goes first, and comes back last, so a reader between
+    // two writes finds no request rather than a new name with the previous path.
+    return WriteProfileStringA(kRequestSection, "Name", nullptr) &&
            WriteProfileStringA(kRequestSection, "ShortName", request.ShortName.c_str()) &&
            WriteProfileStringA(kRequestSection, "Description", request.Description.c_str()) &&
-           WriteProfileStringA(kRequestSection, "ExePath", request.ExePath.c_str());
+           WriteProfileStringA(kRequestSection, "ExePath", request.ExePath.c_str()) &&
+           WriteProfileStringA(kRequestSection, "Name", request.Name.c_str());
 }
 
 void PublishHandOffDest(HWND window)

@@ -44,11 +44,6 @@ void AppendDecimal(std::string& out, size_t value, int digits)
     out.append(text, static_cast<size_t>(digits));
 }
 
-bool IsLeadByte(unsigned char c)
-{
-    return c >= 0x81 && c <= 0xFE;
-}
-
 // What the file can take as record number `index`, and its editing flag.
 bool CanAppendAsRecord(const std::string& path, size_t index, int& editingFlag)
 {
@@ -98,13 +93,13 @@ void DecodeItems(const char* data, size_t size, ItemList& items, ItemsLoadReport
         report->readable = true;
 }
 
-size_t StoredFieldLength(const std::string& field)
+size_t StoredFieldLength(const std::string& field, const LeadBytes& lead)
 {
     if (field.size() <= kFieldLengthLimit)
         return field.size();
     size_t length = 0;
     while (length < field.size()) {
-        size_t step = IsLeadByte(static_cast<unsigned char>(field[length])) ? 2 : 1;
+        const size_t step = lead.CharLength(field.data(), length, field.size());
         if (length + step > kFieldLengthLimit)
             break;
         length += step;
@@ -120,21 +115,21 @@ std::string EncodeItemsHeader(size_t count, unsigned char editingFlag)
     return header;
 }
 
-void AppendItemRecord(std::string& out, const ShortcutItem& item)
+void AppendItemRecord(std::string& out, const ShortcutItem& item, const LeadBytes& lead)
 {
     for (int i = 0; i < ShortcutItem::kFieldCount; ++i) {
         const std::string& field = item.Field(i);
-        size_t length = StoredFieldLength(field);
+        size_t length = StoredFieldLength(field, lead);
         AppendDecimal(out, length, 4);
         out.append(field, 0, length);
     }
 }
 
-std::string EncodeItemsFile(const ItemList& items)
+std::string EncodeItemsFile(const ItemList& items, const LeadBytes& lead)
 {
     std::string bytes = EncodeItemsHeader(items.Count());
     for (size_t i = 0; i < items.Count(); ++i)
-        AppendItemRecord(bytes, items.At(i));
+        AppendItemRecord(bytes, items.At(i), lead);
     return bytes;
 }
 

@@ -3,6 +3,7 @@
 // each item's nine fields as four-digit length and bytes, in IndexInAll order.
 #include "data/DataProblem.h"
 #include "data/ItemList.h"
+#include "data/LeadBytes.h"
 
 #include <cstdint>
 #include <functional>
@@ -43,8 +44,8 @@ bool AppendItem(const std::string& path, const ItemList& items, size_t index, co
 bool WriteEditingFlag(const std::string& path, bool editing);
 
 std::string EncodeItemsHeader(size_t count, unsigned char editingFlag = 0);
-void AppendItemRecord(std::string& out, const ShortcutItem& item);
-std::string EncodeItemsFile(const ItemList& items);
+void AppendItemRecord(std::string& out, const ShortcutItem& item, const LeadBytes& lead = LeadBytes::OfSystem());
+std::string EncodeItemsFile(const ItemList& items, const LeadBytes& lead = LeadBytes::OfSystem());
 // How many bytes of a field are stored: all of it up to the limit, else the longest start
-// that ends on a whole character of the double-byte code page.
-size_t StoredFieldLength(const std::string& field);
+// that ends on a whole character of the code page.
+size_t StoredFieldLength(const std::string& field, const LeadBytes& lead = LeadBytes::OfSystem());

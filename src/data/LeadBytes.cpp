@@ -58,6 +58,14 @@ size_t LeadBytes::Find(const std::string& text, char c, size_t from) const
     return std::string::npos;
 }
 
+size_t LeadBytes::FindLast(const std::string& text, char c) const
+{
+    size_t last = std::string::npos;
+    for (size_t pos = Find(text, c); pos != std::string::npos; pos = Find(text, c, pos + 1))
+        last = pos;
+    return last;
+}
+
 bool LeadBytes::EndsInsideCharacter(const std::string& text) const
 {
     size_t pos = 0;

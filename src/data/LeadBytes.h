@@ -13,7 +13,8 @@ public:
     // The double-byte code pages of the system (932, 936, 949, 950, 1361); any other number
     // gives a single-byte one.
     static LeadBytes Of(unsigned codePage);
-    // The system's ANSI code page (936 where there is no system to ask).
+    // The system's ANSI code page (936 where there is no system to ask). Every walk over ANSI
+    // text takes its double-byte characters from here unless it is given another code page.
     static const LeadBytes& OfSystem();
 
     bool IsLead(unsigned char c) const { return m_lead[c] != 0; }
@@ -25,6 +26,9 @@ public:
     }
     // The first `c` at or after `from` that is a character of its own, or npos.
     size_t Find(const std::string& text, char c, size_t from = 0) const;
+    // The last `c` that is a character of its own, or npos: the separator before a path's last
+    // name, where a trail byte may equal "\".
+    size_t FindLast(const std::string& text, char c) const;
     // True when `text` ends inside a character: its last byte is an unpaired lead byte.
     bool EndsInsideCharacter(const std::string& text) const;
 

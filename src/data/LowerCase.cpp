@@ -1,19 +1,24 @@
 #include "data/LowerCase.h"
 
-bool IsGbkLeadByteValue(unsigned char byte)
+namespace {
+std::string ChangeCase(const std::string& text, const LeadBytes& lead, char from, char to)
 {
-    return byte >= 0x81 && byte <= 0xFE;
+    std::string changed = text;
+    for (size_t i = 0; i < changed.size(); i += lead.CharLength(changed.data(), i, changed.size())) {
+        const char c = changed[i];
+        if (c >= from && c <= from + ('Z' - 'A'))
+            changed[i] = static_cast<char>(c - from + to);
+    }
+    return changed;
+}
+} // namespace
+
+std::string LowerCaseAnsi(const std::string& text, const LeadBytes& lead)
+{
+    return ChangeCase(text, lead, 'A', 'a');
 }
 
-std::string LowerCaseAnsi(const std::string& text, LeadByteTest isLeadByte)
+std::string UpperCaseAnsi(const std::string& text, const LeadBytes& lead)
 {
-    std::string lower = text;
-    for (size_t i = 0; i < lower.size(); ++i) {
-        const unsigned char byte = static_cast<unsigned char>(lower[i]);
-        if (isLeadByte(byte))
-            ++i;
-        else if (byte >= 'A' && byte <= 'Z')
-            lower[i] = static_cast<char>(byte - 'A' + 'a');
-    }
-    return lower;
+    return ChangeCase(text, lead, 'a', 'A');
 }

@@ -5,7 +5,7 @@
 namespace {
 bool MustEscape(char c, bool atEnd)
 {
-    if (c == '%' || c == '\r' || c == '\n' || c == '"' || c == '\'' || c == '\0')
+    if (c == '%' || c == '\r' || c == '\n' || c == '"' || c == '\'')
         return true;
     return atEnd && (c == ' ' || c == '\t');
 }
@@ -31,6 +31,8 @@ std::string EncodeProfileValue(const std::string& value)
     for (size_t i = 0; i < value.size(); ++i) {
         const bool atEnd = first == std::string::npos || i < first || i > last;
         const char c = value[i];
+        if (c == '\0')
+            continue;
         if (!MustEscape(c, atEnd)) {
             text += c;
             continue;
@@ -58,7 +60,10 @@ std::string DecodeProfileValue(const std::string& text, size_t maxLength)
             value += '%';
             continue;
         }
-        value += static_cast<char>(high * 16 + low);
+        // A NUL would end the value early in every reader after this one, and a name of NULs
+        // alone would pass for a name.
+        if (high != 0 || low != 0)
+            value += static_cast<char>(high * 16 + low);
         i += 2;
     }
     return value;

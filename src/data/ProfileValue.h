@@ -2,6 +2,7 @@
 // A value of the item hand-off section must come back from win.ini exactly as it went in, but a
 // profile file holds one line per key and the readers strip surrounding blanks and quotes. So
 // line breaks, quotes, blanks at either end and the escape character itself travel as "%XX".
+// No value carries a NUL byte: one is dropped both ways.
 // Only this program reads the section back; the extension's request section stays plain text.
 #include <cstddef>
 #include <string>

@@ -1,6 +1,7 @@
 #include "shellext/ExplorerHandOver.h"
 
 #include "data/HandOff.h"
+#include "data/LeadBytes.h"
 #include "shellext/ComGuard.h"
 #include "shellext/ShellExtModule.h"
 
@@ -19,7 +20,7 @@ constexpr DWORD kPollMs = 100;
 
 std::string LastName(const std::string& path)
 {
-    const size_t slash = path.find_last_of('\\');
+    const size_t slash = LeadBytes::OfSystem().FindLast(path, '\\');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 

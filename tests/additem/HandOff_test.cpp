@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 namespace {
 std::string Joined(const HandOffItem& item)
@@ -37,6 +39,37 @@ TEST(HandOffRequest, AMissingOrEmptyNameIsNothingToOpenAndLongValuesArriveCut)
     ASSERT_TRUE(ReadHandOffRequest(request));
     for (const auto& row : rows)
         EXPECT_EQ(request.*row.field, std::string(row.read, row.key[0])) << row.key;
+}
+
+TEST(HandOffRequest, AReaderBetweenTwoWritesNeverPairsOneRequestsNameWithAnothersPath)
+{
+    // The extension writes while the program may still be reading the request before.
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        for (int i = 0; i < 300; ++i) {
+            const std::string name = "file" + std::to_string(i);
+            WriteHandOffRequest(HandOffRequest{name, "", "", "C:\\dir" + std::to_string(i) + "\\" + name});
+        }
+        done = true;
+    });
+    int whole = 0;
+    std::string mixed;
+    while (!done) {
+        HandOffRequest request;
+        if (!ReadHandOffRequest(request))
+            continue;
+        const std::string number = request.Name.substr(4);
+        if (request.ExePath == "C:\\dir" + number + "\\" + request.Name)
+            ++whole;
+        else if (mixed.empty())
+            mixed = request.Name + " with " + request.ExePath;
+    }
+    writer.join();
+    EXPECT_EQ(mixed, "");
+    HandOffRequest last;
+    ASSERT_TRUE(ReadHandOffRequest(last));
+    EXPECT_EQ(last.ExePath, "C:\\dir299\\file299");
+    EXPECT_GT(whole, 0);
 }
 
 TEST(HandOffDest, OnlyALiveWindowOfThisProcessIsNamed)
@@ -84,4 +117,11 @@ TEST(HandOffItem, ValuesComeBackWholeAndCutToTheirBuffers)
 
     WriteProfileStringA(kItemSection, "Name", "");
     EXPECT_FALSE(ReadHandOffItem(back));
+    // An escaped NUL is no name, and reaches no field of the items file.
+    WriteProfileStringA(kItemSection, "Name", "%00%00");
+    EXPECT_FALSE(ReadHandOffItem(back));
+    WriteProfileStringA(kItemSection, "Name", "A%00B");
+    WriteProfileStringA(kItemSection, "ExePath", "C:\\a%00.exe");
+    ASSERT_TRUE(ReadHandOffItem(back));
+    EXPECT_EQ(back.Name + "|" + back.ExePath, "AB|C:\\a.exe");
 }

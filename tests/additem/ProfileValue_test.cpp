@@ -16,4 +16,7 @@ TEST(ProfileValue, DecodingCutsToTheLimitAndDropsACutEscape)
     // A hand-edited "%" that starts no escape stays.
     EXPECT_EQ(DecodeProfileValue("100%zz", 100), "100%zz");
     EXPECT_EQ(DecodeProfileValue(EncodeProfileValue("\xC4\xE3\xBA\xC3 %"), 100), "\xC4\xE3\xBA\xC3 %");
+    // No value carries a NUL, however it was written.
+    EXPECT_EQ(DecodeProfileValue("%00a%00b", 100), "ab");
+    EXPECT_EQ(EncodeProfileValue(std::string("a\0b", 3)), "ab");
 }

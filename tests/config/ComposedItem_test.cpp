@@ -1,6 +1,7 @@
 #include "config/ComposedEditor.h"
 #include "config/ComposedItem.h"
 #include "config/DefaultShortName.h"
+#include "data/LowerCase.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ TEST(ComposedItem, StoredFieldsAndRecognition)
     EXPECT_FALSE(IsComposedItem("Plain", "A^^^a.exe"));
     // Pinyin initials in capitals; a double-byte character is never changed.
     EXPECT_EQ(DefaultShortName("+ \xC4\xE3\xBA\xC3"), "NH");
-    EXPECT_EQ(UpperCaseText("ab\xB2\x61z"), "AB\xB2\x61Z");
+    EXPECT_EQ(UpperCaseAnsi("ab\xB2\x61z", LeadBytes::Of(936)), "AB\xB2\x61Z");
 }
 
 TEST(ComposedEditor, AddingDeletingAndMovingEntries)

@@ -8,10 +8,10 @@
 using Texts = std::vector<std::string>;
 
 namespace {
-Texts Expanded(const std::string& url)
+Texts Expanded(const std::string& url, unsigned codePage = 936)
 {
     Texts out;
-    ExpandHistoryAddress(url, out);
+    ExpandHistoryAddress(url, out, LeadBytes::Of(codePage));
     return out;
 }
 } // namespace
@@ -30,6 +30,7 @@ TEST(HistoryAddressTest, OffersFoldersPageWithoutQueryAndWholeAddressFoldingSing
     EXPECT_EQ(Expanded("https://example.com/?go=http://elsewhere.org/x/y"), Texts{});
     // 0x81 0x41 and 0x81 0x61 are two different characters of the Chinese code page.
     EXPECT_EQ(Expanded("http://A.cn/\x81\x41"), (Texts{"http://a.cn/\x81\x41"}));
+    EXPECT_EQ(Expanded("http://A.jp/\xB1\x41", 932), (Texts{"http://a.jp/\xB1\x61"}));
 }
 
 TEST(OpenCommandTest, CleansRegisteredOpenCommandsAndOffersOnlyPrograms)
@@ -63,6 +64,14 @@ TEST(ProgramListTest, AddressesAreAddedOnceInAnyCaseAndCut)
     EXPECT_EQ(list.At(2).command, "http://b.org");
     EXPECT_EQ(list.At(3).text, longAddress.substr(0, kMaxAddressText));
     EXPECT_EQ(list.At(3).command, list.At(3).text);
+
+    // An accented letter on 1252 is one byte: the letter after it still compares in any case.
+    // On 936 the same two bytes are one character, and another one with a small letter.
+    for (const unsigned codePage : {936u, 1252u}) {
+        ProgramList named{LeadBytes::Of(codePage)};
+        named.Append("Caf\xE9" "Bar", "c:\\cafe.exe");
+        EXPECT_EQ(named.ContainsNoCase("caf\xE9" "bar"), codePage == 1252) << codePage;
+    }
 }
 
 TEST(BrowserProfileTest, ChoosesTheDefaultProfile)

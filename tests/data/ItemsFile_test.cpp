@@ -159,7 +159,8 @@ TEST(ItemsFile, LongFieldsAreCutOnWholeCharacters)
     item.ShortName = std::string(9999, 'k');
     items.Append(item);
 
-    const std::string bytes = EncodeItemsFile(items);
+    const LeadBytes gbk = LeadBytes::Of(936);
+    const std::string bytes = EncodeItemsFile(items, gbk);
     ItemsLoadReport report;
     ItemList loaded = Load(bytes, &report);
     ASSERT_EQ(loaded.Count(), 1u);
@@ -169,7 +170,14 @@ TEST(ItemsFile, LongFieldsAreCutOnWholeCharacters)
     EXPECT_EQ(loaded.At(0).ExePath, std::string(9997, 'a') + "\xD6\xD0");
     EXPECT_EQ(loaded.At(0).ShortName, item.ShortName);
     // What was read back writes back the same.
-    EXPECT_EQ(EncodeItemsFile(loaded), bytes);
+    EXPECT_EQ(EncodeItemsFile(loaded, gbk), bytes);
+
+    // The same bytes under each code page: 0xB1 starts a character on 936 only (a half-width
+    // kana on 932, a sign on 1252), 0x95 on 936 and 932; the cut ends on a whole character.
+    const std::string field = "\xB1" + std::string(10000, '\x95');
+    EXPECT_EQ(StoredFieldLength(field, gbk), 9998u);
+    EXPECT_EQ(StoredFieldLength(field, LeadBytes::Of(932)), 9999u);
+    EXPECT_EQ(StoredFieldLength(field, LeadBytes::Of(1252)), 9999u);
 }
 
 TEST(ItemsFile, AppendAddsOneRecordOrWritesAValidFile)

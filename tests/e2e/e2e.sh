@@ -8,7 +8,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 tav_ensure_wine
 
 e2e_root=$(mktemp -d "${TAV_BUILD_ROOT:-/tmp}/e2e.XXXXXX" 2>/dev/null || mktemp -d)
-e2e_install="$e2e_root/install"
+# Blanks in the folder, as under "C:\Program Files" where most programs are installed.
+e2e_install="$e2e_root/Tavimoreth Install"
 e2e_pid=
 
 e2e_finish() {
@@ -120,7 +121,13 @@ open_configuration() {
 helper() { "$TAV_WINE" "$e2e_helpers/$1.exe" "${@:2}"; }
 
 resource="$(dirname "${BASH_SOURCE[0]}")/../../resources/resource.h"
-id_of() { [ "$1" = IDOK ] && echo 1 || sed -n "s/^#define $1 \([0-9]*\)\$/\1/p" "$resource"; }
+id_of() {
+    case $1 in
+    IDOK) echo 1 ;;
+    IDNO) echo 7 ;;
+    *) sed -n "s/^#define $1 \([0-9]*\)\$/\1/p" "$resource" ;;
+    esac
+}
 
 # Clicks a control of a window (found by its exact caption) with the real pointer.
 press() {
@@ -135,4 +142,19 @@ press() {
     # shellcheck disable=SC2086
     xdotool mousemove --sync $where click 1
     sleep 0.5
+}
+
+# Ends the program as a user does: its exit button, and No to the question whether to hide it.
+quit_program() {
+    show_main_window
+    focus "$main_window"
+    press Tavimoreth IDC_EXIT_BUTTON
+    press Tavimoreth IDNO
+    wait_until 30 eval '! kill -0 "$e2e_pid"' || fail "the program did not end after No"
+    e2e_pid=
+}
+
+# Whether the Explorer extension's class is registered.
+shellext_registered() {
+    "$TAV_WINE" reg query 'HKCR\CLSID\{42FCF700-3A16-466E-8658-E137F2A98750}' </dev/null >/dev/null 2>&1
 }

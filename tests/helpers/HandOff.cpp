@@ -13,10 +13,12 @@ int main(int argc, char** argv)
         return 2;
     }
     const char* section = "ghyjtytsadf";
-    WriteProfileStringA(section, "Name", argv[1]);
+    // As the extension does: the Name, which marks a whole request, goes first and comes last.
+    WriteProfileStringA(section, "Name", nullptr);
     WriteProfileStringA(section, "ShortName", argv[2]);
     WriteProfileStringA(section, "Description", argv[3]);
     WriteProfileStringA(section, "ExePath", argv[4]);
+    WriteProfileStringA(section, "Name", argv[1]);
     char dest[260] = {};
     GetProfileStringA("sdfggsadf", "Dest", "", dest, sizeof(dest));
     HWND target = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::atoll(dest)));

@@ -21,11 +21,6 @@ std::vector<PieceAction> Actions(const std::vector<CommandPiece>& pieces)
         actions.push_back(piece.action);
     return actions;
 }
-
-bool NoLeadBytes(unsigned char)
-{
-    return false;
-}
 } // namespace
 
 TEST(SplitCommandText, LinesEmptyPiecesAndTrimming)
@@ -66,15 +61,35 @@ TEST(SplitCommandText, ActionsBySuffixAndLength)
     EXPECT_EQ(SplitCommandText("   calc   ")[0].action, PieceAction::Skip);
 }
 
-TEST(LowerCaseAnsi, DoubleByteCharactersStayWhole)
+TEST(LowerCaseAnsi, TheSameBytesFoldAsTheirCodePageReadsThem)
 {
     // GBK trail bytes can be ASCII capitals (0x40 to 0x7E); lower-casing them would name
-    // another character and so another file.
+    // another character and so another file. On 932 0xB1 is a half-width kana of its own, on
+    // 1252 0xB1 and 0xE9 ("e" with an accent) are letters of their own: the next one folds.
     const std::string folder = "C:\\\xB2\x41\xB3\x5A\\Run.EXE";
-    EXPECT_EQ(LowerCaseAnsi(folder), "c:\\\xB2\x41\xB3\x5A\\run.exe");
-    EXPECT_EQ(LowerCaseAnsi(folder, NoLeadBytes), "c:\\\xB2\x61\xB3\x7A\\run.exe");
+    const struct {
+        unsigned codePage;
+        const char* folder;
+        const char* kana;
+        const char* accented;
+        const char* kanaUpper;
+        size_t lastSeparator;
+    } rows[] = {
+        {936, "c:\\\xB2\x41\xB3\x5A\\run.exe", "\xB1" "Ab", "caf\xE9" "Bar", "\xB1" "aB", 2},
+        {932, "c:\\\xB2\x61\xB3\x7A\\run.exe", "\xB1" "ab", "caf\xE9" "Bar", "\xB1" "AB", 4},
+        {1252, "c:\\\xB2\x61\xB3\x7A\\run.exe", "\xB1" "ab", "caf\xE9" "bar", "\xB1" "AB", 4},
+    };
+    for (const auto& row : rows) {
+        const LeadBytes lead = LeadBytes::Of(row.codePage);
+        EXPECT_EQ(LowerCaseAnsi(folder, lead), row.folder) << row.codePage;
+        EXPECT_EQ(LowerCaseAnsi("\xB1" "AB", lead), row.kana) << row.codePage;
+        EXPECT_EQ(LowerCaseAnsi("Caf\xE9" "BAR", lead), row.accented) << row.codePage;
+        EXPECT_EQ(UpperCaseAnsi("\xB1" "ab", lead), row.kanaUpper) << row.codePage;
+        // A kana before "\" leaves the separator a separator.
+        EXPECT_EQ(lead.FindLast("C:\\\xB1\\x.txt", '\\'), row.lastSeparator) << row.codePage;
+    }
     // A lead byte at the very end has no trail byte to skip.
-    EXPECT_EQ(LowerCaseAnsi("AB\xB2"), "ab\xB2");
+    EXPECT_EQ(LowerCaseAnsi("AB\xB2", LeadBytes::Of(936)), "ab\xB2");
 }
 
 TEST(SplitCommandText, KindIsToldInLowerCaseButThePieceIsStartedAsWritten)
