@@ -1,16 +1,22 @@
 #include "config/BatchReplace.h"
 
-size_t ReplaceText(std::string& text, const std::string& find, const std::string& replacement)
+size_t ReplaceText(std::string& text, const std::string& find, const std::string& replacement,
+                   const LeadBytes& lead)
 {
     if (find.empty())
         return 0;
     std::string result;
     size_t count = 0;
     size_t start = 0;
-    for (size_t found = text.find(find); found != std::string::npos; found = text.find(find, start)) {
+    size_t character = 0;
+    for (size_t found = text.find(find); found != std::string::npos; found = text.find(find, character)) {
+        while (character < found)
+            character += lead.CharLength(text.data(), character, text.size());
+        if (character != found)
+            continue;
         result.append(text, start, found - start);
         result += replacement;
-        start = found + find.size();
+        start = character = found + find.size();
         ++count;
     }
     if (count == 0)

@@ -2,6 +2,7 @@
 // Rewriting text in many items at once: in names, short names and the paths inside commands,
 // typically to follow a program folder that moved.
 #include "data/ItemList.h"
+#include "data/LeadBytes.h"
 
 #include <cstddef>
 #include <string>
@@ -26,7 +27,10 @@ struct ReplaceRow {
 
 // Replaces every occurrence of `find` in `text`, left to right, case-sensitive; inserted text
 // is not searched again. An empty `find` replaces nothing. Returns the number of occurrences.
-size_t ReplaceText(std::string& text, const std::string& find, const std::string& replacement);
+// An occurrence starts on a whole character: the second byte of a double-byte character may
+// look like "\" or a letter.
+size_t ReplaceText(std::string& text, const std::string& find, const std::string& replacement,
+                   const LeadBytes& lead = LeadBytes::OfSystem());
 
 // A row of the item list: the name is replaced when its find text is given, the short name
 // likewise, and the command only when both path texts are given.

@@ -22,6 +22,21 @@ TEST(ReplaceText, LeftToRightNonOverlappingCaseSensitive)
         ReplaceText(text, row.find, row.replacement);
         EXPECT_EQ(text, row.result) << row.text << " / " << row.find;
     }
+    // The same bytes under each code page: 0x95 0x5C is one character on 932 and 936, whose
+    // second byte is no "\" of the path, and so is 0xB1 0x5C on 936; on 932 0xB1 is a
+    // half-width kana of its own, and on 1252 every byte is.
+    const struct {
+        unsigned codePage;
+        size_t count;
+        const char* result;
+    } pages[] = {{932, 1, "C:\\\x95\\Tools\\\xB1\\Apps"},
+                 {936, 0, "C:\\\x95\\Tools\\\xB1\\Tools"},
+                 {1252, 2, "C:\\\x95\\Apps\\\xB1\\Apps"}};
+    for (const auto& page : pages) {
+        std::string path = "C:\\\x95\\Tools\\\xB1\\Tools";
+        EXPECT_EQ(ReplaceText(path, "\\Tools", "\\Apps", LeadBytes::Of(page.codePage)), page.count);
+        EXPECT_EQ(path, page.result) << page.codePage;
+    }
 }
 
 TEST(BatchReplace, RowRulesForNamesShortNamesAndPaths)
