@@ -40,8 +40,11 @@ std::string StripTrailingSlashes(const std::string& address)
 void AddAddresses(ProgramList& list, const std::vector<std::string>& addresses)
 {
     for (const std::string& address : addresses) {
-        // The row's text is what the list holds, so a cut address is compared as cut.
-        const std::string text = address.substr(0, kMaxAddressText);
+        // The row's text is what the list holds, so a cut address is compared as cut; the cut
+        // never leaves half a character.
+        std::string text = address.substr(0, kMaxAddressText);
+        if (text.size() < address.size() && list.Lead().EndsInsideCharacter(text))
+            text.pop_back();
         if (list.ContainsNoCase(text))
             continue;
         list.Append(text, text);

@@ -44,10 +44,11 @@ std::string EncodeProfileValue(const std::string& value)
     return text;
 }
 
-std::string DecodeProfileValue(const std::string& text, size_t maxLength)
+std::string DecodeProfileValue(const std::string& text, size_t maxLength, const LeadBytes& lead)
 {
     std::string value;
-    for (size_t i = 0; i < text.size() && value.size() < maxLength; ++i) {
+    size_t i = 0;
+    for (; i < text.size() && value.size() < maxLength; ++i) {
         if (text[i] != '%') {
             value += text[i];
             continue;
@@ -66,5 +67,8 @@ std::string DecodeProfileValue(const std::string& text, size_t maxLength)
             value += static_cast<char>(high * 16 + low);
         i += 2;
     }
+    // A value cut at the limit keeps whole characters only.
+    if (i < text.size() && lead.EndsInsideCharacter(value))
+        value.pop_back();
     return value;
 }

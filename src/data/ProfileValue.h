@@ -4,10 +4,14 @@
 // line breaks, quotes, blanks at either end and the escape character itself travel as "%XX".
 // No value carries a NUL byte: one is dropped both ways.
 // Only this program reads the section back; the extension's request section stays plain text.
+#include "data/LeadBytes.h"
+
 #include <cstddef>
 #include <string>
 
 std::string EncodeProfileValue(const std::string& value);
-// Turns the stored text back into the value, cut to at most maxLength bytes. An escape cut off
+// Turns the stored text back into the value, cut to at most maxLength bytes and whole
+// characters of the code page. An escape cut off
 // at the end is dropped; a "%" without two hex digits after it (a hand edit) stays as it is.
-std::string DecodeProfileValue(const std::string& text, size_t maxLength);
+std::string DecodeProfileValue(const std::string& text, size_t maxLength,
+                               const LeadBytes& lead = LeadBytes::OfSystem());

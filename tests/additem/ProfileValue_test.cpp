@@ -19,4 +19,8 @@ TEST(ProfileValue, DecodingCutsToTheLimitAndDropsACutEscape)
     // No value carries a NUL, however it was written.
     EXPECT_EQ(DecodeProfileValue("%00a%00b", 100), "ab");
     EXPECT_EQ(EncodeProfileValue(std::string("a\0b", 3)), "ab");
+    // A value cut at the limit keeps whole characters of its code page.
+    EXPECT_EQ(DecodeProfileValue("ab\xB1\x41", 3, LeadBytes::Of(936)), "ab");
+    EXPECT_EQ(DecodeProfileValue("ab\xB1\x41", 3, LeadBytes::Of(932)), "ab\xB1");
+    EXPECT_EQ(DecodeProfileValue("ab\xB1\x41", 3, LeadBytes::Of(1252)), "ab\xB1");
 }

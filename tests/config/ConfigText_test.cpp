@@ -66,11 +66,15 @@ TEST(ProgramListTest, AddressesAreAddedOnceInAnyCaseAndCut)
     EXPECT_EQ(list.At(3).command, list.At(3).text);
 
     // An accented letter on 1252 is one byte: the letter after it still compares in any case.
-    // On 936 the same two bytes are one character, and another one with a small letter.
+    // On 936 the same two bytes are one character, and another one with a small letter; an
+    // address is cut before such a character rather than inside it.
+    const std::string cutInside = "http://x/" + std::string(249, 'a') + "\xB1\x41";
     for (const unsigned codePage : {936u, 1252u}) {
         ProgramList named{LeadBytes::Of(codePage)};
         named.Append("Caf\xE9" "Bar", "c:\\cafe.exe");
         EXPECT_EQ(named.ContainsNoCase("caf\xE9" "bar"), codePage == 1252) << codePage;
+        AddAddresses(named, {cutInside});
+        EXPECT_EQ(named.At(1).text.size(), codePage == 1252 ? 259u : 258u) << codePage;
     }
 }
 
