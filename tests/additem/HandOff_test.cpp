@@ -46,29 +46,18 @@ TEST(HandOffRequest, AReaderBetweenTwoWritesNeverPairsOneRequestsNameWithAnother
     // The extension writes while the program may still be reading the request before.
     std::atomic<bool> done{false};
     std::thread writer([&] {
-        for (int i = 0; i < 300; ++i) {
-            const std::string name = "file" + std::to_string(i);
-            WriteHandOffRequest(HandOffRequest{name, "", "", "C:\\dir" + std::to_string(i) + "\\" + name});
-        }
+        for (int i = 0; i < 300; ++i)
+            WriteHandOffRequest({"f" + std::to_string(i), "", "", "C:\\f" + std::to_string(i)});
         done = true;
     });
     int whole = 0;
-    std::string mixed;
-    while (!done) {
-        HandOffRequest request;
+    for (HandOffRequest request; !done;) {
         if (!ReadHandOffRequest(request))
             continue;
-        const std::string number = request.Name.substr(4);
-        if (request.ExePath == "C:\\dir" + number + "\\" + request.Name)
-            ++whole;
-        else if (mixed.empty())
-            mixed = request.Name + " with " + request.ExePath;
+        EXPECT_EQ(request.ExePath, "C:\\" + request.Name);
+        ++whole;
     }
     writer.join();
-    EXPECT_EQ(mixed, "");
-    HandOffRequest last;
-    ASSERT_TRUE(ReadHandOffRequest(last));
-    EXPECT_EQ(last.ExePath, "C:\\dir299\\file299");
     EXPECT_GT(whole, 0);
 }
 
@@ -120,8 +109,4 @@ TEST(HandOffItem, ValuesComeBackWholeAndCutToTheirBuffers)
     // An escaped NUL is no name, and reaches no field of the items file.
     WriteProfileStringA(kItemSection, "Name", "%00%00");
     EXPECT_FALSE(ReadHandOffItem(back));
-    WriteProfileStringA(kItemSection, "Name", "A%00B");
-    WriteProfileStringA(kItemSection, "ExePath", "C:\\a%00.exe");
-    ASSERT_TRUE(ReadHandOffItem(back));
-    EXPECT_EQ(back.Name + "|" + back.ExePath, "AB|C:\\a.exe");
 }

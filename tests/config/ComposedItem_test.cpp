@@ -1,7 +1,6 @@
 #include "config/ComposedEditor.h"
 #include "config/ComposedItem.h"
 #include "config/DefaultShortName.h"
-#include "data/LowerCase.h"
 
 #include <gtest/gtest.h>
 
@@ -66,9 +65,8 @@ TEST(ComposedItem, StoredFieldsAndRecognition)
 
     EXPECT_FALSE(IsComposedItem("+ Plain", "c:\\plain.exe"));
     EXPECT_FALSE(IsComposedItem("Plain", "A^^^a.exe"));
-    // Pinyin initials in capitals; a double-byte character is never changed.
+    // Pinyin initials in capitals.
     EXPECT_EQ(DefaultShortName("+ \xC4\xE3\xBA\xC3"), "NH");
-    EXPECT_EQ(UpperCaseAnsi("ab\xB2\x61z", LeadBytes::Of(936)), "AB\xB2\x61Z");
 }
 
 TEST(ComposedEditor, AddingDeletingAndMovingEntries)

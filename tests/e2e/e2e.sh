@@ -121,13 +121,7 @@ open_configuration() {
 helper() { "$TAV_WINE" "$e2e_helpers/$1.exe" "${@:2}"; }
 
 resource="$(dirname "${BASH_SOURCE[0]}")/../../resources/resource.h"
-id_of() {
-    case $1 in
-    IDOK) echo 1 ;;
-    IDNO) echo 7 ;;
-    *) sed -n "s/^#define $1 \([0-9]*\)\$/\1/p" "$resource" ;;
-    esac
-}
+id_of() { case $1 in IDOK) echo 1 ;; IDNO) echo 7 ;; *) sed -n "s/^#define $1 \([0-9]*\)\$/\1/p" "$resource" ;; esac; }
 
 # Clicks a control of a window (found by its exact caption) with the real pointer.
 press() {
@@ -146,12 +140,8 @@ press() {
 
 # Ends the program as a user does: its exit button, and No to the question whether to hide it.
 quit_program() {
-    show_main_window
-    focus "$main_window"
-    press Tavimoreth IDC_EXIT_BUTTON
-    press Tavimoreth IDNO
+    press Tavimoreth IDC_EXIT_BUTTON && press Tavimoreth IDNO
     wait_until 30 eval '! kill -0 "$e2e_pid"' || fail "the program did not end after No"
-    e2e_pid=
 }
 
 # Whether the Explorer extension's class is registered.

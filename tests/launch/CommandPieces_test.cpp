@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -63,30 +64,18 @@ TEST(SplitCommandText, ActionsBySuffixAndLength)
 
 TEST(LowerCaseAnsi, TheSameBytesFoldAsTheirCodePageReadsThem)
 {
-    // GBK trail bytes can be ASCII capitals (0x40 to 0x7E); lower-casing them would name
-    // another character and so another file. On 932 0xB1 is a half-width kana of its own, on
-    // 1252 0xB1 and 0xE9 ("e" with an accent) are letters of their own: the next one folds.
-    const std::string folder = "C:\\\xB2\x41\xB3\x5A\\Run.EXE";
-    const struct {
-        unsigned codePage;
-        const char* folder;
-        const char* kana;
-        const char* accented;
-        const char* kanaUpper;
-        size_t lastSeparator;
-    } rows[] = {
-        {936, "c:\\\xB2\x41\xB3\x5A\\run.exe", "\xB1" "Ab", "caf\xE9" "Bar", "\xB1" "aB", 2},
-        {932, "c:\\\xB2\x61\xB3\x7A\\run.exe", "\xB1" "ab", "caf\xE9" "Bar", "\xB1" "AB", 4},
-        {1252, "c:\\\xB2\x61\xB3\x7A\\run.exe", "\xB1" "ab", "caf\xE9" "bar", "\xB1" "AB", 4},
-    };
-    for (const auto& row : rows) {
-        const LeadBytes lead = LeadBytes::Of(row.codePage);
-        EXPECT_EQ(LowerCaseAnsi(folder, lead), row.folder) << row.codePage;
-        EXPECT_EQ(LowerCaseAnsi("\xB1" "AB", lead), row.kana) << row.codePage;
-        EXPECT_EQ(LowerCaseAnsi("Caf\xE9" "BAR", lead), row.accented) << row.codePage;
-        EXPECT_EQ(UpperCaseAnsi("\xB1" "ab", lead), row.kanaUpper) << row.codePage;
-        // A kana before "\" leaves the separator a separator.
-        EXPECT_EQ(lead.FindLast("C:\\\xB1\\x.txt", '\\'), row.lastSeparator) << row.codePage;
+    // 0xB1 starts a double-byte character on 936 only (a half-width kana on 932, a sign on 1252),
+    // 0xE9 on 936 and 932 (an accented letter on 1252). The second byte may look like a letter
+    // or "\": changing it, or taking it for a separator, would name another file.
+    const std::tuple<unsigned, const char*, const char*, size_t> pages[] = {
+        {936, "\xB1" "Ab caf\xE9" "Bar", "\xB1" "aB CAF\xE9" "bAR", 2},
+        {932, "\xB1" "ab caf\xE9" "Bar", "\xB1" "AB CAF\xE9" "bAR", 4},
+        {1252, "\xB1" "ab caf\xE9" "bar", "\xB1" "AB CAF\xE9" "BAR", 4}};
+    for (const auto& [codePage, lower, upper, lastSeparator] : pages) {
+        const LeadBytes lead = LeadBytes::Of(codePage);
+        EXPECT_EQ(LowerCaseAnsi("\xB1" "AB Caf\xE9" "BAR", lead), lower) << codePage;
+        EXPECT_EQ(UpperCaseAnsi("\xB1" "ab caf\xE9" "bar", lead), upper) << codePage;
+        EXPECT_EQ(lead.FindLast("C:\\\xB1\\x", '\\'), lastSeparator) << codePage;
     }
     // A lead byte at the very end has no trail byte to skip.
     EXPECT_EQ(LowerCaseAnsi("AB\xB2", LeadBytes::Of(936)), "ab\xB2");
