@@ -146,25 +146,25 @@ TEST_F(WebImportFixture, ReadsACopyOfTheDefaultProfilesPlacesAfterTheHistory)
 
     Texts expected = kHistoryRows;
     expected.insert(expected.end(), {"http://Places.org", "https://secure.net/path", "file:///C:/x.txt"});
-    Texts before = FilesIn(m_browser.Path());
     EXPECT_EQ(Import(), expected);
-    EXPECT_EQ(FilesIn(m_browser.Path()), before) << "nothing is written into the profile";
 
     std::filesystem::remove(m_browser.Path() + "\\profiles.ini");
     std::filesystem::remove(older.Path() + "\\places.sqlite");
     expected.resize(kHistoryRows.size());
     expected.push_back("http://not-the-default.org");
+    Texts before = FilesIn(profiles);
     EXPECT_EQ(Import(), expected) << "without profiles.ini the \".default\" profile is read";
+    EXPECT_EQ(FilesIn(profiles), before) << "nothing is written into the profile";
 
     // The running browser holds its database, with the latest visit only in its log.
     const std::string places = profiles + "\\other.default\\places.sqlite";
     HANDLE browser = StartBrowser("use \"" + places + "\" http://while-running.org");
     Texts shown;
-    before = FilesIn(m_browser.Path());
+    before = FilesIn(profiles);
     expected.push_back("http://while-running.org");
     EXPECT_EQ(Import(&shown), expected);
     EXPECT_TRUE(shown.empty());
-    EXPECT_EQ(FilesIn(m_browser.Path()), before);
+    EXPECT_EQ(FilesIn(profiles), before);
     EndBrowser(browser);
 
     // Only when not even a copy can be taken is the user told.
