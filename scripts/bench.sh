@@ -6,9 +6,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=${TAV_BUILD_ROOT:-$root/build}
 dir="$out/bench"
 
-[ -f "$dir/build.ninja" ] || cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+source "$root/scripts/configure.sh"
+tav_configure "$dir" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-    -DTAV_SANITIZE=OFF -DTAV_TESTS=OFF >/dev/null
+    -DTAV_SANITIZE=OFF -DTAV_TESTS=OFF
 targets=$(cmake --build "$dir" --target help | sed -n 's/^\(bench_[A-Za-z0-9_]*\): .*/\1/p' | sort -u)
 [ -n "$targets" ] || { echo "no benchmarks (is libbenchmark-dev installed?)" >&2; exit 1; }
 cmake --build "$dir" --target $targets -- -j"$(nproc)" >"$dir/build.log" 2>&1 || { tail -n 40 "$dir/build.log" >&2; exit 1; }
@@ -23,10 +24,16 @@ done
 # The windows at the scale of a whole item list are measured under Wine: their benchmarks
 # (bench_*_wine) are built in the Windows build and run through the Wine runner.
 win="$out/win64"
-[ -f "$win/build.ninja" ] || cmake -S "$root" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" -DTAV_DIST_DIR="$out/dist/x64" >/dev/null
+# The same options as scripts/build.sh gives this folder, so neither reconfigures it for the other.
+tav_configure "$win" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" -DTAV_DIST_DIR="$out/dist/x64"
 wine_targets=$(cmake --build "$win" --target help | sed -n 's/^\(bench_[A-Za-z0-9_]*_wine\): .*/\1/p' | sort -u)
 if cmake --build "$win" --target stage $wine_targets >"$dir/build-wine.log" 2>&1; then
+    # One server for all Wine benchmarks, stopped again with the display when they end, so
+    # nothing of the run keeps taking time from the next measurement.
+    source "$root/scripts/wine-env.sh"
+    tav_ensure_wine
+    trap tav_stop_started_wine EXIT
     for target in $wine_targets; do
         echo "== $target (under Wine)"
         TAV_DIST_DIR=$(printf 'Z:%s' "$out/dist/x64" | tr '/' '\\') \

@@ -5,9 +5,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${TAV_BUILD_ROOT:-$root/build}
 
+source "$root/scripts/configure.sh"
 configure() {
     local dir=$1; shift
-    [ -f "$out/$dir/build.ninja" ] || cmake -S "$root" -B "$out/$dir" -G Ninja "$@" >/dev/null
+    tav_configure "$out/$dir" "$@"
 }
 configure native -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTAV_SANITIZE=ON
 configure win64 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" -DTAV_DIST_DIR="$out/dist/x64"

@@ -12,6 +12,8 @@ ctest --test-dir "$out/native" --output-on-failure -j"$(nproc)" --timeout 300 ||
 
 echo "== Windows tests under Wine"
 tav_ensure_wine
+# The run shares one server across its tests and stops what it started when it ends.
+trap tav_stop_started_wine EXIT
 # The test programs' windows are not handed to a window manager: with none on the display,
 # Wine would wait two seconds for one whenever a window is hidden or destroyed. The program
 # itself stays managed, as on a desktop, for the end-to-end tests.
@@ -26,7 +28,7 @@ reg_file="$out/wine/unmanaged-tests.reg"
 "$TAV_WINE" reg import "$(printf 'Z:%s' "$reg_file" | tr '/' '\\')" </dev/null >/dev/null 2>&1 || true
 "$TAV_WINE" "$out/win64/tests/idle.exe" </dev/null >/dev/null 2>&1 &
 idle=$!
-trap 'kill $idle 2>/dev/null || true' EXIT
+trap 'kill $idle 2>/dev/null || true; tav_stop_started_wine' EXIT
 sleep 1
 # One retry: now and then a Wine process dies at start, before the test's first line. A test
 # that fails twice fails the run.

@@ -11,6 +11,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 TAV_WINE=/usr/lib/wine/wine64
 TAV_WINESERVER=/usr/lib/wine/wineserver64
+# What this shell started (a display, a server), so that tav_stop_started_wine stops just that.
+tav_started_xvfb=
+tav_started_server=
 
 tav_start_xvfb() {
     local n
@@ -23,6 +26,7 @@ tav_start_xvfb() {
             sleep 0.1
         done
         echo ":$n" >"$tav_state/xvfb.display"
+        tav_started_xvfb=1
         return 0
     done
     echo "wine-env: no free X display" >&2
@@ -62,6 +66,7 @@ tav_ensure_wine() {
         # short-lived one, and a second server refuses to start beside it.
         mkdir -p "$WINEPREFIX"
         "$TAV_WINESERVER" -p </dev/null >/dev/null 2>&1 9>&- || true
+        tav_started_server=1
         if [ -f "$WINEPREFIX/system.reg" ]; then
             "$TAV_WINE" wineboot </dev/null >/dev/null 2>&1 9>&-
         else
@@ -81,4 +86,21 @@ tav_stop_wine() {
         kill "$(cat "$tav_state/xvfb.pid")" 2>/dev/null || true
         rm -f "$tav_state/xvfb.pid" "$tav_state/xvfb.display"
     fi
+}
+
+# Ends a run: stops the prefix's server (with the programs and services it keeps) and the Xvfb
+# when this shell started them. A server or display that was there before the run, such as
+# the one of a running `make run` or the user's own display, stays.
+tav_stop_started_wine() {
+    if [ -n "$tav_started_server" ]; then
+        "$TAV_WINESERVER" -k 2>/dev/null || true
+        "$TAV_WINESERVER" -w 2>/dev/null || true
+        rm -f "$tav_state/server.display"
+    fi
+    if [ -n "$tav_started_xvfb" ] && [ -f "$tav_state/xvfb.pid" ]; then
+        kill "$(cat "$tav_state/xvfb.pid")" 2>/dev/null || true
+        rm -f "$tav_state/xvfb.pid" "$tav_state/xvfb.display"
+    fi
+    tav_started_server=
+    tav_started_xvfb=
 }

@@ -6,5 +6,6 @@ tav_win_test(config_test config/ConfigFixtures.cpp config/ConfigDlg_test.cpp con
 if(WIN32)
     # Stands in for the browser, whose running keeps its database locked.
     add_executable(firefox helpers/Firefox.cpp)
+    target_link_libraries(firefox PRIVATE tav::sqlite3)
     add_dependencies(config_test firefox)
 endif()

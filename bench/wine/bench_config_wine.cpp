@@ -23,7 +23,7 @@ const int kRuns = 5;
 
 class NoHistory : public HistorySource {
 public:
-    bool ForEachAddress(const std::function<void(const std::string&)>&) override { return true; }
+    bool ForEachAddress(const std::function<void(const std::wstring&)>&) override { return true; }
 };
 
 void CreateStartMenu(const std::string& folder, ClassKeys& keys)

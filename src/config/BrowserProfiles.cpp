@@ -74,15 +74,16 @@ std::vector<std::string> ListSubfolders(const std::string& folder)
 std::vector<std::string> PlacesDatabaseCandidates()
 {
     std::vector<std::string> candidates;
+    const std::string browser = BrowserFolder();
+    const std::string named = browser.empty() ? "" : IniDefaultProfile(browser);
+    if (!named.empty())
+        candidates.push_back(named + kPlacesFile);
+    // The older layout's "first .default folder" may well be a profile the browser no longer
+    // uses; on current systems its folders are links to the same profiles.
     const std::string older = OlderProfilesFolder();
     if (!older.empty())
         candidates.push_back(ChosenProfile(older) + kPlacesFile);
-    const std::string browser = BrowserFolder();
-    if (!browser.empty()) {
-        const std::string named = IniDefaultProfile(browser);
-        if (!named.empty())
-            candidates.push_back(named + kPlacesFile);
+    if (!browser.empty())
         candidates.push_back(ChosenProfile(browser + "\\Profiles") + kPlacesFile);
-    }
     return candidates;
 }

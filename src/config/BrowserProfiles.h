@@ -1,7 +1,7 @@
 #pragma once
-// Where the browser's place database may be, most likely first: in the profiles folder of the
-// older user-folder layout ("Documents and Settings"), then in the user's application-data
-// folder, where current systems keep it (the profile profiles.ini names as default first).
+// Where the browser's place database may be, most likely first: in the profile profiles.ini
+// names as default, in the profiles folder of the older user-folder layout ("Documents and
+// Settings"), then in the profiles folder of the user's application-data folder.
 #include <string>
 #include <vector>
 

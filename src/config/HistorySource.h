@@ -8,6 +8,7 @@
 class HistorySource {
 public:
     virtual ~HistorySource() = default;
-    // Calls `visit` once per stored address; false when the store could not be read.
-    virtual bool ForEachAddress(const std::function<void(const std::string& url)>& visit) = 0;
+    // Calls `visit` once per stored address, as the store keeps it (UTF-16); false when the store
+    // could not be read.
+    virtual bool ForEachAddress(const std::function<void(const std::wstring& url)>& visit) = 0;
 };

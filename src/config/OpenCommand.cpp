@@ -1,6 +1,8 @@
 #include "config/OpenCommand.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 
 namespace {
 bool IsBlank(char c)
@@ -8,25 +10,67 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
+bool EqualsNoCaseAscii(const std::string& text, const char* ascii)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) != ascii[i])
+            return false;
+    }
+    return ascii[text.size()] == '\0';
+}
+
 bool EndsWith(const std::string& text, const std::string& suffix)
 {
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
-} // namespace
 
+// "%1", "%2", "%*", "%L" ...: what the shell fills in when it opens a file. A "%" that starts a
+// longer word ("%SystemRoot%") is left alone.
+std::string WithoutPlaceholders(const std::string& command)
+{
+    std::string clean;
+    for (size_t i = 0; i < command.size(); ++i) {
+        const bool ends = i + 2 >= command.size() || IsBlank(command[i + 2]) || command[i + 2] == '"';
+        if (command[i] == '%' && i + 1 < command.size() && ends &&
+            (std::isalnum(static_cast<unsigned char>(command[i + 1])) || command[i + 1] == '*')) {
+            ++i;
+            continue;
+        }
+        clean += command[i];
+    }
+    return clean;
+}
+
+// Whether some word of the command, up to a blank or the end, is a file name with a program's
+// extension. Only ASCII bytes are compared: a "." is never the second byte of a double-byte
+// character, and neither are the bytes that end a word here.
+bool NamesProgramFile(const std::string& command)
+{
+    static const char* const kExtensions[] = {".exe", ".com", ".bat", ".cmd"};
+    for (size_t end = 0; end <= command.size(); ++end) {
+        if (end < command.size() && !IsBlank(command[end]))
+            continue;
+        for (const char* extension : kExtensions) {
+            const size_t length = std::strlen(extension);
+            if (end <= length || command[end - length - 1] == '\\' || command[end - length - 1] == ':')
+                continue;
+            if (EqualsNoCaseAscii(command.substr(end - length, length), extension))
+                return true;
+        }
+    }
+    return false;
+}
+} // namespace
 
 std::string CleanOpenCommand(const std::string& command)
 {
-    std::string clean = command;
-    const size_t keep = clean.find_last_not_of("\"%1");
-    clean.erase(keep == std::string::npos ? 0 : keep + 1);
+    std::string clean = WithoutPlaceholders(command);
     clean.erase(std::remove(clean.begin(), clean.end(), '"'), clean.end());
     const size_t slash = clean.find('/', 1);
     if (slash != std::string::npos)
         clean.erase(slash);
-    while (!clean.empty() && IsBlank(clean.back()))
-        clean.pop_back();
-    return clean;
+    clean = TrimBlanks(clean);
+    return NamesProgramFile(clean) ? clean : std::string();
 }
 
 bool IsInstallerIconTarget(const std::string& target, const LeadBytes& lead)

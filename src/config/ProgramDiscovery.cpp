@@ -15,6 +15,7 @@ void ProgramDiscovery::Discover(const ItemList& items, ProgramList& list)
     list.Clear();
     m_liveNames.clear();
     m_allNames.clear();
+    m_walked.clear();
     for (size_t i = 0; i < items.Count(); ++i) {
         const ShortcutItem& item = items.At(i);
         m_allNames.insert(item.Name);
@@ -73,8 +74,10 @@ bool ProgramDiscovery::AddRegisteredApplication(const std::string& name, Program
     return true;
 }
 
-void ProgramDiscovery::WalkFolder(const std::string& folder, ShortcutReader& reader, ProgramList& list) const
+void ProgramDiscovery::WalkFolder(const std::string& folder, ShortcutReader& reader, ProgramList& list)
 {
+    if (!FirstVisit(folder))
+        return;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
@@ -85,13 +88,28 @@ void ProgramDiscovery::WalkFolder(const std::string& folder, ShortcutReader& rea
             continue;
         const std::string path = folder + "\\" + name;
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            WalkFolder(path, reader, list);
+            // A link to a folder ("loop -> ..") would walk the same shortcuts again and again.
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                WalkFolder(path, reader, list);
             continue;
         }
         const size_t dot = name.rfind('.');
         AddShortcut(path, dot == std::string::npos ? name : name.substr(0, dot), reader, list);
     } while (FindNextFileA(search, &found));
     FindClose(search);
+}
+
+bool ProgramDiscovery::FirstVisit(const std::string& folder)
+{
+    HANDLE handle = CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(handle, &info) != FALSE;
+    CloseHandle(handle);
+    const unsigned long long index = (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    return known && m_walked.insert({info.dwVolumeSerialNumber, index}).second;
 }
 
 void ProgramDiscovery::AddShortcut(const std::string& path, const std::string& title, ShortcutReader& reader,

@@ -6,6 +6,7 @@
 #include "config/ProgramList.h"
 #include "data/ItemList.h"
 
+#include <set>
 #include <string>
 #include <unordered_set>
 
@@ -18,7 +19,9 @@ public:
 private:
     void AddRegisteredApplications(ProgramList& list) const;
     bool AddRegisteredApplication(const std::string& name, ProgramList& list) const;
-    void WalkFolder(const std::string& folder, ShortcutReader& reader, ProgramList& list) const;
+    void WalkFolder(const std::string& folder, ShortcutReader& reader, ProgramList& list);
+    // False when the folder was walked already (reached again through a link) or is unknown.
+    bool FirstVisit(const std::string& folder);
     void AddShortcut(const std::string& path, const std::string& title, ShortcutReader& reader,
                      ProgramList& list) const;
 
@@ -26,6 +29,8 @@ private:
     // (shortcuts): the two sources look at different sets.
     std::unordered_set<std::string> m_liveNames;
     std::unordered_set<std::string> m_allNames;
+    // Volume serial number and file index of every folder walked in this run.
+    std::set<std::pair<unsigned long, unsigned long long>> m_walked;
 };
 
 // The folders the Start menu walk visits, in order: the all-users one, then the user's own.

@@ -1,8 +1,21 @@
 #include "config/RegistryKey.h"
 
+#include <cstring>
+
 namespace {
 constexpr DWORD kValueBytes = 200;
 constexpr DWORD kNameBytes = 260;
+
+// "%SystemRoot%\\notepad.exe" as the system would start it.
+std::string Expanded(const char* text)
+{
+    const DWORD size = ExpandEnvironmentStringsA(text, nullptr, 0);
+    std::string expanded(size, '\0');
+    if (size == 0 || ExpandEnvironmentStringsA(text, &expanded[0], size) == 0)
+        return text;
+    expanded.resize(std::strlen(expanded.c_str()));
+    return expanded;
+}
 } // namespace
 
 bool RegistryKey::Open(const std::string& subkey)
@@ -27,7 +40,7 @@ bool RegistryKey::ReadString(const std::string& name, std::string& out) const
         return false;
     // The stored text need not end in a zero; the spare byte above always does.
     buffer[size < kValueBytes ? size : kValueBytes] = '\0';
-    out = buffer;
+    out = type == REG_EXPAND_SZ ? Expanded(buffer) : buffer;
     return true;
 }
 

@@ -17,7 +17,8 @@ public:
     // Opens a sub-key of the current key, which it then replaces.
     bool Open(const std::string& subkey);
     // The value's text (empty name: the default value). Values over 200 bytes with their
-    // closing zero count as missing, as do values that are not text.
+    // closing zero count as missing, as do values that are not text. Expandable text comes
+    // with its environment variables filled in.
     bool ReadString(const std::string& name, std::string& out) const;
     // Appends the names of all sub-keys of the current key.
     void EnumSubkeys(std::vector<std::string>& names) const;

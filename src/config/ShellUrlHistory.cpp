@@ -1,7 +1,5 @@
 #include "config/ShellUrlHistory.h"
 
-#include "config/SystemText.h"
-
 #include <windows.h>
 
 #include <objbase.h>
@@ -9,7 +7,7 @@
 #include <urlhist.h>
 
 namespace {
-bool EnumerateStore(IUrlHistoryStg2* store, const std::function<void(const std::string&)>& visit)
+bool EnumerateStore(IUrlHistoryStg2* store, const std::function<void(const std::wstring&)>& visit)
 {
     IEnumSTATURL* entries = nullptr;
     if (FAILED(store->EnumUrls(&entries)) || !entries)
@@ -20,7 +18,7 @@ bool EnumerateStore(IUrlHistoryStg2* store, const std::function<void(const std::
         ULONG fetched = 0;
         if (entries->Next(1, &entry, &fetched) != S_OK || fetched == 0)
             break;
-        const std::string url = WideToAnsi(entry.pwcsUrl);
+        const std::wstring url = entry.pwcsUrl ? entry.pwcsUrl : L"";
         CoTaskMemFree(entry.pwcsUrl);
         CoTaskMemFree(entry.pwcsTitle);
         if (!url.empty())
@@ -31,7 +29,7 @@ bool EnumerateStore(IUrlHistoryStg2* store, const std::function<void(const std::
 }
 } // namespace
 
-bool ShellUrlHistory::ForEachAddress(const std::function<void(const std::string& url)>& visit)
+bool ShellUrlHistory::ForEachAddress(const std::function<void(const std::wstring& url)>& visit)
 {
     const HRESULT com = CoInitialize(nullptr);
     IUrlHistoryStg2* store = nullptr;

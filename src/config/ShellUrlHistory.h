@@ -4,5 +4,5 @@
 
 class ShellUrlHistory : public HistorySource {
 public:
-    bool ForEachAddress(const std::function<void(const std::string& url)>& visit) override;
+    bool ForEachAddress(const std::function<void(const std::wstring& url)>& visit) override;
 };

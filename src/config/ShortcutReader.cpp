@@ -2,7 +2,9 @@
 
 #include "config/OpenCommand.h"
 #include "config/RegistryKey.h"
+#include "config/ShellLinkBytes.h"
 #include "config/SystemText.h"
+#include "data/FileAccess.h"
 
 #include <vector>
 
@@ -25,7 +27,10 @@ ShortcutReader::~ShortcutReader()
 bool ShortcutReader::Resolve(const std::string& linkPath, std::string& command)
 {
     command.clear();
-    if (!Ready())
+    std::string bytes;
+    const int64_t size = FileSizeOf(linkPath);
+    if (!Ready() || size < 0 || size > int64_t(kShellLinkSizeLimit) || !ReadWholeFile(linkPath, bytes) ||
+        !IsWholeShellLink(bytes))
         return false;
     wchar_t widePath[MAX_PATH] = {};
     if (MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) == 0)
@@ -42,9 +47,22 @@ bool ShortcutReader::Resolve(const std::string& linkPath, std::string& command)
     char description[MAX_PATH] = {};
     if (FAILED(m_link->GetDescription(description, MAX_PATH)))
         return false;
-    if (IsInstallerIconTarget(target))
-        command = LookupInstallerIconProgram(target);
+    // The short form of "Installer" is "INSTAL~1": the test and the lookup need the long one.
+    const std::string longTarget = LongTarget();
+    if (IsInstallerIconTarget(longTarget))
+        command = LookupInstallerIconProgram(longTarget);
     return true;
+}
+
+std::string ShortcutReader::LongTarget() const
+{
+    char target[MAX_PATH] = {};
+    if (FAILED(m_link->GetPath(target, MAX_PATH, nullptr, 0)))
+        return "";
+    // A link may store the short form itself.
+    char longPath[MAX_PATH] = {};
+    const DWORD length = GetLongPathNameA(target, longPath, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? longPath : target;
 }
 
 std::string LookupInstallerIconProgram(const std::string& iconPath)

@@ -17,9 +17,12 @@ public:
     bool Ready() const { return m_link && m_file; }
     // The target in short form, then, when the link has an argument field, a blank and the
     // arguments. An installer-managed program's shortcut gives the program its icon belongs to.
+    // A damaged file is never handed to the link object.
     bool Resolve(const std::string& linkPath, std::string& command);
 
 private:
+    std::string LongTarget() const;
+
     IShellLinkA* m_link = nullptr;
     IPersistFile* m_file = nullptr;
 };

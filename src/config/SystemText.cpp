@@ -32,15 +32,34 @@ bool IsAscii(const std::string& text)
 }
 } // namespace
 
-std::string WideToAnsi(const wchar_t* text)
+// Fails where the code page lacks a character: the system would put "?" (or a look-alike) in
+// its place, and an address with a "?" in its path is another address.
+bool WideToAnsiExactly(const std::wstring& wide, std::string& text)
 {
-    return text ? FromWide(CP_ACP, text) : std::string();
+    const int length = static_cast<int>(wide.size());
+    if (GetACP() == CP_UTF8) {
+        text = FromWide(CP_UTF8, wide);
+        return true;
+    }
+    BOOL lossy = FALSE;
+    const int bytes =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, nullptr, 0, nullptr, &lossy);
+    if (lossy || (bytes == 0 && length != 0))
+        return false;
+    text.assign(static_cast<size_t>(bytes), '\0');
+    if (bytes > 0)
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), length, &text[0], bytes, nullptr, nullptr);
+    return true;
 }
 
-std::string Utf8ToAnsi(const std::string& text)
+bool Utf8ToAnsiExactly(const std::string& text, std::string& out)
 {
     // Almost every stored address is plain ASCII: no conversion needed.
-    return IsAscii(text) ? text : FromWide(CP_ACP, ToWide(CP_UTF8, text));
+    if (IsAscii(text)) {
+        out = text;
+        return true;
+    }
+    return WideToAnsiExactly(ToWide(CP_UTF8, text), out);
 }
 
 std::string AnsiToUtf8(const std::string& text)

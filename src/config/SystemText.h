@@ -2,6 +2,7 @@
 // Text conversions in the system's ANSI code page.
 #include <string>
 
-std::string WideToAnsi(const wchar_t* text);
-std::string Utf8ToAnsi(const std::string& text);
+// False, with `out` as it was, when the code page lacks one of the characters.
+bool WideToAnsiExactly(const std::wstring& text, std::string& out);
+bool Utf8ToAnsiExactly(const std::string& text, std::string& out);
 std::string AnsiToUtf8(const std::string& text);

@@ -4,6 +4,7 @@
 #include "config/PlacesReader.h"
 #include "config/ProcessCheck.h"
 #include "config/ShellUrlHistory.h"
+#include "config/SystemText.h"
 #include "config/WebAddresses.h"
 
 #include <windows.h>
@@ -15,18 +16,18 @@ void WebAddressImport::Import(ProgramList& list)
 {
     list.Clear();
     std::vector<std::string> visited;
-    m_history.ForEachAddress([&](const std::string& url) { ExpandHistoryAddress(url, visited, list.Lead()); });
+    m_history.ForEachAddress([&](const std::wstring& wide) {
+        std::string url;
+        if (WideToAnsiExactly(wide, url))
+            ExpandHistoryAddress(url, visited, list.Lead());
+    });
     AddAddresses(list, visited);
-    // The browser keeps its database locked while it runs.
-    if (IsProcessRunning("firefox.exe")) {
-        if (m_showMessage)
-            m_showMessage("FireFoxRunning");
-        return;
-    }
-    AddBrowserPlaces(list);
+    // A running browser may hold its files so that not even a copy can be taken.
+    if (!AddBrowserPlaces(list) && IsProcessRunning("firefox.exe") && m_showMessage)
+        m_showMessage("FireFoxRunning");
 }
 
-void WebAddressImport::AddBrowserPlaces(ProgramList& list)
+bool WebAddressImport::AddBrowserPlaces(ProgramList& list)
 {
     for (const std::string& path : PlacesDatabaseCandidates()) {
         const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -35,9 +36,10 @@ void WebAddressImport::AddBrowserPlaces(ProgramList& list)
         std::vector<std::string> places;
         if (ReadBrowserPlaces(path, places)) {
             AddAddresses(list, places);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 void ImportWebAddresses(ProgramList& list, WebAddressImport::ShowMessageOfKey showMessage)

@@ -21,7 +21,8 @@ public:
     void Import(ProgramList& list);
 
 private:
-    void AddBrowserPlaces(ProgramList& list);
+    // False when no database could be read.
+    bool AddBrowserPlaces(ProgramList& list);
 
     HistorySource& m_history;
     ShowMessageOfKey m_showMessage;

@@ -12,7 +12,7 @@ ClassKeys::~ClassKeys()
         RegDeleteTreeA(HKEY_CLASSES_ROOT, key.c_str());
 }
 
-void ClassKeys::SetValue(const std::string& key, const std::string& name, const std::string& value)
+void ClassKeys::SetValue(const std::string& key, const std::string& name, const std::string& value, DWORD type)
 {
     const std::string top = key.substr(0, key.find('\\', key.find('\\') + 1));
     if (std::find(m_created.begin(), m_created.end(), top) == m_created.end())
@@ -21,8 +21,8 @@ void ClassKeys::SetValue(const std::string& key, const std::string& name, const 
     if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr) !=
         ERROR_SUCCESS)
         return;
-    RegSetValueExA(handle, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1));
+    RegSetValueExA(handle, name.empty() ? nullptr : name.c_str(), 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
     RegCloseKey(handle);
 }
 

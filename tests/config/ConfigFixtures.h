@@ -9,7 +9,7 @@
 class ClassKeys {
 public:
     ~ClassKeys();
-    void SetValue(const std::string& key, const std::string& name, const std::string& value);
+    void SetValue(const std::string& key, const std::string& name, const std::string& value, DWORD type = REG_SZ);
 
 private:
     std::vector<std::string> m_created;

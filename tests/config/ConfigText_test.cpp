@@ -39,8 +39,11 @@ TEST(OpenCommandTest, CleansRegisteredOpenCommandsAndOffersOnlyPrograms)
               "C:\\Program Files\\Viewer\\view.exe");
     EXPECT_EQ(CleanOpenCommand("C:\\Tools\\edit.exe /open /x \"%1\""), "C:\\Tools\\edit.exe");
     EXPECT_EQ(CleanOpenCommand("C:\\Tools\\edit.exe %1"), "C:\\Tools\\edit.exe");
-    EXPECT_EQ(CleanOpenCommand("/usr/bin/x"), "/usr");
-    EXPECT_EQ(CleanOpenCommand("\"%1\""), "");
+    EXPECT_EQ(CleanOpenCommand("\"C:\\App\\app.exe\" \"%1\" -n %2 %* \"%L\" -x%3"), "C:\\App\\app.exe  -n    -x");
+    EXPECT_EQ(CleanOpenCommand("%SystemRoot%\\notepad.exe %1"), "%SystemRoot%\\notepad.exe");
+    // What names no program file is not offered.
+    for (const char* command : {"/", "\"/\"", "/usr/bin/x", "\"%1\"", "C:\\Tools\\", "C:\\Tools\\.exe", "x.exe1"})
+        EXPECT_EQ(CleanOpenCommand(command), "") << command;
     EXPECT_EQ(CleanOpenCommand(""), "");
 
     // Only programs are offered; an installer's icon file stands for the program of its class.
