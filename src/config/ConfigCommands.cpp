@@ -60,10 +60,10 @@ bool CConfigDlg::OnCommand(int id, int code)
         return true;
     }
     if (code == CBN_SELCHANGE && id == IDC_CFG_MODIFIER) {
-        OnModifierChanged();
+        m_hotkey.OnModifierChanged();
         return true;
     }
-    if (code == BN_CLICKED && (OnButton(id) || OnButtonOfEditors(id) || OnComposedButton(id)))
+    if (code == BN_CLICKED && (OnButton(id) || OnButtonOfEditors(id) || m_composed.OnButton(id)))
         return true;
     return CSkinDialog::OnCommand(id, code);
 }
@@ -198,7 +198,7 @@ bool CConfigDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
         }
     }
     if (id == IDC_CFG_COMPOSED_LIST)
-        return OnComposedNotify(*header);
+        return m_composed.OnNotify(*header);
     if (id == IDC_CFG_KEY_LIST && header->code == NM_CLICK) {
         OnKeyListClick(*reinterpret_cast<NMITEMACTIVATE*>(header));
         return true;

@@ -22,7 +22,8 @@ const COLORREF kFrameColour = RGB(212, 208, 200);
 } // namespace
 
 CConfigDlg::CConfigDlg(HWND parent, const InstallPaths& paths)
-    : CSkinDialog(IDD_CONFIG, parent), m_paths(paths), m_owner(parent), m_title(GetTipText("ConfigDlgTitle"))
+    : CSkinDialog(IDD_CONFIG, parent), m_paths(paths), m_owner(parent), m_title(GetTipText("ConfigDlgTitle")),
+      m_composed(g_itemList, ComposedHost()), m_hotkey(kNoHotkey, true)
 {
     SetBackground("CommonDlg_01.png");
     SetFrameButtons(IDC_CFG_MIN, IDC_CFG_EXIT, IDC_CFG_HELP, kHelp01);
@@ -82,8 +83,7 @@ void CConfigDlg::SetUpButtons()
     SetUpImageButtons();
     if (m_keyDrop.AttachDlgItem(Hwnd(), IDC_CFG_KEY_DROP))
         m_keyDrop.SetImagePair(ImagesFolder(), "ComboButton.png", "ComboButton.png");
-    m_modifier.AttachDlgItem(Hwnd(), IDC_CFG_MODIFIER);
-    m_modifier.SetButtonImage(m_paths.ImagePath("ComboButton.png"));
+    m_hotkey.Attach(Hwnd(), IDC_CFG_MODIFIER, IDC_CFG_KEY, m_paths.ImagePath("ComboButton.png"));
 }
 
 void CConfigDlg::SetUpList(CSkinListCtrl& list, int id)
@@ -131,8 +131,9 @@ void CConfigDlg::SetUpLists()
     m_programList.SetTextSource(
         [this](uintptr_t data, size_t) -> const std::string& { return m_programs.At(data).text; }, 1);
 
-    SetUpComposedList();
-    for (CSkinListCtrl* list : {&m_itemList, &m_programList, &m_composedList})
+    SetUpList(m_composed.Rows(), IDC_CFG_COMPOSED_LIST);
+    m_composed.Attach(Hwnd());
+    for (CSkinListCtrl* list : {&m_itemList, &m_programList, &m_composed.Rows()})
         SendMessageA(list->Hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 
@@ -206,8 +207,8 @@ INT_PTR CConfigDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         if (reinterpret_cast<HWND>(lParam) == m_itemList.Hwnd()) {
             CommitCellEditor();
             ShowSelectedItem();
-        } else if (reinterpret_cast<HWND>(lParam) == m_composedList.Hwnd()) {
-            m_composed.Select(static_cast<int>(wParam));
+        } else if (reinterpret_cast<HWND>(lParam) == m_composed.Rows().Hwnd()) {
+            m_composed.OnRowSelected(static_cast<int>(wParam));
         }
         return TRUE;
     case WM_DESTROY:
@@ -234,8 +235,8 @@ bool CConfigDlg::PreTranslateMessage(MSG* msg)
             OnRemoveItems(false);
             return true;
         }
-        if (msg->wParam == VK_DELETE && msg->hwnd == m_composedList.Hwnd()) {
-            OnComposedDelete(false);
+        if (msg->wParam == VK_DELETE && msg->hwnd == m_composed.Rows().Hwnd()) {
+            m_composed.OnButton(IDC_CFG_COMP_DELETE);
             return true;
         }
         if (msg->wParam == VK_DELETE && msg->hwnd == m_tree.Hwnd()) {
@@ -317,6 +318,8 @@ bool CConfigDlg::Save(bool silent)
     CommitCellEditor();
     const bool catalogsSaved = SaveCatalogTree(m_paths.catalogsFile, m_model);
     const bool itemsSaved = SaveItems(m_paths.itemsFile, g_itemList);
+    if (catalogsSaved && itemsSaved)
+        m_snapshots.Commit(g_itemList);
     if (!silent) {
         const std::string text = GetTipText(catalogsSaved && itemsSaved ? "SavedSucess" : "SaveFailed");
         AppMessageBox(text.c_str(), MB_OK | MB_ICONINFORMATION);
@@ -329,7 +332,9 @@ void CConfigDlg::CloseWith(INT_PTR result)
     CommitCellEditor();
     m_itemList.DeleteAllItems();
     m_programList.DeleteAllItems();
-    m_composedList.DeleteAllItems();
+    m_composed.Rows().DeleteAllItems();
+    // What was saved is committed; snapshots taken since then belong to no stored item.
+    m_snapshots.Abandon();
     EndDialog(result);
 }
 
@@ -345,8 +350,7 @@ void CConfigDlg::OnSaveHotkey()
 {
     m_silentSave = true;
     CommitCellEditor();
-    TakeComposedName();
-    StoreComposed(false, true, ComposedChecked());
+    m_composed.SaveSilently();
     OnSet();
     Save(true);
     m_silentSave = false;

@@ -3,13 +3,14 @@
 // catalog, the candidate programs, the field and hotkey editor of the chosen item, and the
 // composed-item editor. It works on the shared item list and on a catalog tree of its own,
 // loaded from the catalogs file when it opens; the data files change only when it saves.
-#include "config/ComposedEditor.h"
+#include "config/ComposedPane.h"
 #include "config/ProgramList.h"
+#include "config/SnapshotSwaps.h"
 #include "data/CatalogTree.h"
 #include "data/InstallPaths.h"
 #include "data/dialogs/CatalogTreeView.h"
+#include "data/dialogs/HotkeyPicker.h"
 #include "ui/ImageButton.h"
-#include "ui/SkinComboBox.h"
 #include "ui/SkinDialog.h"
 #include "ui/SkinListCtrl.h"
 #include "ui/SkinTreeCtrl.h"
@@ -57,7 +58,7 @@ public:
     CCatalogTreeView& Catalogs() { return m_catalogs; }
     CSkinListCtrl& ItemRows() { return m_itemList; }
     CSkinListCtrl& ProgramRows() { return m_programList; }
-    CSkinListCtrl& ComposedRows() { return m_composedList; }
+    CSkinListCtrl& ComposedRows() { return m_composed.Rows(); }
     const ProgramList& Programs() const { return m_programs; }
     size_t ItemOfRow(int row) const;
     void OpenKeyList(bool open);
@@ -141,23 +142,13 @@ private:
     void CommitCellEditor();
     void RefreshItemLeaves();
 
-    // Composed-item editor (ConfigComposed.cpp)
-    void SetUpComposedList();
-    bool OnComposedButton(int id);
-    bool OnComposedNotify(const NMHDR& header);
-    bool ComposedChecked() const;
-    void TakeComposedName();
-    void ShowComposedEditor();
-    void ClearComposedEditor();
-    bool ShowComposedOf(int row);
-    bool KeepLeftComposedItem();
-    bool StoreComposed(bool create, bool silent, bool checked);
-    void AppendComposedEntry(const std::string& name, const std::string& command);
-    void OnAddToComposed();
-    void OnComposedDelete(bool all);
-    void OnComposedMove(bool up);
-    void OnComposedEdit();
-    void OnComposedTest();
+    // The composed pane, and what it needs of this window (ConfigComposedHost.cpp)
+    CComposedPane::Host ComposedHost();
+    void ClearComposedEditor() { m_composed.Clear(); }
+    void AppendComposedEntry(const std::string& name, const std::string& command)
+    {
+        m_composed.AppendEntry(name, command);
+    }
 
     // Batch replace (ConfigReplace.cpp)
     void OnBatchReplace();
@@ -167,7 +158,6 @@ private:
     void ShowSelectedItem();
     void ShowItemFields(int row);
     void OnKeyListClick(const NMITEMACTIVATE& click);
-    void OnModifierChanged();
     bool ClosesKeyList(const MSG& msg);
     void OnSet();
     bool HotkeyClashes(const std::string& modifier, const std::string& key, int exceptRow) const;
@@ -175,8 +165,7 @@ private:
     void OnReset();
     void OnResetAll();
     void SetDefaults(ShortcutItem& item, bool clearDescription);
-    std::string ModifierText() const;
-    std::string KeyText() const;
+    void CustomItemHotkey(std::string& modifier, std::string& key) const;
 
     const InstallPaths m_paths;
     HWND m_owner;
@@ -205,12 +194,10 @@ private:
     CCatalogTreeView m_catalogs;
     CSkinListCtrl m_itemList;
     CSkinListCtrl m_programList;
-    CSkinListCtrl m_composedList;
-    ComposedEditor m_composed;
-    // The item last shown in the item list, whose composed item the editor saves into.
-    size_t m_composedItem = kNoItem;
+    CComposedPane m_composed;
+    SnapshotSwaps m_snapshots;
     CSkinListCtrl m_keyList;
-    CSkinComboBox m_modifier;
+    CHotkeyPicker m_hotkey;
     CImageButton m_keyDrop;
     std::vector<std::unique_ptr<CImageButton>> m_buttons;
 };

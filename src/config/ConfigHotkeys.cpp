@@ -25,9 +25,6 @@ bool IsWithin(HWND window, HWND ancestor)
 
 void CConfigDlg::FillHotkeyEditor()
 {
-    for (const char* modifier : {"Ctrl", "Alt", "Shift", kNoHotkey})
-        SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(modifier));
-    m_modifier.SetDropHeight(80);
     // The drop-down's list and its vertical bar share the template's rectangle: the bar takes the
     // list's right edge, and the one narrow column never needs a horizontal bar below it.
     const RECT area = ControlRect(IDC_CFG_KEY_LIST);
@@ -79,37 +76,14 @@ void CConfigDlg::OnKeyListClick(const NMITEMACTIVATE& click)
         row = click.iItem;
     if (row < 0 || row >= m_keyList.GetItemCount())
         return;
-    SetDlgItemTextA(Hwnd(), IDC_CFG_KEY, m_keyList.GetItemText(row, 0).c_str());
-    if (SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_GETCURSEL, 0, 0) == CB_ERR)
-        SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, 0, 0);
+    m_hotkey.Pick(m_keyList.GetItemText(row, 0));
     OpenKeyList(false);
-}
-
-void CConfigDlg::OnModifierChanged()
-{
-    if (ModifierText() != kNoHotkey)
-        return;
-    SetDlgItemTextA(Hwnd(), IDC_CFG_KEY, "");
-    SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-}
-
-std::string CConfigDlg::ModifierText() const
-{
-    std::string text;
-    ExchangeText(Hwnd(), IDC_CFG_MODIFIER, text, true);
-    return text;
-}
-
-std::string CConfigDlg::KeyText() const
-{
-    std::string text;
-    ExchangeText(Hwnd(), IDC_CFG_KEY, text, true);
-    return text;
 }
 
 void CConfigDlg::ShowSelectedItem()
 {
-    if (!ShowComposedOf(m_itemList.GetFirstSelected()))
+    const int row = m_itemList.GetFirstSelected();
+    if (!m_composed.ShowItem(row < 0 ? CComposedPane::kNoItem : ItemOfRow(row)))
         return;
     ShowItemFields(m_itemList.GetFirstSelected());
     // The name is painted on the background: the old one must be erased first.
@@ -119,20 +93,14 @@ void CConfigDlg::ShowSelectedItem()
 void CConfigDlg::ShowItemFields(int row)
 {
     if (row < 0) {
-        for (int id : {IDC_CFG_SHORTNAME, IDC_CFG_KEY, IDC_CFG_DESCRIPTION})
+        for (int id : {IDC_CFG_SHORTNAME, IDC_CFG_DESCRIPTION})
             SetDlgItemTextA(Hwnd(), id, "");
-        SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        m_hotkey.Clear();
         return;
     }
     const ShortcutItem& item = g_itemList.At(ItemOfRow(row));
     SetDlgItemTextA(Hwnd(), IDC_CFG_SHORTNAME, item.ShortName.c_str());
-    // Prefix search from the second entry round to the first; an item without a hotkey shows
-    // "No Hotkey" rather than a modifier it does not have.
-    const LRESULT found = item.Hotkey1.empty() ? 3
-                                               : SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_FINDSTRING, 0,
-                                                                     reinterpret_cast<LPARAM>(item.Hotkey1.c_str()));
-    SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, found == CB_ERR ? static_cast<WPARAM>(-1) : found, 0);
-    SetDlgItemTextA(Hwnd(), IDC_CFG_KEY, item.Hotkey2.c_str());
+    m_hotkey.Show(item.Hotkey1, item.Hotkey2);
     SetDlgItemTextA(Hwnd(), IDC_CFG_DESCRIPTION, item.Description.c_str());
 }
 
@@ -171,15 +139,14 @@ void CConfigDlg::OnSet()
     std::string shortName;
     ExchangeText(Hwnd(), IDC_CFG_SHORTNAME, shortName, true);
     item.ShortName = TrimBlanks(shortName);
-    std::string modifier = ModifierText();
-    std::string key = KeyText();
+    std::string modifier;
+    std::string key;
+    m_hotkey.Chosen(modifier, key);
     if (!modifier.empty() && !key.empty() && HotkeyClashes(modifier, key, row)) {
         if (!m_silentSave)
             ShowTipMessage("HotkeyAlreadyExists");
         return;
     }
-    if (modifier == kNoHotkey)
-        modifier.clear(), key.clear();
     const bool changed = item.Hotkey1 != modifier || item.Hotkey2 != key;
     item.Hotkey1 = modifier;
     item.Hotkey2 = key;
@@ -188,6 +155,19 @@ void CConfigDlg::OnSet()
     InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
     if (changed)
         WarnIfTakenElsewhere(modifier, key);
+}
+
+void CConfigDlg::CustomItemHotkey(std::string& modifier, std::string& key) const
+{
+    m_hotkey.Chosen(modifier, key);
+    // Unless the user picked another, the editor still shows the selected row's own hotkey:
+    // that one stays the row's, and the new item starts without a hotkey.
+    const int row = m_itemList.GetFirstSelected();
+    if (row >= 0) {
+        const ShortcutItem& shown = g_itemList.At(ItemOfRow(row));
+        if (shown.Hotkey1 == modifier && shown.Hotkey2 == key)
+            modifier.clear(), key.clear();
+    }
 }
 
 void CConfigDlg::SetDefaults(ShortcutItem& item, bool clearDescription)

@@ -24,7 +24,8 @@ bool IsWithin(HWND window, HWND ancestor)
 }
 } // namespace
 
-CAddItemDlg::CAddItemDlg(HWND parent, const InstallPaths& paths) : CSkinDialog(IDD_ADD_ITEM, parent), m_paths(paths)
+CAddItemDlg::CAddItemDlg(HWND parent, const InstallPaths& paths)
+    : CSkinDialog(IDD_ADD_ITEM, parent), m_paths(paths), m_hotkey(kNoHotkey, false)
 {
     SetBackground("CommonDlg.png");
     SetFrameButtons(IDC_ADDITEM_MIN, IDC_ADDITEM_EXIT, IDC_ADDITEM_HELP, kHelp01);
@@ -50,16 +51,10 @@ BOOL CAddItemDlg::OnInitDialog()
     ExchangeText(Hwnd(), IDC_ADDITEM_NAME, Name, false);
     ExchangeText(Hwnd(), IDC_ADDITEM_SHORTNAME, ShortName, false);
     ExchangeText(Hwnd(), IDC_ADDITEM_DESCRIPTION, Description, false);
-    FillModifierPicker();
+    m_hotkey.Attach(Hwnd(), IDC_ADDITEM_MODIFIER, IDC_ADDITEM_KEY, ImagePath("ComboButton.png"));
     FillKeyList();
     SetUpCatalogTree();
     return TRUE;
-}
-
-void CAddItemDlg::FillModifierPicker()
-{
-    for (const char* modifier : {"Ctrl", "Alt", "Shift", kNoHotkey})
-        SendDlgItemMessageA(Hwnd(), IDC_ADDITEM_MODIFIER, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(modifier));
 }
 
 void CAddItemDlg::FillKeyList()
@@ -144,7 +139,7 @@ void CAddItemDlg::OnKeyListClick(const NMITEMACTIVATE& click)
     const int row = static_cast<int>(m_keyList.Send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     if (row < 0)
         return;
-    SetDlgItemTextA(Hwnd(), IDC_ADDITEM_KEY, m_keyList.ItemText(row, 0).c_str());
+    m_hotkey.Pick(m_keyList.ItemText(row, 0));
     DropKeyList(false);
 }
 
@@ -189,8 +184,7 @@ bool CAddItemDlg::TakeFields()
     ExchangeText(Hwnd(), IDC_ADDITEM_NAME, Name, true);
     ExchangeText(Hwnd(), IDC_ADDITEM_SHORTNAME, ShortName, true);
     ExchangeText(Hwnd(), IDC_ADDITEM_DESCRIPTION, Description, true);
-    ExchangeText(Hwnd(), IDC_ADDITEM_MODIFIER, Hotkey1, true);
-    ExchangeText(Hwnd(), IDC_ADDITEM_KEY, Hotkey2, true);
+    m_hotkey.Chosen(Hotkey1, Hotkey2);
 
     HTREEITEM selected = TreeView_GetSelection(m_tree.Hwnd());
     if (!selected) {

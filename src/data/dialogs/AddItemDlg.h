@@ -5,6 +5,7 @@
 #include "data/CatalogTree.h"
 #include "data/InstallPaths.h"
 #include "data/dialogs/CatalogTreeView.h"
+#include "data/dialogs/HotkeyPicker.h"
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
 #include "ui/SkinTreeCtrl.h"
@@ -41,7 +42,6 @@ protected:
     bool OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
 
 private:
-    void FillModifierPicker();
     void FillKeyList();
     void SetUpCatalogTree();
     void DropKeyList(bool drop);
@@ -59,5 +59,6 @@ private:
     const InstallPaths m_paths;
     CatalogTree m_model;
     CCatalogTreeView m_catalogs;
+    CHotkeyPicker m_hotkey;
     bool m_keyListDropped = false;
 };
