@@ -7,7 +7,6 @@
 #include "data/dialogs/HandOffReception.h"
 #include "data/SharedItemList.h"
 #include "resource.h"
-#include "ui/DropButtonFace.h"
 #include "ui/FramePainter.h"
 #include "ui/ProgressDlg.h"
 #include "ui/TipText.h"
@@ -52,8 +51,6 @@ BOOL CConfigDlg::OnInitDialog()
         WriteEditingFlag(m_paths.itemsFile, true);
     SetUpButtons();
     SetUpLists();
-    FillHotkeyEditor();
-    OpenKeyList(false);
     SetUpTree();
     ShowCatalogTree();
     // The items show at once; the programs follow when discovery is done.
@@ -81,9 +78,7 @@ BOOL CConfigDlg::OnInitDialog()
 void CConfigDlg::SetUpButtons()
 {
     SetUpImageButtons();
-    if (m_keyDrop.AttachDlgItem(Hwnd(), IDC_CFG_KEY_DROP))
-        m_keyDrop.SetImagePair(ImagesFolder(), "ComboButton.png", "ComboButton.png");
-    m_hotkey.Attach(Hwnd(), IDC_CFG_MODIFIER, IDC_CFG_KEY, m_paths.ImagePath("ComboButton.png"));
+    m_hotkey.Attach(Hwnd(), {IDC_CFG_MODIFIER, IDC_CFG_KEY, IDC_CFG_KEY_LIST, IDC_CFG_KEY_DROP}, m_paths.folder);
 }
 
 void CConfigDlg::SetUpList(CSkinListCtrl& list, int id)
@@ -222,10 +217,8 @@ INT_PTR CConfigDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 
 bool CConfigDlg::PreTranslateMessage(MSG* msg)
 {
-    if (m_keyListOpen && ClosesKeyList(*msg))
-        OpenKeyList(false);
-    else if (!m_keyListOpen && msg->message == WM_LBUTTONDOWN && msg->hwnd == Item(IDC_CFG_KEY))
-        OpenKeyList(true);
+    if (m_hotkey.PreTranslate(*msg))
+        return true;
     if (msg->message == WM_KEYDOWN) {
         if (msg->wParam == VK_F5 && (msg->hwnd == Hwnd() || IsChild(Hwnd(), msg->hwnd))) {
             OnExec();
@@ -247,10 +240,6 @@ bool CConfigDlg::PreTranslateMessage(MSG* msg)
             OnAddCatalog();
             return true;
         }
-        if ((msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE) && msg->hwnd == m_keyList.Hwnd()) {
-            OpenKeyList(false);
-            return true;
-        }
         if (msg->wParam == VK_RETURN && msg->hwnd == m_cellEditor) {
             CommitCellEditor();
             return true;
@@ -261,11 +250,7 @@ bool CConfigDlg::PreTranslateMessage(MSG* msg)
 
 bool CConfigDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item)
 {
-    if (id != IDC_CFG_KEY_DROP || m_keyDrop.Hwnd() != nullptr)
-        return false;
-    DrawDropButtonFace(item->hDC, item->rcItem,
-                       (item->itemState & ODS_SELECTED) ? DropButtonState::Pressed : DropButtonState::Normal);
-    return true;
+    return m_hotkey.OnDrawItem(id, *item);
 }
 
 bool CConfigDlg::OnPaint()
@@ -308,7 +293,7 @@ void CConfigDlg::PaintFrames(HDC dc)
 
 LRESULT CConfigDlg::OnNcHitTest(POINT screenPoint)
 {
-    if (m_keyListOpen)
+    if (m_hotkey.IsOpen())
         return kDefaultHitTest;
     return CSkinDialog::OnNcHitTest(screenPoint);
 }
@@ -348,12 +333,10 @@ void CConfigDlg::OnExitButton()
 
 void CConfigDlg::OnSaveHotkey()
 {
-    m_silentSave = true;
     CommitCellEditor();
     m_composed.SaveSilently();
-    OnSet();
+    OnSet(true);
     Save(true);
-    m_silentSave = false;
 }
 
 void CConfigDlg::OnItemWaiting()

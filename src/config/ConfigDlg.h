@@ -53,7 +53,7 @@ public:
 
     // For tests and screenshots: the window as the user sees it.
     bool IsLoaded() const { return m_loaded; }
-    bool IsKeyListOpen() const { return m_keyListOpen; }
+    bool IsKeyListOpen() const { return m_hotkey.IsOpen(); }
     const CatalogTree& Model() const { return m_model; }
     CCatalogTreeView& Catalogs() { return m_catalogs; }
     CSkinListCtrl& ItemRows() { return m_itemList; }
@@ -61,7 +61,7 @@ public:
     CSkinListCtrl& ComposedRows() { return m_composed.Rows(); }
     const ProgramList& Programs() const { return m_programs; }
     size_t ItemOfRow(int row) const;
-    void OpenKeyList(bool open);
+    void OpenKeyList(bool open) { m_hotkey.Open(open); }
     bool PreTranslateMessage(MSG* msg) override;
 
 protected:
@@ -154,14 +154,12 @@ private:
     void OnBatchReplace();
 
     // Field and hotkey editor (ConfigHotkeys.cpp)
-    void FillHotkeyEditor();
     void ShowSelectedItem();
     void ShowItemFields(int row);
-    void OnKeyListClick(const NMITEMACTIVATE& click);
-    bool ClosesKeyList(const MSG& msg);
-    void OnSet();
+    // "Set"; Ctrl+S runs it silently.
+    void OnSet(bool silent);
     bool HotkeyClashes(const std::string& modifier, const std::string& key, int exceptRow) const;
-    void WarnIfTakenElsewhere(const std::string& modifier, const std::string& key);
+    void WarnIfTakenElsewhere(const std::string& modifier, const std::string& key, bool silent);
     void OnReset();
     void OnResetAll();
     void SetDefaults(ShortcutItem& item, bool clearDescription);
@@ -177,9 +175,7 @@ private:
     HIMAGELIST m_images = nullptr;
 
     bool m_loaded = false;
-    bool m_silentSave = false;
     bool m_listShown = true;
-    bool m_keyListOpen = false;
     CatalogId m_pinned = CatalogTree::kNone;
     // The in-place editor of the ShortName and Description cells, and the cell it belongs to.
     HWND m_cellEditor = nullptr;
@@ -196,8 +192,6 @@ private:
     CSkinListCtrl m_programList;
     CComposedPane m_composed;
     SnapshotSwaps m_snapshots;
-    CSkinListCtrl m_keyList;
     CHotkeyPicker m_hotkey;
-    CImageButton m_keyDrop;
     std::vector<std::unique_ptr<CImageButton>> m_buttons;
 };

@@ -16,69 +16,7 @@ namespace {
 // program hands out.
 const int kTrialHotkeyId = 0xBFFF;
 
-bool IsWithin(HWND window, HWND ancestor)
-{
-    return ancestor && (window == ancestor || IsChild(ancestor, window));
-}
-
 } // namespace
-
-void CConfigDlg::FillHotkeyEditor()
-{
-    // The drop-down's list and its vertical bar share the template's rectangle: the bar takes the
-    // list's right edge, and the one narrow column never needs a horizontal bar below it.
-    const RECT area = ControlRect(IDC_CFG_KEY_LIST);
-    SetUpList(m_keyList, IDC_CFG_KEY_LIST);
-    m_keyList.InsertColumn(0, "Keys", LVCFMT_LEFT, 60);
-    for (const KeyTableEntry& key : KeyTable())
-        m_keyList.InsertItem(m_keyList.GetItemCount(), key.name);
-    m_keyList.VerticalBar().SetCorner(false);
-    MoveWindow(m_keyList.Hwnd(), area.left, area.top, area.right - area.left - CSkinScrollBar::kBarWidth,
-               area.bottom - area.top, FALSE);
-    // Every row reaches the list view before it is first shown or drawn.
-    m_keyList.EnsureVisible(0);
-}
-
-void CConfigDlg::OpenKeyList(bool open)
-{
-    m_keyListOpen = open;
-    if (open) {
-        ShowWindow(m_keyList.Hwnd(), SW_SHOW);
-        EnableWindow(m_keyList.Hwnd(), TRUE);
-        SetWindowPos(m_keyList.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        m_keyList.PlaceBars();
-        m_keyList.VerticalBar().Show(true);
-        m_keyList.VerticalBar().Enable(true);
-        m_keyList.HorizontalBar().Show(false);
-        m_keyList.EnsureVisible(0);
-        RedrawWindow(m_keyList.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-        SetFocus(m_keyList.Hwnd());
-    } else {
-        m_keyList.HideAll();
-    }
-}
-
-bool CConfigDlg::ClosesKeyList(const MSG& msg)
-{
-    if (msg.message != WM_LBUTTONDOWN && msg.message != WM_NCLBUTTONDOWN)
-        return false;
-    return IsWithin(msg.hwnd, Hwnd()) && !IsWithin(msg.hwnd, m_keyList.Hwnd()) && msg.hwnd != Item(IDC_CFG_KEY_DROP) &&
-           msg.hwnd != Item(IDC_CFG_KEY) && msg.hwnd != m_keyList.VerticalBar().Hwnd();
-}
-
-void CConfigDlg::OnKeyListClick(const NMITEMACTIVATE& click)
-{
-    // The row under the click, also where the notice carries no row (a click beside the text).
-    LVHITTESTINFO hit{};
-    hit.pt = click.ptAction;
-    int row = static_cast<int>(SendMessageA(m_keyList.Hwnd(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    if (row < 0)
-        row = click.iItem;
-    if (row < 0 || row >= m_keyList.GetItemCount())
-        return;
-    m_hotkey.Pick(m_keyList.GetItemText(row, 0));
-    OpenKeyList(false);
-}
 
 void CConfigDlg::ShowSelectedItem()
 {
@@ -114,7 +52,7 @@ bool CConfigDlg::HotkeyClashes(const std::string& modifier, const std::string& k
     return false;
 }
 
-void CConfigDlg::WarnIfTakenElsewhere(const std::string& modifier, const std::string& key)
+void CConfigDlg::WarnIfTakenElsewhere(const std::string& modifier, const std::string& key, bool silent)
 {
     const unsigned flag = ModifierFlag(modifier);
     const unsigned code = VirtualKey(key);
@@ -125,11 +63,11 @@ void CConfigDlg::WarnIfTakenElsewhere(const std::string& modifier, const std::st
         UnregisterHotKey(Hwnd(), kTrialHotkeyId);
         return;
     }
-    if (!m_silentSave)
+    if (!silent)
         ShowTipMessage("HotkeyTakenElsewhere");
 }
 
-void CConfigDlg::OnSet()
+void CConfigDlg::OnSet(bool silent)
 {
     CommitCellEditor();
     const int row = m_itemList.GetFirstSelected();
@@ -143,7 +81,7 @@ void CConfigDlg::OnSet()
     std::string key;
     m_hotkey.Chosen(modifier, key);
     if (!modifier.empty() && !key.empty() && HotkeyClashes(modifier, key, row)) {
-        if (!m_silentSave)
+        if (!silent)
             ShowTipMessage("HotkeyAlreadyExists");
         return;
     }
@@ -154,7 +92,7 @@ void CConfigDlg::OnSet()
     item.State = "0";
     InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
     if (changed)
-        WarnIfTakenElsewhere(modifier, key);
+        WarnIfTakenElsewhere(modifier, key, silent);
 }
 
 void CConfigDlg::CustomItemHotkey(std::string& modifier, std::string& key) const

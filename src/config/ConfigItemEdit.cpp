@@ -114,7 +114,7 @@ void CConfigDlg::OnCustom()
     SelectOnly(m_itemList, row);
     ShowSelectedItem();
     RebuildMembers();
-    WarnIfTakenElsewhere(modifier, key);
+    WarnIfTakenElsewhere(modifier, key, false);
 }
 
 void CConfigDlg::OnItemListClick(const NMITEMACTIVATE& click)

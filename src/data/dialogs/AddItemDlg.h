@@ -9,7 +9,6 @@
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
 #include "ui/SkinTreeCtrl.h"
-#include "ui/wnd/ListViewCtrl.h"
 
 #include <string>
 
@@ -31,7 +30,7 @@ public:
 
     static constexpr const char* kNoHotkey = "No Hotkey1";
 
-    bool IsKeyListDropped() const { return m_keyListDropped; }
+    bool IsKeyListDropped() const { return m_hotkey.IsOpen(); }
     bool PreTranslateMessage(MSG* msg) override;
 
 protected:
@@ -42,16 +41,11 @@ protected:
     bool OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
 
 private:
-    void FillKeyList();
     void SetUpCatalogTree();
-    void DropKeyList(bool drop);
-    void OnKeyListClick(const NMITEMACTIVATE& click);
-    bool ClosesKeyList(const MSG& msg) const;
     bool TakeFields();
     std::string SelectedNodeId(HTREEITEM selected) const;
 
     CSkinTreeCtrl m_tree;
-    CListViewCtrl m_keyList;
     CImageButton m_okButton;
     CImageButton m_cancelButton;
     HIMAGELIST m_treeImages = nullptr;
@@ -60,5 +54,4 @@ private:
     CatalogTree m_model;
     CCatalogTreeView m_catalogs;
     CHotkeyPicker m_hotkey;
-    bool m_keyListDropped = false;
 };

@@ -1,9 +1,16 @@
 #include "data/dialogs/HotkeyPicker.h"
 
+#include "data/KeyTable.h"
+#include "ui/DropButtonFace.h"
 #include "ui/wnd/DataExchange.h"
 
 namespace {
 const int kNoHotkeyEntry = 3;
+
+bool IsWithin(HWND window, HWND ancestor)
+{
+    return ancestor && (window == ancestor || IsChild(ancestor, window));
+}
 } // namespace
 
 CHotkeyPicker::CHotkeyPicker(const char* noHotkey, bool clearsOnNoHotkey)
@@ -11,17 +18,150 @@ CHotkeyPicker::CHotkeyPicker(const char* noHotkey, bool clearsOnNoHotkey)
 {
 }
 
-void CHotkeyPicker::Attach(HWND dialog, int modifierId, int keyId, const std::string& comboImage)
+void CHotkeyPicker::Attach(HWND dialog, const Controls& ids, const std::string& installFolder)
 {
     m_dialog = dialog;
-    m_modifierId = modifierId;
-    m_keyId = keyId;
+    m_modifierId = ids.modifier;
+    m_keyId = ids.key;
+    m_keyListId = ids.keyList;
+    m_keyDropId = ids.keyDrop;
+    const std::string comboImage = installFolder + "\\Images\\ComboButton.png";
     for (const char* modifier : {"Ctrl", "Alt", "Shift", m_noHotkey})
-        SendDlgItemMessageA(dialog, modifierId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(modifier));
-    m_modifier.AttachDlgItem(dialog, modifierId);
+        SendDlgItemMessageA(dialog, ids.modifier, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(modifier));
+    m_modifier.AttachDlgItem(dialog, ids.modifier);
     m_modifier.SetButtonImage(comboImage);
     m_modifier.SetDropHeight(80);
-    m_keyBox.AttachDlgItem(dialog, keyId);
+    m_keyBox.AttachDlgItem(dialog, ids.key);
+    if (m_keyDrop.AttachDlgItem(dialog, ids.keyDrop))
+        m_keyDrop.SetImagePair(installFolder + "\\Images", "ComboButton.png", "ComboButton.png");
+    FillKeyList(ids.keyList, installFolder);
+    Open(false);
+}
+
+void CHotkeyPicker::FillKeyList(int listId, const std::string& installFolder)
+{
+    // The list and its vertical bar share the template's rectangle: the bar takes the list's
+    // right edge, and the one narrow column never needs a horizontal bar below it.
+    HWND control = GetDlgItem(m_dialog, listId);
+    RECT area{};
+    GetWindowRect(control, &area);
+    MapWindowPoints(HWND_DESKTOP, m_dialog, reinterpret_cast<POINT*>(&area), 2);
+    m_keyList.BindDlgItem(m_dialog, listId);
+    m_keyList.Initialise();
+    m_keyList.AttachImages(installFolder);
+    const DWORD style = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
+    SendMessageA(control, LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
+    SendMessageA(control, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
+    m_keyList.InsertColumn(0, "Keys", LVCFMT_LEFT, 60);
+    for (const KeyTableEntry& key : KeyTable())
+        m_keyList.InsertItem(m_keyList.GetItemCount(), key.name);
+    m_keyList.VerticalBar().SetCorner(false);
+    MoveWindow(control, area.left, area.top, area.right - area.left - CSkinScrollBar::kBarWidth, area.bottom - area.top,
+               FALSE);
+    // Every row reaches the list view before it is first shown or drawn.
+    m_keyList.EnsureVisible(0);
+}
+
+void CHotkeyPicker::Open(bool open)
+{
+    m_open = open;
+    if (open) {
+        HWND list = m_keyList.Hwnd();
+        ShowWindow(list, SW_SHOW);
+        EnableWindow(list, TRUE);
+        SetWindowPos(list, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        m_keyList.PlaceBars();
+        m_keyList.VerticalBar().Show(true);
+        m_keyList.VerticalBar().Enable(true);
+        m_keyList.HorizontalBar().Show(false);
+        m_keyList.EnsureVisible(0);
+        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        SetFocus(list);
+    } else {
+        m_keyList.HideAll();
+    }
+    if (Opened)
+        Opened(open);
+}
+
+bool CHotkeyPicker::ClosesList(const MSG& msg)
+{
+    switch (msg.message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+        break;
+    default:
+        return false;
+    }
+    // The list's own clicks pick a key; the drop button toggles the list itself.
+    return IsWithin(msg.hwnd, m_dialog) && !IsWithin(msg.hwnd, m_keyList.Hwnd()) &&
+           msg.hwnd != GetDlgItem(m_dialog, m_keyDropId) && msg.hwnd != GetDlgItem(m_dialog, m_keyId) &&
+           msg.hwnd != m_keyList.VerticalBar().Hwnd();
+}
+
+bool CHotkeyPicker::PreTranslate(const MSG& msg)
+{
+    if (m_open && ClosesList(msg))
+        Open(false);
+    else if (!m_open && msg.message == WM_LBUTTONDOWN && msg.hwnd == GetDlgItem(m_dialog, m_keyId))
+        Open(true);
+    if (m_open && msg.message == WM_KEYDOWN && msg.hwnd == m_keyList.Hwnd() &&
+        (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
+        Open(false);
+        return true;
+    }
+    return false;
+}
+
+bool CHotkeyPicker::OnCommand(int id, int code)
+{
+    if (id == m_keyDropId && code == BN_CLICKED) {
+        Open(!m_open);
+        return true;
+    }
+    if (id == m_modifierId && code == CBN_SELCHANGE) {
+        OnModifierChanged();
+        return true;
+    }
+    return false;
+}
+
+bool CHotkeyPicker::OnNotify(int id, const NMHDR& header)
+{
+    if (id != m_keyListId || header.code != NM_CLICK)
+        return false;
+    OnKeyListClick(reinterpret_cast<const NMITEMACTIVATE&>(header));
+    return true;
+}
+
+void CHotkeyPicker::OnKeyListClick(const NMITEMACTIVATE& click)
+{
+    // The row under the click, also where the notice carries no row (a click beside the text).
+    LVHITTESTINFO hit{};
+    hit.pt = click.ptAction;
+    int row = static_cast<int>(SendMessageA(m_keyList.Hwnd(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (row < 0)
+        row = click.iItem;
+    if (row < 0 || row >= m_keyList.GetItemCount())
+        return;
+    Pick(m_keyList.GetItemText(row, 0));
+    Open(false);
+}
+
+bool CHotkeyPicker::OnDrawItem(int id, const DRAWITEMSTRUCT& item)
+{
+    // Drawn only where the button's images are missing.
+    if (id != m_keyDropId || m_keyDrop.Hwnd() != nullptr)
+        return false;
+    DropButtonState state = DropButtonState::Normal;
+    if (item.itemState & ODS_DISABLED)
+        state = DropButtonState::Disabled;
+    else if (item.itemState & ODS_SELECTED)
+        state = DropButtonState::Pressed;
+    DrawDropButtonFace(item.hDC, item.rcItem, state);
+    return true;
 }
 
 int CHotkeyPicker::Selected() const

@@ -1,11 +1,14 @@
 #pragma once
 // The hotkey picker of the configuration window and of the add-item dialog: a modifier box
-// (the three modifiers and a "no hotkey" entry) and a key box that shows the key picked from
-// the window's key list. Keys come only from that list: typed, pasted or deleted text is
-// discarded, so no key name outside the key table can reach an item.
+// (the three modifiers and a "no hotkey" entry), a key box, and the key list that its drop
+// button or a click into the box drops below it. Keys come only from that list: typed, pasted
+// or deleted text is discarded, so no key name outside the key table can reach an item.
+#include "ui/ImageButton.h"
 #include "ui/SkinComboBox.h"
+#include "ui/SkinListCtrl.h"
 #include "ui/wnd/SubclassedControl.h"
 
+#include <functional>
 #include <string>
 
 class CHotkeyPicker {
@@ -14,7 +17,26 @@ public:
     // empties both boxes, otherwise the text itself is the choice.
     CHotkeyPicker(const char* noHotkey, bool clearsOnNoHotkey);
 
-    void Attach(HWND dialog, int modifierId, int keyId, const std::string& comboImage);
+    struct Controls {
+        int modifier;
+        int key;
+        int keyList;
+        int keyDrop;
+    };
+    void Attach(HWND dialog, const Controls& ids, const std::string& installFolder);
+
+    // The key list: dropped or not, and the window's messages that concern it. PreTranslate
+    // closes the list on a click elsewhere and opens it on a click into the key box; Enter and
+    // Escape in the list close it (true: the message is used up).
+    bool IsOpen() const { return m_open; }
+    void Open(bool open);
+    bool PreTranslate(const MSG& msg);
+    bool OnCommand(int id, int code);
+    bool OnNotify(int id, const NMHDR& header);
+    bool OnDrawItem(int id, const DRAWITEMSTRUCT& item);
+    // Told when the list drops or closes (a window that drags by its background stops meanwhile).
+    std::function<void(bool open)> Opened;
+
     // A key picked from the list. A picker without a modifier (or showing "no hotkey") takes
     // the first one, "Ctrl", so that the picked key is stored.
     void Pick(const std::string& key);
@@ -38,12 +60,20 @@ private:
 
     int Selected() const;
     void SelectEntry(int entry);
+    void FillKeyList(int listId, const std::string& installFolder);
+    bool ClosesList(const MSG& msg);
+    void OnKeyListClick(const NMITEMACTIVATE& click);
 
     const char* m_noHotkey;
     bool m_clearsOnNoHotkey;
     HWND m_dialog = nullptr;
     int m_modifierId = 0;
     int m_keyId = 0;
+    int m_keyListId = 0;
+    int m_keyDropId = 0;
+    bool m_open = false;
     CSkinComboBox m_modifier;
     CKeyBox m_keyBox;
+    CSkinListCtrl m_keyList;
+    CImageButton m_keyDrop;
 };
