@@ -110,11 +110,16 @@ void CComposedPane::Clear()
 
 void CComposedPane::Load(size_t item)
 {
-    const ShortcutItem& stored = m_items.At(item);
-    m_editor.Load(stored.Name, stored.ExePath);
+    m_editor.Load(m_items.At(item).Name, m_items.At(item).ExePath);
+    Remember(item);
+}
+
+void CComposedPane::Remember(size_t item)
+{
     m_target = item;
-    m_storedName = stored.Name;
-    m_storedCommand = stored.ExePath;
+    m_storedName = m_items.At(item).Name;
+    m_storedCommand = m_items.At(item).ExePath;
+    m_editor.MarkSaved();
 }
 
 bool CComposedPane::TargetIsComposed() const
@@ -182,7 +187,7 @@ bool CComposedPane::Store(bool create, bool silent, bool checked)
     ShortcutItem item;
     m_editor.WriteInto(item);
     // Further saves go to the item just made, not to the one shown before.
-    Load(m_host.create(std::move(item)));
+    Remember(m_host.create(std::move(item)));
     ShowMessage("CreatedSuccessfully", silent);
     return true;
 }
@@ -201,7 +206,7 @@ bool CComposedPane::StoreIntoTarget(bool silent)
     } else {
         m_editor.WriteInto(item);
         item.State = "0";
-        Load(m_target);
+        Remember(m_target);
         if (m_host.changed)
             m_host.changed();
     }

@@ -64,6 +64,8 @@ private:
     bool TargetIsComposed() const;
     bool KeepLeftItem();
     void Load(size_t item);
+    // The item the editor now stands for, as it is stored.
+    void Remember(size_t item);
     void OnAddRows();
     void OnDelete(bool all);
     std::vector<int> SelectedEntries() const;

@@ -199,7 +199,7 @@ TEST_F(ConfigComposedTest, SavesGoOnlyIntoTheLoadedItemAndEntriesKeepTheirStored
         ctrlS();
         EXPECT_EQ(g_itemList.At(5).Name + g_itemList.At(5).ExePath, "+ SoloGamma^^^C:\\Gamma.exe");
         EXPECT_EQ(g_itemList.At(4).ExePath, pair);
-        TypeInto(dialog.Item(IDC_CFG_COMPOSED_NAME), " Two");
+        TypeOver(dialog.Item(IDC_CFG_COMPOSED_NAME), "Pair Two");
         ctrlS();
         EXPECT_EQ(g_itemList.At(4).Name, "+ Pair Two");
         EXPECT_EQ(g_itemList.At(5).Name, "+ Solo");

@@ -76,15 +76,18 @@ void ClickButton(HWND dialog, int id)
 }
 
 namespace {
-void AnswerSoon(HWND owner, int childId, std::function<void(HWND)> answer, std::shared_ptr<bool> answered, int tries)
+// `before` is the popup that was up when the answer was armed: a dialog still closing is not
+// the one awaited.
+void AnswerSoon(HWND owner, HWND before, int childId, std::function<void(HWND)> answer, std::shared_ptr<bool> answered,
+                int tries)
 {
     RunSoon([=] {
         HWND dialog = GetLastActivePopup(owner);
-        if (dialog != owner && IsWindowVisible(dialog) && GetDlgItem(dialog, childId)) {
+        if (dialog != owner && dialog != before && IsWindowVisible(dialog) && GetDlgItem(dialog, childId)) {
             *answered = true;
             answer(dialog);
         } else if (tries > 0) {
-            AnswerSoon(owner, childId, answer, answered, tries - 1);
+            AnswerSoon(owner, before, childId, answer, answered, tries - 1);
         }
     });
 }
@@ -93,6 +96,6 @@ void AnswerSoon(HWND owner, int childId, std::function<void(HWND)> answer, std::
 std::shared_ptr<bool> AnswerWhenOpen(HWND owner, int childId, std::function<void(HWND dialog)> answer)
 {
     auto answered = std::make_shared<bool>(false);
-    AnswerSoon(owner, childId, std::move(answer), answered, 100);
+    AnswerSoon(owner, GetLastActivePopup(owner), childId, std::move(answer), answered, 100);
     return answered;
 }
