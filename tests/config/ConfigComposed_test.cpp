@@ -180,9 +180,11 @@ TEST_F(ConfigComposedTest, BatchReplaceInSelectedRowsEveryRowOrEveryItem)
 TEST_F(ConfigComposedTest, SavesGoOnlyIntoTheLoadedItemAndEntriesKeepTheirStoredForm)
 {
     const std::string pair = "Alpha\r\nBeta^^^C:\\Alpha.exe\r\nC:\\Beta.exe";
-    for (const auto& [name, command] : std::vector<std::pair<std::string, std::string>>{
-             {"+ Pair", pair}, {"+ Solo", "Gamma^^^C:\\Gamma.exe"}, {"Twin", "C:\\one.exe\r\nC:\\two.exe"},
-             {"Odd^^^Name", "C:\\odd.exe"}}) {
+    for (const auto& [name, command] :
+         std::vector<std::pair<std::string, std::string>>{{"+ Pair", pair},
+                                                          {"+ Solo", "Gamma^^^C:\\Gamma.exe"},
+                                                          {"Twin", "C:\\one.exe\r\nC:\\two.exe"},
+                                                          {"Odd^^^Name", "C:\\odd.exe"}}) {
         ShortcutItem item;
         item.Name = name;
         item.ExePath = command;
@@ -229,6 +231,7 @@ TEST_F(ConfigComposedTest, SavesGoOnlyIntoTheLoadedItemAndEntriesKeepTheirStored
         ClickButton(hwnd, IDC_CFG_COMP_CREATE);
         ASSERT_EQ(g_itemList.Count(), 9u);
         EXPECT_EQ(g_itemList.At(8).ExePath, "Alpha^^^C:\\Alpha.exe");
-        EXPECT_EQ(DecodeComposedCommand(g_itemList.At(8).ExePath), (std::vector<ComposedEntry>{{"Alpha", "C:\\Alpha.exe"}}));
+        EXPECT_EQ(DecodeComposedCommand(g_itemList.At(8).ExePath),
+                  (std::vector<ComposedEntry>{{"Alpha", "C:\\Alpha.exe"}}));
     });
 }

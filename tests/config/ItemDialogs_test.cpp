@@ -8,16 +8,9 @@
 #include <memory>
 
 namespace {
-void Press(HWND dialog, int id)
-{
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-}
-
 // The item dialogs are the configuration window's: the same paths and message boxes.
 using ItemDialogsTest = ConfigWindowTest;
-} // namespace
 
-namespace {
 std::vector<std::string> SnapshotFiles(const std::filesystem::path& folder)
 {
     std::vector<std::string> files;
@@ -86,10 +79,10 @@ TEST_F(ItemDialogsTest, ItemInfoValidatesAndKeepsFixedCommands)
                              EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_INFO_COMMAND)));
                              EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDC_INFO_TEST)));
                              SetDlgItemTextA(hwnd, IDC_INFO_NAME, "+ Panel");
-                             Press(hwnd, IDOK);
+                             ClickButton(hwnd, IDOK);
                              EXPECT_EQ(m_messages.back(), GetTipText("ReservedNameWord"));
                              SetDlgItemTextA(hwnd, IDC_INFO_NAME, " Panel 2 ");
-                             Press(hwnd, IDOK);
+                             ClickButton(hwnd, IDOK);
                          }),
               IDOK);
     EXPECT_EQ(fixed.Name, "Panel 2");
@@ -99,11 +92,11 @@ TEST_F(ItemDialogsTest, ItemInfoValidatesAndKeepsFixedCommands)
     custom.RunProgram = [&](const std::string& command) { ran.push_back(command); };
     HostDialog(custom, [&](HWND hwnd) {
         SetDlgItemTextA(hwnd, IDC_INFO_NAME, "Tool");
-        Press(hwnd, IDOK);
+        ClickButton(hwnd, IDOK);
         EXPECT_EQ(m_messages.back(), GetTipText("CommandEmpty"));
         SetDlgItemTextA(hwnd, IDC_INFO_COMMAND, " C:\\tool.exe\r\nC:\\two.exe ");
-        Press(hwnd, IDC_INFO_TEST);
-        Press(hwnd, IDCANCEL);
+        ClickButton(hwnd, IDC_INFO_TEST);
+        ClickButton(hwnd, IDCANCEL);
     });
     EXPECT_EQ(ran, std::vector<std::string>{"C:\\tool.exe\r\nC:\\two.exe"});
 }
