@@ -142,7 +142,7 @@ private:
     void CommitCellEditor();
     void RefreshItemLeaves();
 
-    // The composed pane, and what it needs of this window (ConfigComposedHost.cpp)
+    // The composed pane, and what it needs of this window (ConfigComposed.cpp)
     CComposedPane::Host ComposedHost();
     void ClearComposedEditor() { m_composed.Clear(); }
     void AppendComposedEntry(const std::string& name, const std::string& command)
