@@ -4,6 +4,7 @@
 // the chosen item's hotkey and description, and the row of image buttons. It receives the
 // global hotkeys, the clipboard capture and the Explorer hand-off.
 #include "data/CatalogTree.h"
+#include "data/HandOff.h"
 #include "data/InstallPaths.h"
 #include "data/dialogs/CatalogTreeView.h"
 #include "ui/ImageButton.h"
@@ -12,6 +13,7 @@
 #include "ui/SkinTreeCtrl.h"
 #include "ui/wnd/EditCtrl.h"
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -88,6 +90,7 @@ private:
     bool DispatchHotkey(UINT id);
     void CaptureClipboard();
     void OnHandOffRequest();
+    void OpenWaitingRequests();
     void OnItemWaiting();
     INT_PTR RunAddItemDialog(CAddItemDlg& dialog);
 
@@ -99,8 +102,9 @@ private:
 
     const InstallPaths m_paths;
     CatalogTree m_model;
-    // The add-item dialog is open: captures and hand-offs wait until it closes.
+    // The add-item dialog is open: a capture is refused, hand-offs wait in turn until it closes.
     bool m_addingItem = false;
+    std::deque<HandOffRequest> m_waitingRequests;
     HICON m_icon = nullptr;
     int m_compactHeight = 0;
     bool m_expanded = true;

@@ -58,20 +58,32 @@ void CLauncherDlg::CaptureClipboard()
     dialog.ExePath = snapshot;
     if (RunAddItemDialog(dialog) == IDCANCEL)
         DeleteFileA(snapshot.c_str());
+    OpenWaitingRequests();
 }
 
 void CLauncherDlg::OnHandOffRequest()
 {
-    // A request while the dialog is open stays in its section until the next one arrives.
+    // The extension's section holds one request, which the next one overwrites: a request that
+    // comes while the dialog is open is read at once and opened when the dialog has closed.
     HandOffRequest request;
-    if (m_addingItem || !ReadHandOffRequest(request))
+    if (!ReadHandOffRequest(request))
         return;
-    CAddItemDlg dialog(Hwnd(), m_paths);
-    dialog.Name = request.Name;
-    dialog.ShortName = request.ShortName;
-    dialog.Description = request.Description;
-    dialog.ExePath = request.ExePath;
-    RunAddItemDialog(dialog);
+    m_waitingRequests.push_back(request);
+    OpenWaitingRequests();
+}
+
+void CLauncherDlg::OpenWaitingRequests()
+{
+    while (!m_addingItem && !m_waitingRequests.empty()) {
+        const HandOffRequest request = m_waitingRequests.front();
+        m_waitingRequests.pop_front();
+        CAddItemDlg dialog(Hwnd(), m_paths);
+        dialog.Name = request.Name;
+        dialog.ShortName = request.ShortName;
+        dialog.Description = request.Description;
+        dialog.ExePath = request.ExePath;
+        RunAddItemDialog(dialog);
+    }
 }
 
 INT_PTR CLauncherDlg::RunAddItemDialog(CAddItemDlg& dialog)

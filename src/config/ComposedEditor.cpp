@@ -52,10 +52,13 @@ void ComposedEditor::Reset()
     m_selected = -1;
 }
 
-void ComposedEditor::Append(const ComposedEntry& entry)
+bool ComposedEditor::Append(const ComposedEntry& entry)
 {
+    if (!FitsStoredForm(entry))
+        return false;
     m_entries.push_back(entry);
     m_listChanged = true;
+    return true;
 }
 
 bool ComposedEditor::HasEntryNamed(const std::string& name) const
@@ -73,15 +76,20 @@ ComposedEditor::AddResult ComposedEditor::AddItemRows(const std::string& current
     if (HasComposedMarker(currentCommand))
         return AddResult::ComposedRefused;
     const size_t before = m_entries.size();
+    bool unfit = false;
     for (const ComposedEntry& row : selectedRows) {
-        if (row.name.rfind(kComposedPrefix, 0) != 0 && !HasEntryNamed(row.name))
+        if (row.name.rfind(kComposedPrefix, 0) == 0 || HasEntryNamed(row.name))
+            continue;
+        if (FitsStoredForm(row))
             m_entries.push_back(row);
+        else
+            unfit = true;
     }
     if (m_entries.size() == 1 && m_name.empty())
         m_name = m_entries.front().name;
     if (m_entries.size() != before)
         m_listChanged = true;
-    return AddResult::Done;
+    return unfit ? AddResult::UnfitRefused : AddResult::Done;
 }
 
 void ComposedEditor::DeleteEntries(std::vector<int> positions)
@@ -136,15 +144,18 @@ ComposedEditor::EditKind ComposedEditor::EditKindOf(size_t index) const
     return EndsWithLower(command, ".cpl") ? EditKind::LockedCommand : EditKind::Command;
 }
 
-void ComposedEditor::ApplyEdit(size_t index, const ComposedEntry& edited)
+bool ComposedEditor::ApplyEdit(size_t index, const ComposedEntry& edited)
 {
     ComposedEntry result = edited;
     if (EditKindOf(index) == EditKind::LockedCommand)
         result.command = m_entries.at(index).command;
+    if (!FitsStoredForm(result))
+        return false;
     if (result == m_entries.at(index))
-        return;
+        return true;
     m_entries[index] = result;
     m_listChanged = true;
+    return true;
 }
 
 const char* ComposedEditor::CheckBeforeSave(bool composedItemChecked)

@@ -10,7 +10,7 @@
 
 class ComposedEditor {
 public:
-    enum class AddResult { NothingSelected, ComposedRefused, Done };
+    enum class AddResult { NothingSelected, ComposedRefused, UnfitRefused, Done };
     // Which dialog edits an entry: the clipboard-item dialog, or the item-info dialog with the
     // command editable or (a control panel applet) locked.
     enum class EditKind { Clipboard, Command, LockedCommand };
@@ -22,6 +22,8 @@ public:
     int Selected() const { return m_selected; }
     void Select(int index);
     bool ListChanged() const { return m_listChanged; }
+    // Whether the name or the entries differ from what was loaded or last saved.
+    bool Changed() const { return m_listChanged || m_name != m_savedName; }
     // Leaving the composed item the editor shows asks to save when this holds: the user is back
     // in browsing mode and the name or the entries differ from what was loaded or saved.
     bool AsksToSaveOnLeaving(bool shownItemWasComposed, bool composedItemChecked) const;
@@ -31,11 +33,13 @@ public:
     // Empties name and entries, as when an ordinary item is browsed.
     void Reset();
 
-    // An entry from a file, folder, dropped file, custom command or program row.
-    void Append(const ComposedEntry& entry);
+    // An entry from a file, folder, dropped file, custom command or program row. False, with
+    // nothing added, for an entry the stored form cannot hold (see FitsStoredForm).
+    bool Append(const ComposedEntry& entry);
     // "Add to Composed List": `currentCommand` is the command of the item row the window shows,
     // `selectedRows` the selected item rows in list order. Composed items are never nested;
-    // rows of composed items and names already present are passed over.
+    // rows of composed items and names already present are passed over, and so are rows the
+    // stored form cannot hold (the others are added, and the result is UnfitRefused).
     AddResult AddItemRows(const std::string& currentCommand, const std::vector<ComposedEntry>& selectedRows);
     // Deletes the entries at these positions (any order, repeats allowed).
     void DeleteEntries(std::vector<int> positions);
@@ -45,8 +49,9 @@ public:
     bool MoveSelectedDown();
 
     EditKind EditKindOf(size_t index) const;
-    // The result of the entry's edit dialog; a locked command stays as it was.
-    void ApplyEdit(size_t index, const ComposedEntry& edited);
+    // The result of the entry's edit dialog; a locked command stays as it was. False, with the
+    // entry unchanged, when the stored form cannot hold the result.
+    bool ApplyEdit(size_t index, const ComposedEntry& edited);
 
     // Trims the name, then tells what stops a create or save: the message key, or nullptr.
     const char* CheckBeforeSave(bool composedItemChecked);

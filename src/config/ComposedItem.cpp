@@ -49,6 +49,12 @@ bool operator==(const ComposedEntry& a, const ComposedEntry& b)
     return a.name == b.name && a.command == b.command;
 }
 
+bool FitsStoredForm(const ComposedEntry& entry)
+{
+    return entry.name.find(kComposedMarker) == std::string::npos && entry.name.find_first_of("\r\n") == std::string::npos &&
+           entry.command.find_first_of("\r\n") == std::string::npos;
+}
+
 std::string EncodeComposedCommand(const std::vector<ComposedEntry>& entries)
 {
     return JoinLines(entries, &ComposedEntry::name) + kComposedMarker + JoinLines(entries, &ComposedEntry::command);

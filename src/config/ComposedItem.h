@@ -17,6 +17,11 @@ bool operator==(const ComposedEntry& a, const ComposedEntry& b);
 extern const char* const kComposedMarker; // "^^^"
 extern const char* const kComposedPrefix; // "+ "
 
+// Whether an entry survives the stored form: names and commands are kept one per line and the
+// names end at the first "^^^", so a name holding "^^^" or a line break, or a command holding a
+// line break, would be read back paired with the wrong entry (and started as part of a command).
+bool FitsStoredForm(const ComposedEntry& entry);
+
 // The stored command of these entries. Trailing CR and LF characters of each joined list go, so
 // an entry whose command ends in line breaks loses them.
 std::string EncodeComposedCommand(const std::vector<ComposedEntry>& entries);

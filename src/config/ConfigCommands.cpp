@@ -59,11 +59,9 @@ bool CConfigDlg::OnCommand(int id, int code)
             OnFindChanged(id == IDC_CFG_ITEM_FIND);
         return true;
     }
-    if (code == CBN_SELCHANGE && id == IDC_CFG_MODIFIER) {
-        OnModifierChanged();
+    if (m_hotkey.OnCommand(id, code))
         return true;
-    }
-    if (code == BN_CLICKED && (OnButton(id) || OnButtonOfEditors(id) || OnComposedButton(id)))
+    if (code == BN_CLICKED && (OnButton(id) || OnButtonOfEditors(id) || m_composed.OnButton(id)))
         return true;
     return CSkinDialog::OnCommand(id, code);
 }
@@ -126,16 +124,13 @@ bool CConfigDlg::OnButtonOfEditors(int id)
         OnCustom();
         return true;
     case IDC_CFG_SET:
-        OnSet();
+        OnSet(false);
         return true;
     case IDC_CFG_RESET:
         OnReset();
         return true;
     case IDC_CFG_RESET_ALL:
         OnResetAll();
-        return true;
-    case IDC_CFG_KEY_DROP:
-        OpenKeyList(!m_keyListOpen);
         return true;
     case IDC_CFG_HIDE_LIST:
         OnHideShowList();
@@ -198,10 +193,6 @@ bool CConfigDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
         }
     }
     if (id == IDC_CFG_COMPOSED_LIST)
-        return OnComposedNotify(*header);
-    if (id == IDC_CFG_KEY_LIST && header->code == NM_CLICK) {
-        OnKeyListClick(*reinterpret_cast<NMITEMACTIVATE*>(header));
-        return true;
-    }
-    return false;
+        return m_composed.OnNotify(*header);
+    return m_hotkey.OnNotify(id, *header);
 }

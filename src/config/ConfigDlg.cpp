@@ -7,7 +7,6 @@
 #include "data/dialogs/HandOffReception.h"
 #include "data/SharedItemList.h"
 #include "resource.h"
-#include "ui/DropButtonFace.h"
 #include "ui/FramePainter.h"
 #include "ui/ProgressDlg.h"
 #include "ui/TipText.h"
@@ -22,7 +21,8 @@ const COLORREF kFrameColour = RGB(212, 208, 200);
 } // namespace
 
 CConfigDlg::CConfigDlg(HWND parent, const InstallPaths& paths)
-    : CSkinDialog(IDD_CONFIG, parent), m_paths(paths), m_owner(parent), m_title(GetTipText("ConfigDlgTitle"))
+    : CSkinDialog(IDD_CONFIG, parent), m_paths(paths), m_owner(parent), m_title(GetTipText("ConfigDlgTitle")),
+      m_composed(g_itemList, ComposedHost()), m_hotkey(kNoHotkey, true)
 {
     SetBackground("CommonDlg_01.png");
     SetFrameButtons(IDC_CFG_MIN, IDC_CFG_EXIT, IDC_CFG_HELP, kHelp01);
@@ -51,8 +51,6 @@ BOOL CConfigDlg::OnInitDialog()
         WriteEditingFlag(m_paths.itemsFile, true);
     SetUpButtons();
     SetUpLists();
-    FillHotkeyEditor();
-    OpenKeyList(false);
     SetUpTree();
     ShowCatalogTree();
     // The items show at once; the programs follow when discovery is done.
@@ -80,10 +78,7 @@ BOOL CConfigDlg::OnInitDialog()
 void CConfigDlg::SetUpButtons()
 {
     SetUpImageButtons();
-    if (m_keyDrop.AttachDlgItem(Hwnd(), IDC_CFG_KEY_DROP))
-        m_keyDrop.SetImagePair(ImagesFolder(), "ComboButton.png", "ComboButton.png");
-    m_modifier.AttachDlgItem(Hwnd(), IDC_CFG_MODIFIER);
-    m_modifier.SetButtonImage(m_paths.ImagePath("ComboButton.png"));
+    m_hotkey.Attach(Hwnd(), {IDC_CFG_MODIFIER, IDC_CFG_KEY, IDC_CFG_KEY_LIST, IDC_CFG_KEY_DROP}, m_paths.folder);
 }
 
 void CConfigDlg::SetUpList(CSkinListCtrl& list, int id)
@@ -131,8 +126,9 @@ void CConfigDlg::SetUpLists()
     m_programList.SetTextSource(
         [this](uintptr_t data, size_t) -> const std::string& { return m_programs.At(data).text; }, 1);
 
-    SetUpComposedList();
-    for (CSkinListCtrl* list : {&m_itemList, &m_programList, &m_composedList})
+    SetUpList(m_composed.Rows(), IDC_CFG_COMPOSED_LIST);
+    m_composed.Attach(Hwnd());
+    for (CSkinListCtrl* list : {&m_itemList, &m_programList, &m_composed.Rows()})
         SendMessageA(list->Hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 
@@ -206,8 +202,8 @@ INT_PTR CConfigDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         if (reinterpret_cast<HWND>(lParam) == m_itemList.Hwnd()) {
             CommitCellEditor();
             ShowSelectedItem();
-        } else if (reinterpret_cast<HWND>(lParam) == m_composedList.Hwnd()) {
-            m_composed.Select(static_cast<int>(wParam));
+        } else if (reinterpret_cast<HWND>(lParam) == m_composed.Rows().Hwnd()) {
+            m_composed.OnRowSelected(static_cast<int>(wParam));
         }
         return TRUE;
     case WM_DESTROY:
@@ -221,10 +217,8 @@ INT_PTR CConfigDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 
 bool CConfigDlg::PreTranslateMessage(MSG* msg)
 {
-    if (m_keyListOpen && ClosesKeyList(*msg))
-        OpenKeyList(false);
-    else if (!m_keyListOpen && msg->message == WM_LBUTTONDOWN && msg->hwnd == Item(IDC_CFG_KEY))
-        OpenKeyList(true);
+    if (m_hotkey.PreTranslate(*msg))
+        return true;
     if (msg->message == WM_KEYDOWN) {
         if (msg->wParam == VK_F5 && (msg->hwnd == Hwnd() || IsChild(Hwnd(), msg->hwnd))) {
             OnExec();
@@ -234,8 +228,8 @@ bool CConfigDlg::PreTranslateMessage(MSG* msg)
             OnRemoveItems(false);
             return true;
         }
-        if (msg->wParam == VK_DELETE && msg->hwnd == m_composedList.Hwnd()) {
-            OnComposedDelete(false);
+        if (msg->wParam == VK_DELETE && msg->hwnd == m_composed.Rows().Hwnd()) {
+            m_composed.OnButton(IDC_CFG_COMP_DELETE);
             return true;
         }
         if (msg->wParam == VK_DELETE && msg->hwnd == m_tree.Hwnd()) {
@@ -244,10 +238,6 @@ bool CConfigDlg::PreTranslateMessage(MSG* msg)
         }
         if (msg->wParam == VK_RETURN && msg->hwnd == Item(IDC_CFG_CATALOG_NAME)) {
             OnAddCatalog();
-            return true;
-        }
-        if ((msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE) && msg->hwnd == m_keyList.Hwnd()) {
-            OpenKeyList(false);
             return true;
         }
         if (msg->wParam == VK_RETURN && msg->hwnd == m_cellEditor) {
@@ -260,11 +250,7 @@ bool CConfigDlg::PreTranslateMessage(MSG* msg)
 
 bool CConfigDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item)
 {
-    if (id != IDC_CFG_KEY_DROP || m_keyDrop.Hwnd() != nullptr)
-        return false;
-    DrawDropButtonFace(item->hDC, item->rcItem,
-                       (item->itemState & ODS_SELECTED) ? DropButtonState::Pressed : DropButtonState::Normal);
-    return true;
+    return m_hotkey.OnDrawItem(id, *item);
 }
 
 bool CConfigDlg::OnPaint()
@@ -307,7 +293,7 @@ void CConfigDlg::PaintFrames(HDC dc)
 
 LRESULT CConfigDlg::OnNcHitTest(POINT screenPoint)
 {
-    if (m_keyListOpen)
+    if (m_hotkey.IsOpen())
         return kDefaultHitTest;
     return CSkinDialog::OnNcHitTest(screenPoint);
 }
@@ -317,6 +303,8 @@ bool CConfigDlg::Save(bool silent)
     CommitCellEditor();
     const bool catalogsSaved = SaveCatalogTree(m_paths.catalogsFile, m_model);
     const bool itemsSaved = SaveItems(m_paths.itemsFile, g_itemList);
+    if (catalogsSaved && itemsSaved)
+        m_snapshots.Commit(g_itemList);
     if (!silent) {
         const std::string text = GetTipText(catalogsSaved && itemsSaved ? "SavedSucess" : "SaveFailed");
         AppMessageBox(text.c_str(), MB_OK | MB_ICONINFORMATION);
@@ -329,7 +317,9 @@ void CConfigDlg::CloseWith(INT_PTR result)
     CommitCellEditor();
     m_itemList.DeleteAllItems();
     m_programList.DeleteAllItems();
-    m_composedList.DeleteAllItems();
+    m_composed.Rows().DeleteAllItems();
+    // What was saved is committed; snapshots taken since then belong to no stored item.
+    m_snapshots.Abandon();
     EndDialog(result);
 }
 
@@ -343,13 +333,10 @@ void CConfigDlg::OnExitButton()
 
 void CConfigDlg::OnSaveHotkey()
 {
-    m_silentSave = true;
     CommitCellEditor();
-    TakeComposedName();
-    StoreComposed(false, true, ComposedChecked());
-    OnSet();
+    m_composed.SaveSilently();
+    OnSet(true);
     Save(true);
-    m_silentSave = false;
 }
 
 void CConfigDlg::OnItemWaiting()

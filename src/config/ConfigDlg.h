@@ -3,13 +3,14 @@
 // catalog, the candidate programs, the field and hotkey editor of the chosen item, and the
 // composed-item editor. It works on the shared item list and on a catalog tree of its own,
 // loaded from the catalogs file when it opens; the data files change only when it saves.
-#include "config/ComposedEditor.h"
+#include "config/ComposedPane.h"
 #include "config/ProgramList.h"
+#include "config/SnapshotSwaps.h"
 #include "data/CatalogTree.h"
 #include "data/InstallPaths.h"
 #include "data/dialogs/CatalogTreeView.h"
+#include "data/dialogs/HotkeyPicker.h"
 #include "ui/ImageButton.h"
-#include "ui/SkinComboBox.h"
 #include "ui/SkinDialog.h"
 #include "ui/SkinListCtrl.h"
 #include "ui/SkinTreeCtrl.h"
@@ -52,15 +53,15 @@ public:
 
     // For tests and screenshots: the window as the user sees it.
     bool IsLoaded() const { return m_loaded; }
-    bool IsKeyListOpen() const { return m_keyListOpen; }
+    bool IsKeyListOpen() const { return m_hotkey.IsOpen(); }
     const CatalogTree& Model() const { return m_model; }
     CCatalogTreeView& Catalogs() { return m_catalogs; }
     CSkinListCtrl& ItemRows() { return m_itemList; }
     CSkinListCtrl& ProgramRows() { return m_programList; }
-    CSkinListCtrl& ComposedRows() { return m_composedList; }
+    CSkinListCtrl& ComposedRows() { return m_composed.Rows(); }
     const ProgramList& Programs() const { return m_programs; }
     size_t ItemOfRow(int row) const;
-    void OpenKeyList(bool open);
+    void OpenKeyList(bool open) { m_hotkey.Open(open); }
     bool PreTranslateMessage(MSG* msg) override;
 
 protected:
@@ -141,42 +142,28 @@ private:
     void CommitCellEditor();
     void RefreshItemLeaves();
 
-    // Composed-item editor (ConfigComposed.cpp)
-    void SetUpComposedList();
-    bool OnComposedButton(int id);
-    bool OnComposedNotify(const NMHDR& header);
-    bool ComposedChecked() const;
-    void TakeComposedName();
-    void ShowComposedEditor();
-    void ClearComposedEditor();
-    bool ShowComposedOf(int row);
-    bool KeepLeftComposedItem();
-    bool StoreComposed(bool create, bool silent, bool checked);
-    void AppendComposedEntry(const std::string& name, const std::string& command);
-    void OnAddToComposed();
-    void OnComposedDelete(bool all);
-    void OnComposedMove(bool up);
-    void OnComposedEdit();
-    void OnComposedTest();
+    // The composed pane, and what it needs of this window (ConfigComposed.cpp)
+    CComposedPane::Host ComposedHost();
+    void ClearComposedEditor() { m_composed.Clear(); }
+    void AppendComposedEntry(const std::string& name, const std::string& command)
+    {
+        m_composed.AppendEntry(name, command);
+    }
 
     // Batch replace (ConfigReplace.cpp)
     void OnBatchReplace();
 
     // Field and hotkey editor (ConfigHotkeys.cpp)
-    void FillHotkeyEditor();
     void ShowSelectedItem();
     void ShowItemFields(int row);
-    void OnKeyListClick(const NMITEMACTIVATE& click);
-    void OnModifierChanged();
-    bool ClosesKeyList(const MSG& msg);
-    void OnSet();
+    // "Set"; Ctrl+S runs it silently.
+    void OnSet(bool silent);
     bool HotkeyClashes(const std::string& modifier, const std::string& key, int exceptRow) const;
-    void WarnIfTakenElsewhere(const std::string& modifier, const std::string& key);
+    void WarnIfTakenElsewhere(const std::string& modifier, const std::string& key, bool silent);
     void OnReset();
     void OnResetAll();
     void SetDefaults(ShortcutItem& item, bool clearDescription);
-    std::string ModifierText() const;
-    std::string KeyText() const;
+    void CustomItemHotkey(std::string& modifier, std::string& key) const;
 
     const InstallPaths m_paths;
     HWND m_owner;
@@ -188,9 +175,7 @@ private:
     HIMAGELIST m_images = nullptr;
 
     bool m_loaded = false;
-    bool m_silentSave = false;
     bool m_listShown = true;
-    bool m_keyListOpen = false;
     CatalogId m_pinned = CatalogTree::kNone;
     // The in-place editor of the ShortName and Description cells, and the cell it belongs to.
     HWND m_cellEditor = nullptr;
@@ -205,12 +190,8 @@ private:
     CCatalogTreeView m_catalogs;
     CSkinListCtrl m_itemList;
     CSkinListCtrl m_programList;
-    CSkinListCtrl m_composedList;
-    ComposedEditor m_composed;
-    // The item last shown in the item list, whose composed item the editor saves into.
-    size_t m_composedItem = kNoItem;
-    CSkinListCtrl m_keyList;
-    CSkinComboBox m_modifier;
-    CImageButton m_keyDrop;
+    CComposedPane m_composed;
+    SnapshotSwaps m_snapshots;
+    CHotkeyPicker m_hotkey;
     std::vector<std::unique_ptr<CImageButton>> m_buttons;
 };

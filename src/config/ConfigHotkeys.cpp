@@ -16,100 +16,12 @@ namespace {
 // program hands out.
 const int kTrialHotkeyId = 0xBFFF;
 
-bool IsWithin(HWND window, HWND ancestor)
-{
-    return ancestor && (window == ancestor || IsChild(ancestor, window));
-}
-
 } // namespace
-
-void CConfigDlg::FillHotkeyEditor()
-{
-    for (const char* modifier : {"Ctrl", "Alt", "Shift", kNoHotkey})
-        SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(modifier));
-    m_modifier.SetDropHeight(80);
-    // The drop-down's list and its vertical bar share the template's rectangle: the bar takes the
-    // list's right edge, and the one narrow column never needs a horizontal bar below it.
-    const RECT area = ControlRect(IDC_CFG_KEY_LIST);
-    SetUpList(m_keyList, IDC_CFG_KEY_LIST);
-    m_keyList.InsertColumn(0, "Keys", LVCFMT_LEFT, 60);
-    for (const KeyTableEntry& key : KeyTable())
-        m_keyList.InsertItem(m_keyList.GetItemCount(), key.name);
-    m_keyList.VerticalBar().SetCorner(false);
-    MoveWindow(m_keyList.Hwnd(), area.left, area.top, area.right - area.left - CSkinScrollBar::kBarWidth,
-               area.bottom - area.top, FALSE);
-    // Every row reaches the list view before it is first shown or drawn.
-    m_keyList.EnsureVisible(0);
-}
-
-void CConfigDlg::OpenKeyList(bool open)
-{
-    m_keyListOpen = open;
-    if (open) {
-        ShowWindow(m_keyList.Hwnd(), SW_SHOW);
-        EnableWindow(m_keyList.Hwnd(), TRUE);
-        SetWindowPos(m_keyList.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        m_keyList.PlaceBars();
-        m_keyList.VerticalBar().Show(true);
-        m_keyList.VerticalBar().Enable(true);
-        m_keyList.HorizontalBar().Show(false);
-        m_keyList.EnsureVisible(0);
-        RedrawWindow(m_keyList.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-        SetFocus(m_keyList.Hwnd());
-    } else {
-        m_keyList.HideAll();
-    }
-}
-
-bool CConfigDlg::ClosesKeyList(const MSG& msg)
-{
-    if (msg.message != WM_LBUTTONDOWN && msg.message != WM_NCLBUTTONDOWN)
-        return false;
-    return IsWithin(msg.hwnd, Hwnd()) && !IsWithin(msg.hwnd, m_keyList.Hwnd()) && msg.hwnd != Item(IDC_CFG_KEY_DROP) &&
-           msg.hwnd != Item(IDC_CFG_KEY) && msg.hwnd != m_keyList.VerticalBar().Hwnd();
-}
-
-void CConfigDlg::OnKeyListClick(const NMITEMACTIVATE& click)
-{
-    // The row under the click, also where the notice carries no row (a click beside the text).
-    LVHITTESTINFO hit{};
-    hit.pt = click.ptAction;
-    int row = static_cast<int>(SendMessageA(m_keyList.Hwnd(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    if (row < 0)
-        row = click.iItem;
-    if (row < 0 || row >= m_keyList.GetItemCount())
-        return;
-    SetDlgItemTextA(Hwnd(), IDC_CFG_KEY, m_keyList.GetItemText(row, 0).c_str());
-    if (SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_GETCURSEL, 0, 0) == CB_ERR)
-        SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, 0, 0);
-    OpenKeyList(false);
-}
-
-void CConfigDlg::OnModifierChanged()
-{
-    if (ModifierText() != kNoHotkey)
-        return;
-    SetDlgItemTextA(Hwnd(), IDC_CFG_KEY, "");
-    SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-}
-
-std::string CConfigDlg::ModifierText() const
-{
-    std::string text;
-    ExchangeText(Hwnd(), IDC_CFG_MODIFIER, text, true);
-    return text;
-}
-
-std::string CConfigDlg::KeyText() const
-{
-    std::string text;
-    ExchangeText(Hwnd(), IDC_CFG_KEY, text, true);
-    return text;
-}
 
 void CConfigDlg::ShowSelectedItem()
 {
-    if (!ShowComposedOf(m_itemList.GetFirstSelected()))
+    const int row = m_itemList.GetFirstSelected();
+    if (!m_composed.ShowItem(row < 0 ? CComposedPane::kNoItem : ItemOfRow(row)))
         return;
     ShowItemFields(m_itemList.GetFirstSelected());
     // The name is painted on the background: the old one must be erased first.
@@ -119,20 +31,14 @@ void CConfigDlg::ShowSelectedItem()
 void CConfigDlg::ShowItemFields(int row)
 {
     if (row < 0) {
-        for (int id : {IDC_CFG_SHORTNAME, IDC_CFG_KEY, IDC_CFG_DESCRIPTION})
+        for (int id : {IDC_CFG_SHORTNAME, IDC_CFG_DESCRIPTION})
             SetDlgItemTextA(Hwnd(), id, "");
-        SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        m_hotkey.Clear();
         return;
     }
     const ShortcutItem& item = g_itemList.At(ItemOfRow(row));
     SetDlgItemTextA(Hwnd(), IDC_CFG_SHORTNAME, item.ShortName.c_str());
-    // Prefix search from the second entry round to the first; an item without a hotkey shows
-    // "No Hotkey" rather than a modifier it does not have.
-    const LRESULT found = item.Hotkey1.empty() ? 3
-                                               : SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_FINDSTRING, 0,
-                                                                     reinterpret_cast<LPARAM>(item.Hotkey1.c_str()));
-    SendDlgItemMessageA(Hwnd(), IDC_CFG_MODIFIER, CB_SETCURSEL, found == CB_ERR ? static_cast<WPARAM>(-1) : found, 0);
-    SetDlgItemTextA(Hwnd(), IDC_CFG_KEY, item.Hotkey2.c_str());
+    m_hotkey.Show(item.Hotkey1, item.Hotkey2);
     SetDlgItemTextA(Hwnd(), IDC_CFG_DESCRIPTION, item.Description.c_str());
 }
 
@@ -146,7 +52,7 @@ bool CConfigDlg::HotkeyClashes(const std::string& modifier, const std::string& k
     return false;
 }
 
-void CConfigDlg::WarnIfTakenElsewhere(const std::string& modifier, const std::string& key)
+void CConfigDlg::WarnIfTakenElsewhere(const std::string& modifier, const std::string& key, bool silent)
 {
     const unsigned flag = ModifierFlag(modifier);
     const unsigned code = VirtualKey(key);
@@ -157,11 +63,11 @@ void CConfigDlg::WarnIfTakenElsewhere(const std::string& modifier, const std::st
         UnregisterHotKey(Hwnd(), kTrialHotkeyId);
         return;
     }
-    if (!m_silentSave)
+    if (!silent)
         ShowTipMessage("HotkeyTakenElsewhere");
 }
 
-void CConfigDlg::OnSet()
+void CConfigDlg::OnSet(bool silent)
 {
     CommitCellEditor();
     const int row = m_itemList.GetFirstSelected();
@@ -171,15 +77,14 @@ void CConfigDlg::OnSet()
     std::string shortName;
     ExchangeText(Hwnd(), IDC_CFG_SHORTNAME, shortName, true);
     item.ShortName = TrimBlanks(shortName);
-    std::string modifier = ModifierText();
-    std::string key = KeyText();
+    std::string modifier;
+    std::string key;
+    m_hotkey.Chosen(modifier, key);
     if (!modifier.empty() && !key.empty() && HotkeyClashes(modifier, key, row)) {
-        if (!m_silentSave)
+        if (!silent)
             ShowTipMessage("HotkeyAlreadyExists");
         return;
     }
-    if (modifier == kNoHotkey)
-        modifier.clear(), key.clear();
     const bool changed = item.Hotkey1 != modifier || item.Hotkey2 != key;
     item.Hotkey1 = modifier;
     item.Hotkey2 = key;
@@ -187,7 +92,20 @@ void CConfigDlg::OnSet()
     item.State = "0";
     InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
     if (changed)
-        WarnIfTakenElsewhere(modifier, key);
+        WarnIfTakenElsewhere(modifier, key, silent);
+}
+
+void CConfigDlg::CustomItemHotkey(std::string& modifier, std::string& key) const
+{
+    m_hotkey.Chosen(modifier, key);
+    // Unless the user picked another, the editor still shows the selected row's own hotkey:
+    // that one stays the row's, and the new item starts without a hotkey.
+    const int row = m_itemList.GetFirstSelected();
+    if (row >= 0) {
+        const ShortcutItem& shown = g_itemList.At(ItemOfRow(row));
+        if (shown.Hotkey1 == modifier && shown.Hotkey2 == key)
+            modifier.clear(), key.clear();
+    }
 }
 
 void CConfigDlg::SetDefaults(ShortcutItem& item, bool clearDescription)

@@ -31,6 +31,7 @@ bool CConfigDlg::EditCommand(const ShortcutItem& item, std::string& name, std::s
             return false;
         name = dialog.Name;
         command = dialog.SnapshotPath;
+        m_snapshots.Adopt(item.ExePath, command);
         return true;
     }
     // Control panel items keep their command: only their name can change here.
@@ -66,6 +67,7 @@ void CConfigDlg::OnEditItem()
         return;
     name = TrimBlanks(name);
     if (NameTakenByOtherRow(name, row)) {
+        m_snapshots.Discard(command);
         ShowTipMessage("NameExists");
         return;
     }
@@ -94,14 +96,13 @@ void CConfigDlg::OnCustom()
         ShowTipMessage("NameExists");
         return;
     }
-    std::string modifier = ModifierText();
-    std::string key = KeyText();
+    std::string modifier;
+    std::string key;
+    CustomItemHotkey(modifier, key);
     if (!modifier.empty() && !key.empty() && HotkeyClashes(modifier, key, -1)) {
         ShowTipMessage("HotkeyAlreadyExists");
         return;
     }
-    if (modifier == kNoHotkey)
-        modifier.clear(), key.clear();
     ShortcutItem item;
     item.Name = dialog.Name;
     item.ExePath = dialog.Command;
@@ -113,7 +114,7 @@ void CConfigDlg::OnCustom()
     SelectOnly(m_itemList, row);
     ShowSelectedItem();
     RebuildMembers();
-    WarnIfTakenElsewhere(modifier, key);
+    WarnIfTakenElsewhere(modifier, key, false);
 }
 
 void CConfigDlg::OnItemListClick(const NMITEMACTIVATE& click)

@@ -39,6 +39,7 @@ void CConfigDlg::OnBatchReplace()
         InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
         ShowSelectedItem();
     }
+    m_composed.ItemsRewritten();
     // The tree's item leaves show the names just replaced at once rather than after a later change.
     RefreshItemLeaves();
 }

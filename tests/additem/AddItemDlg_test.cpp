@@ -1,3 +1,4 @@
+#include "UserInput.h"
 #include "DialogHost.h"
 #include "TempFolder.h"
 #include "WinTestSupport.h"
@@ -16,11 +17,6 @@
 
 namespace {
 const std::string kEditorsId = "BBBBBBBB-2222-4222-8222-000000000002";
-
-void ClickButton(HWND dialog, int id)
-{
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
 
 void SelectTreeNode(HWND dialog, const std::string& text)
 {
@@ -134,7 +130,9 @@ TEST_F(AddItemDialogTest, PresetsCatalogsKeyListAndRefusals)
                      PostClick(list, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
                  },
                  [&](HWND hwnd) {
-                     EXPECT_EQ(TextOf(hwnd, IDC_ADDITEM_KEY), "F5");
+                     // A picked key comes with the first modifier; typing in the key box is discarded.
+                     TypeInto(GetDlgItem(hwnd, IDC_ADDITEM_KEY), "q");
+                     EXPECT_EQ(TextOf(hwnd, IDC_ADDITEM_KEY) + TextOf(hwnd, IDC_ADDITEM_MODIFIER), "F5Ctrl");
                      EXPECT_FALSE(IsWindowVisible(list));
                      EXPECT_EQ(HitTestAt(hwnd, 4, 120), HTCAPTION);
                      ClickButton(hwnd, IDC_ADDITEM_KEY_DROP);

@@ -90,6 +90,10 @@ TEST(ComposedEditor, AddingDeletingAndMovingEntries)
     editor.Append({"Docs", "c:\\docs"});
     EXPECT_TRUE(editor.ListChanged());
     EXPECT_EQ(editor.Name(), "Mail");
+    // The stored form holds no name with "^^^" or a line break and no command of two lines.
+    EXPECT_FALSE(editor.Append({"A^^^B", "a.exe"}) || editor.Append({"Two", "a.exe\r\nb.exe"}) ||
+                 editor.ApplyEdit(0, {"Mail", "x\ny"}));
+    EXPECT_EQ(Names(editor.Entries()), (std::vector<std::string>{"Mail", "News", "Docs"}));
 
     // First up and last down change nothing; a move takes the selection along.
     editor.MarkSaved();

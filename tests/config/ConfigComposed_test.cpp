@@ -1,4 +1,6 @@
 #include "ConfigWindowTest.h"
+#include "UserInput.h"
+#include "config/ComposedItem.h"
 
 #include <memory>
 #include <utility>
@@ -9,7 +11,8 @@ using Texts = std::vector<std::string>;
 
 void SetComposed(HWND dialog, bool composed)
 {
-    CheckDlgButton(dialog, IDC_CFG_COMPOSED_CHECK, composed);
+    if ((IsDlgButtonChecked(dialog, IDC_CFG_COMPOSED_CHECK) == BST_CHECKED) != composed)
+        ClickButton(dialog, IDC_CFG_COMPOSED_CHECK);
 }
 } // namespace
 
@@ -32,7 +35,7 @@ TEST_F(ConfigComposedTest, BuildCreateTwiceBrowseReorderSaveTestAndLeave)
         SetComposed(hwnd, false);
         Click(IDC_CFG_COMP_CREATE);
         SetComposed(hwnd, true);
-        SetDlgItemTextA(hwnd, IDC_CFG_COMPOSED_NAME, "  Pair ");
+        TypeOver(GetDlgItem(hwnd, IDC_CFG_COMPOSED_NAME), "  Pair ");
         Click(IDC_CFG_COMP_CREATE);
         Click(IDC_CFG_COMP_CREATE);
         EXPECT_EQ(m_messages,
@@ -65,7 +68,7 @@ TEST_F(ConfigComposedTest, BuildCreateTwiceBrowseReorderSaveTestAndLeave)
         EXPECT_EQ(g_itemList.Count(), 6u);
 
         // Leaving it changed in browsing mode asks, and Yes with a new name makes a new item.
-        SetDlgItemTextA(hwnd, IDC_CFG_COMPOSED_NAME, "Trio");
+        TypeOver(GetDlgItem(hwnd, IDC_CFG_COMPOSED_NAME), "Trio");
         SetComposed(hwnd, false);
         m_messages.clear();
         SelectRows(items, {1});
@@ -110,9 +113,10 @@ bool BatchReplace(HWND owner, std::function<void(HWND settings)> answer)
 void Answer(HWND settings, std::vector<std::pair<int, const char*>> texts, int button, bool all = false)
 {
     for (const auto& [id, text] : texts)
-        SetDlgItemTextA(settings, id, text);
-    CheckDlgButton(settings, IDC_REPLACE_ALL, all);
-    SendMessageA(GetDlgItem(settings, button), BM_CLICK, 0, 0);
+        TypeOver(GetDlgItem(settings, id), text);
+    if (all)
+        ClickButton(settings, IDC_REPLACE_ALL);
+    ClickButton(settings, button);
 }
 } // namespace
 
@@ -138,8 +142,8 @@ TEST_F(ConfigComposedTest, BatchReplaceInSelectedRowsEveryRowOrEveryItem)
         EXPECT_TRUE(BatchReplace(hwnd, [](HWND settings) {
             Answer(settings,
                    {{IDC_REPLACE_NAME_FIND, "a"}, {IDC_REPLACE_NAME_WITH, "o"}, {IDC_REPLACE_PATH_FIND, "  "}}, IDOK);
-            SetDlgItemTextA(settings, IDC_REPLACE_PATH_FIND, " C:\\ \t");
-            SetDlgItemTextA(settings, IDC_REPLACE_PATH_WITH, "typed over");
+            TypeOver(GetDlgItem(settings, IDC_REPLACE_PATH_FIND), " C:\\ \t");
+            TypeOver(GetDlgItem(settings, IDC_REPLACE_PATH_WITH), "typed over");
             SendMessageA(GetDlgItem(settings, IDC_REPLACE_BROWSE), BM_CLICK, 0, 0);
             EXPECT_EQ(TextOf(settings, IDC_REPLACE_PATH_WITH), "D:\\");
             Answer(settings, {}, IDOK);
@@ -171,4 +175,63 @@ TEST_F(ConfigComposedTest, BatchReplaceInSelectedRowsEveryRowOrEveryItem)
         WriteBytes(ini, iniBefore);
     else
         DeleteFileA(ini.c_str());
+}
+
+TEST_F(ConfigComposedTest, SavesGoOnlyIntoTheLoadedItemAndEntriesKeepTheirStoredForm)
+{
+    const std::string pair = "Alpha\r\nBeta^^^C:\\Alpha.exe\r\nC:\\Beta.exe";
+    for (const auto& [name, command] :
+         std::vector<std::pair<std::string, std::string>>{{"+ Pair", pair},
+                                                          {"+ Solo", "Gamma^^^C:\\Gamma.exe"},
+                                                          {"Twin", "C:\\one.exe\r\nC:\\two.exe"},
+                                                          {"Odd^^^Name", "C:\\odd.exe"}}) {
+        ShortcutItem item;
+        item.Name = name;
+        item.ExePath = command;
+        g_itemList.Append(item);
+    }
+    Run([&](CConfigDlg& dialog, HWND hwnd) {
+        HWND items = dialog.ItemRows().Hwnd();
+        auto ctrlS = [&] { SendMessageA(hwnd, WM_HOTKEY, CConfigDlg::kSaveHotkeyId, 0); };
+        ASSERT_EQ(Names()[4], "+ Pair");
+        // Pair is loaded; clicking Solo keeps the editor on Pair, and Ctrl+S leaves Solo alone.
+        ClickRow(items, 4);
+        EXPECT_EQ(TextOf(hwnd, IDC_CFG_COMPOSED_NAME), "Pair");
+        ClickRow(items, 5);
+        ctrlS();
+        EXPECT_EQ(g_itemList.At(5).Name + g_itemList.At(5).ExePath, "+ SoloGamma^^^C:\\Gamma.exe");
+        EXPECT_EQ(g_itemList.At(4).ExePath, pair);
+        TypeOver(dialog.Item(IDC_CFG_COMPOSED_NAME), "Pair Two");
+        ctrlS();
+        EXPECT_EQ(g_itemList.At(4).Name, "+ Pair Two");
+        EXPECT_EQ(g_itemList.At(5).Name, "+ Solo");
+
+        // A batch replace in the shown row is not undone by Ctrl+S or "Save Comp".
+        ClickRow(items, 4);
+        EXPECT_TRUE(BatchReplace(hwnd, [](HWND settings) {
+            Answer(settings, {{IDC_REPLACE_PATH_FIND, "C:\\"}, {IDC_REPLACE_PATH_WITH, "D:\\"}}, IDOK);
+        }));
+        const std::string replaced = "Alpha\r\nBeta^^^D:\\Alpha.exe\r\nD:\\Beta.exe";
+        ctrlS();
+        EXPECT_EQ(g_itemList.At(4).ExePath, replaced);
+        m_messages.clear();
+        ClickButton(hwnd, IDC_CFG_COMP_SAVE);
+        EXPECT_EQ(g_itemList.At(4).ExePath, replaced);
+        EXPECT_EQ(m_messages, Texts{Text("SavedSucess")});
+
+        // A command of two lines or a name holding "^^^" cannot be an entry; the others can.
+        ClickButton(hwnd, IDC_CFG_COMP_CLEAR);
+        for (int row : {6, 7, 0}) {
+            ClickRow(items, row);
+            ClickButton(hwnd, IDC_CFG_ADD_TO_COMPOSED);
+        }
+        EXPECT_EQ(m_messages, (Texts{Text("SavedSucess"), Text("ComposedEntryUnfit"), Text("ComposedEntryUnfit")}));
+        EXPECT_EQ(RowTexts(dialog.ComposedRows()), Texts{"Alpha"});
+        TypeOver(dialog.Item(IDC_CFG_COMPOSED_NAME), "Mixed");
+        ClickButton(hwnd, IDC_CFG_COMP_CREATE);
+        ASSERT_EQ(g_itemList.Count(), 9u);
+        EXPECT_EQ(g_itemList.At(8).ExePath, "Alpha^^^C:\\Alpha.exe");
+        EXPECT_EQ(DecodeComposedCommand(g_itemList.At(8).ExePath),
+                  (std::vector<ComposedEntry>{{"Alpha", "C:\\Alpha.exe"}}));
+    });
 }

@@ -1,14 +1,29 @@
 #include "ConfigWindowTest.h"
+#include "UserInput.h"
 #include "data/HandOff.h"
 
 namespace {
-void SetHotkey(HWND dialog, const char* modifier, const char* key)
+// Key rows of the key list: A is 0, Q 16, F1 36, F5 40, F10 45.
+void PickKey(CConfigDlg& dialog, int keyRow)
 {
-    const LRESULT at = SendDlgItemMessageA(dialog, IDC_CFG_MODIFIER, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+    PostMessageA(dialog.Item(IDC_CFG_KEY), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    PostMessageA(dialog.Item(IDC_CFG_KEY), WM_LBUTTONUP, 0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return dialog.IsKeyListOpen(); }, 5000)) << "a click in the key box drops the list";
+    ClickRow(dialog.Item(IDC_CFG_KEY_LIST), keyRow);
+    PumpUntil([&] { return !dialog.IsKeyListOpen(); }, 5000);
+}
+
+void SetHotkey(CConfigDlg& dialog, const char* modifier, int keyRow = -1)
+{
+    HWND hwnd = dialog.Hwnd();
+    const LRESULT at = SendDlgItemMessageA(hwnd, IDC_CFG_MODIFIER, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                            reinterpret_cast<LPARAM>(modifier));
-    SendDlgItemMessageA(dialog, IDC_CFG_MODIFIER, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
-    SetDlgItemTextA(dialog, IDC_CFG_KEY, key);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CFG_SET, BN_CLICKED), 0);
+    SendDlgItemMessageA(hwnd, IDC_CFG_MODIFIER, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_CFG_MODIFIER, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(dialog.Item(IDC_CFG_MODIFIER)));
+    if (keyRow >= 0)
+        PickKey(dialog, keyRow);
+    ClickButton(hwnd, IDC_CFG_SET);
 }
 
 using ConfigDlgTest = ConfigWindowTest;
@@ -123,36 +138,44 @@ TEST_F(ConfigDlgTest, HotkeyClashRuleKeyListResetsAndSilentSave)
     g_itemList.At(2).Hotkey1 = "Alt";
     g_itemList.At(2).Hotkey2 = "Q";
     Run([&](CConfigDlg& dialog, HWND hwnd) {
+        HWND items = dialog.ItemRows().Hwnd();
         Select(Text("AllCatalogsTitle"));
-        SelectRow(0);
-        SetHotkey(hwnd, "Ctrl", "F1");
-        SetHotkey(hwnd, "Ctrl", "F1");
-        EXPECT_EQ(g_itemList.At(0).Hotkey2, "F1") << "setting its own combination again is no clash";
-        // A click in the key box drops the key list; a click on a row (F5) picks that key.
-        PostMessageA(dialog.Item(IDC_CFG_KEY), WM_LBUTTONDOWN, MK_LBUTTON, 0);
-        PumpUntil([&] { return dialog.IsKeyListOpen(); }, 5000);
-        HWND keys = dialog.Item(IDC_CFG_KEY_LIST);
-        EXPECT_TRUE(dialog.IsKeyListOpen() && IsWindowVisible(keys));
-        RECT row{};
-        row.left = LVIR_BOUNDS;
-        SendMessageA(keys, LVM_ENSUREVISIBLE, 40, FALSE);
-        SendMessageA(keys, LVM_GETITEMRECT, 40, reinterpret_cast<LPARAM>(&row));
-        const LPARAM at = MAKELPARAM(row.left + 8, (row.top + row.bottom) / 2);
-        PostMessageA(keys, WM_LBUTTONUP, 0, at);
-        SendMessageA(keys, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        PumpUntil([&] { return !dialog.IsKeyListOpen(); }, 5000);
-        EXPECT_EQ(TextOf(hwnd, IDC_CFG_KEY), "F5");
+        // Alpha has no hotkey: typed keys are discarded, and a picked key comes with "Ctrl".
+        ClickRow(items, 0);
+        EXPECT_EQ(TextOf(hwnd, IDC_CFG_MODIFIER), "No Hotkey");
+        TypeInto(dialog.Item(IDC_CFG_KEY), "f9");
+        EXPECT_EQ(TextOf(hwnd, IDC_CFG_KEY), "");
+        PickKey(dialog, 40);
+        EXPECT_EQ(TextOf(hwnd, IDC_CFG_KEY) + TextOf(hwnd, IDC_CFG_MODIFIER), "F5Ctrl");
         EXPECT_FALSE(dialog.IsKeyListOpen());
-        SetHotkey(hwnd, "Alt", "Q");
-        EXPECT_EQ(m_messages.back(), Text("HotkeyAlreadyExists"));
+        ClickButton(hwnd, IDC_CFG_SET);
+        EXPECT_EQ(g_itemList.At(0).Hotkey1 + "+" + g_itemList.At(0).Hotkey2, "Ctrl+F5");
+        SetHotkey(dialog, "Ctrl", 36);
+        SetHotkey(dialog, "Ctrl", 36);
+        EXPECT_EQ(g_itemList.At(0).Hotkey2, "F1") << "setting its own combination again is no clash";
+        EXPECT_TRUE(m_messages.empty());
+        SetHotkey(dialog, "Alt", 16);
+        EXPECT_EQ(m_messages, std::vector<std::string>{Text("HotkeyAlreadyExists")});
         EXPECT_EQ(g_itemList.At(0).Hotkey1, "Ctrl");
+        // "Custom" while Beta shows its own hotkey: no clash, and the hotkey stays Beta's alone.
+        ClickRow(items, 1);
+        m_messages.clear();
+        auto answered = AnswerWhenOpen(hwnd, IDC_INFO_COMMAND, [](HWND info) {
+            TypeInto(GetDlgItem(info, IDC_INFO_NAME), "Tool");
+            TypeInto(GetDlgItem(info, IDC_INFO_COMMAND), "C:\\tool.exe");
+            PressKey(GetDlgItem(info, IDC_INFO_NAME), VK_RETURN);
+        });
+        ClickButton(hwnd, IDC_CFG_CUSTOM);
+        EXPECT_TRUE(*answered) << "the item dialog never opened";
+        EXPECT_TRUE(m_messages.empty());
+        ASSERT_EQ(g_itemList.Count(), 5u);
+        EXPECT_EQ(g_itemList.At(4).Name + "|" + g_itemList.At(4).Hotkey1 + g_itemList.At(4).Hotkey2, "Tool|");
         // Beta (Ctrl+F10) lives in CatA only: from CatB the combination is not compared.
         Select("CatB");
-        SelectRow(0);
-        m_messages.clear();
-        SetHotkey(hwnd, "Ctrl", "F10");
+        ClickRow(items, 0);
+        SetHotkey(dialog, "Ctrl", 45);
         EXPECT_EQ(g_itemList.At(2).Hotkey2, "F10");
-        SetHotkey(hwnd, "No Hotkey", "");
+        SetHotkey(dialog, "No Hotkey");
         EXPECT_EQ(g_itemList.At(2).Hotkey1, "");
         Click(IDC_CFG_RESET);
         EXPECT_EQ(g_itemList.At(2).Description, "");

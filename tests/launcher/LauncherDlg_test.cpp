@@ -1,4 +1,5 @@
 // The quick-launch window driven in-process: real controls, real data files, real hotkeys.
+#include "UserInput.h"
 #include "app/ItemHotkeys.h"
 #include "app/LauncherApp.h"
 #include "app/LauncherDlg.h"
@@ -98,11 +99,6 @@ void Type(HWND dialog, int box, const char* text)
     SetDlgItemTextA(dialog, box, text);
 }
 
-void PressKey(HWND target, WPARAM key)
-{
-    PostMessageA(target, WM_KEYDOWN, key, 0);
-    PumpFor(100);
-}
 } // namespace
 
 TEST_F(LauncherDlgTest, CatalogsSearchAndEnterStartTheChosenItem)
@@ -254,47 +250,38 @@ TEST_F(LauncherDlgTest, MissingOrDamagedFilesOpenWithWhatCanBeRead)
     });
 }
 
-TEST_F(LauncherDlgTest, AddItemDialogBlocksTheMainWindowAndASecondRequestWaits)
+TEST_F(LauncherDlgTest, AddItemDialogBlocksTheMainWindowAndASecondRequestWaitsItsTurn)
 {
     WriteData({}, "");
     int checks = 0;
-    bool secondOpened = false;
-    auto countDialogs = [] {
-        int count = 0;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM found) {
-                char caption[64] = {};
-                GetWindowTextA(window, caption, sizeof(caption));
-                if (IsWindowVisible(window) && GetTipText("AddTavimorethDlgTitle") == std::string(caption))
-                    ++*reinterpret_cast<int*>(found);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&count));
-        return count;
-    };
+    std::vector<std::string> opened;
     RunWindow([&](CLauncherDlg& dialog) {
         HWND main = dialog.Hwnd();
-        RunSoon(
-            [&] {
-                HWND addItem = GetLastActivePopup(main);
-                ASSERT_NE(addItem, main);
-                EXPECT_EQ(GetWindow(addItem, GW_OWNER), main);
-                EXPECT_FALSE(IsWindowEnabled(main));
-                // A second request while the dialog is open must not open another one.
-                RunSoon([&] { secondOpened = countDialogs() > 1; }, 200);
-                WriteHandOffRequest({"Second", "", "", "C:\\second.exe"});
-                SendMessageA(main, kHandOffRequestMessage, 0, 0);
-                PumpFor(400);
-                EXPECT_EQ(countDialogs(), 1);
-                ++checks;
-                PostMessageA(addItem, WM_COMMAND, IDCANCEL, 0);
-            },
-            300);
+        auto answerSecond = [&] {
+            return AnswerWhenOpen(main, IDC_ADDITEM_NAME, [&](HWND second) {
+                opened.push_back(TextOf(second, IDC_ADDITEM_NAME));
+                PressKey(GetDlgItem(second, IDC_ADDITEM_NAME), VK_ESCAPE);
+            });
+        };
+        std::shared_ptr<bool> secondAnswered;
+        auto firstAnswered = AnswerWhenOpen(main, IDC_ADDITEM_NAME, [&](HWND addItem) {
+            opened.push_back(TextOf(addItem, IDC_ADDITEM_NAME));
+            EXPECT_EQ(GetWindow(addItem, GW_OWNER), main);
+            EXPECT_FALSE(IsWindowEnabled(main));
+            // A second request while the dialog is open opens no other dialog now, but after it.
+            WriteHandOffRequest({"Second", "", "", "C:\\second.exe"});
+            SendMessageA(main, kHandOffRequestMessage, 0, 0);
+            EXPECT_EQ(GetLastActivePopup(main), addItem);
+            ++checks;
+            secondAnswered = answerSecond();
+            PressKey(GetDlgItem(addItem, IDC_ADDITEM_NAME), VK_ESCAPE);
+        });
         WriteHandOffRequest({"First", "", "", "C:\\first.exe"});
         SendMessageA(main, kHandOffRequestMessage, 0, 0);
+        EXPECT_TRUE(*firstAnswered) << "the add-item dialog never opened";
+        EXPECT_TRUE(secondAnswered && *secondAnswered) << "the second request was dropped";
         EXPECT_TRUE(IsWindowEnabled(main));
     });
-    EXPECT_EQ(checks, 1) << "the add-item dialog never opened";
-    EXPECT_FALSE(secondOpened);
+    EXPECT_EQ(checks, 1);
+    EXPECT_EQ(opened, (std::vector<std::string>{"First", "Second"}));
 }

@@ -3,11 +3,9 @@
 #include "ui/TipText.h"
 #include "data/CatalogData.h"
 #include "data/HandOff.h"
-#include "data/KeyTable.h"
 #include "data/ShortName.h"
 #include "data/TextTrim.h"
 #include "resource.h"
-#include "ui/DropButtonFace.h"
 #include "ui/wnd/Application.h"
 #include "ui/wnd/DataExchange.h"
 
@@ -18,13 +16,10 @@ void ShowMessageOfKey(const char* key)
     AppMessageBox(text.c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
-bool IsWithin(HWND window, HWND ancestor)
-{
-    return ancestor && (window == ancestor || IsChild(ancestor, window));
-}
 } // namespace
 
-CAddItemDlg::CAddItemDlg(HWND parent, const InstallPaths& paths) : CSkinDialog(IDD_ADD_ITEM, parent), m_paths(paths)
+CAddItemDlg::CAddItemDlg(HWND parent, const InstallPaths& paths)
+    : CSkinDialog(IDD_ADD_ITEM, parent), m_paths(paths), m_hotkey(kNoHotkey, false)
 {
     SetBackground("CommonDlg.png");
     SetFrameButtons(IDC_ADDITEM_MIN, IDC_ADDITEM_EXIT, IDC_ADDITEM_HELP, kHelp01);
@@ -50,26 +45,13 @@ BOOL CAddItemDlg::OnInitDialog()
     ExchangeText(Hwnd(), IDC_ADDITEM_NAME, Name, false);
     ExchangeText(Hwnd(), IDC_ADDITEM_SHORTNAME, ShortName, false);
     ExchangeText(Hwnd(), IDC_ADDITEM_DESCRIPTION, Description, false);
-    FillModifierPicker();
-    FillKeyList();
+    m_hotkey.Attach(Hwnd(), {IDC_ADDITEM_MODIFIER, IDC_ADDITEM_KEY, IDC_ADDITEM_KEY_LIST, IDC_ADDITEM_KEY_DROP},
+                    m_paths.folder);
+    // While the list is down, clicks on the background must reach the dialog (to close it)
+    // rather than start a drag of the window.
+    m_hotkey.Opened = [this](bool open) { SetDragAnywhere(!open); };
     SetUpCatalogTree();
     return TRUE;
-}
-
-void CAddItemDlg::FillModifierPicker()
-{
-    for (const char* modifier : {"Ctrl", "Alt", "Shift", kNoHotkey})
-        SendDlgItemMessageA(Hwnd(), IDC_ADDITEM_MODIFIER, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(modifier));
-}
-
-void CAddItemDlg::FillKeyList()
-{
-    m_keyList.AttachDlgItem(Hwnd(), IDC_ADDITEM_KEY_LIST);
-    m_keyList.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    m_keyList.InsertColumn(0, "Keys", 60);
-    int row = 0;
-    for (const KeyTableEntry& key : KeyTable())
-        m_keyList.InsertItem(row++, key.name.c_str());
 }
 
 void CAddItemDlg::SetUpCatalogTree()
@@ -101,35 +83,15 @@ void CAddItemDlg::SetUpCatalogTree()
     m_catalogs.OnItemExpanded(expanded);
 }
 
-void CAddItemDlg::DropKeyList(bool drop)
-{
-    m_keyListDropped = drop;
-    // While the list is down, clicks on the background must reach the dialog (to close it)
-    // rather than start a drag of the window.
-    SetDragAnywhere(!drop);
-    if (drop) {
-        SetWindowPos(m_keyList.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-        SetFocus(m_keyList.Hwnd());
-    } else {
-        m_keyList.Show(false);
-    }
-}
-
 bool CAddItemDlg::OnCommand(int id, int code)
 {
-    if (id == IDC_ADDITEM_KEY_DROP && code == BN_CLICKED) {
-        DropKeyList(!m_keyListDropped);
-        return true;
-    }
-    return CSkinDialog::OnCommand(id, code);
+    return m_hotkey.OnCommand(id, code) || CSkinDialog::OnCommand(id, code);
 }
 
 bool CAddItemDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
 {
-    if (id == IDC_ADDITEM_KEY_LIST && header->code == NM_CLICK) {
-        OnKeyListClick(*reinterpret_cast<NMITEMACTIVATE*>(header));
+    if (m_hotkey.OnNotify(id, *header))
         return true;
-    }
     if (id == IDC_ADDITEM_TREE && (header->code == TVN_ITEMEXPANDEDA || header->code == TVN_ITEMEXPANDEDW)) {
         m_catalogs.OnItemExpanded(*reinterpret_cast<NMTREEVIEWA*>(header));
         return true;
@@ -137,51 +99,14 @@ bool CAddItemDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
     return false;
 }
 
-void CAddItemDlg::OnKeyListClick(const NMITEMACTIVATE& click)
-{
-    LVHITTESTINFO hit{};
-    hit.pt = click.ptAction;
-    const int row = static_cast<int>(m_keyList.Send(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    if (row < 0)
-        return;
-    SetDlgItemTextA(Hwnd(), IDC_ADDITEM_KEY, m_keyList.ItemText(row, 0).c_str());
-    DropKeyList(false);
-}
-
 bool CAddItemDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item)
 {
-    if (id != IDC_ADDITEM_KEY_DROP)
-        return false;
-    DropButtonState state = DropButtonState::Normal;
-    if (item->itemState & ODS_DISABLED)
-        state = DropButtonState::Disabled;
-    else if (item->itemState & ODS_SELECTED)
-        state = DropButtonState::Pressed;
-    DrawDropButtonFace(item->hDC, item->rcItem, state);
-    return true;
-}
-
-bool CAddItemDlg::ClosesKeyList(const MSG& msg) const
-{
-    switch (msg.message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-        break;
-    default:
-        return false;
-    }
-    // The list's own clicks pick a key; the drop button toggles the list itself.
-    return IsWithin(msg.hwnd, Hwnd()) && !IsWithin(msg.hwnd, m_keyList.Hwnd()) &&
-           msg.hwnd != GetDlgItem(Hwnd(), IDC_ADDITEM_KEY_DROP);
+    return m_hotkey.OnDrawItem(id, *item);
 }
 
 bool CAddItemDlg::PreTranslateMessage(MSG* msg)
 {
-    if (m_keyListDropped && ClosesKeyList(*msg))
-        DropKeyList(false);
-    return CSkinDialog::PreTranslateMessage(msg);
+    return m_hotkey.PreTranslate(*msg) || CSkinDialog::PreTranslateMessage(msg);
 }
 
 bool CAddItemDlg::TakeFields()
@@ -189,8 +114,7 @@ bool CAddItemDlg::TakeFields()
     ExchangeText(Hwnd(), IDC_ADDITEM_NAME, Name, true);
     ExchangeText(Hwnd(), IDC_ADDITEM_SHORTNAME, ShortName, true);
     ExchangeText(Hwnd(), IDC_ADDITEM_DESCRIPTION, Description, true);
-    ExchangeText(Hwnd(), IDC_ADDITEM_MODIFIER, Hotkey1, true);
-    ExchangeText(Hwnd(), IDC_ADDITEM_KEY, Hotkey2, true);
+    m_hotkey.Chosen(Hotkey1, Hotkey2);
 
     HTREEITEM selected = TreeView_GetSelection(m_tree.Hwnd());
     if (!selected) {

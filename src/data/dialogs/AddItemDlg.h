@@ -5,10 +5,10 @@
 #include "data/CatalogTree.h"
 #include "data/InstallPaths.h"
 #include "data/dialogs/CatalogTreeView.h"
+#include "data/dialogs/HotkeyPicker.h"
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
 #include "ui/SkinTreeCtrl.h"
-#include "ui/wnd/ListViewCtrl.h"
 
 #include <string>
 
@@ -30,7 +30,7 @@ public:
 
     static constexpr const char* kNoHotkey = "No Hotkey1";
 
-    bool IsKeyListDropped() const { return m_keyListDropped; }
+    bool IsKeyListDropped() const { return m_hotkey.IsOpen(); }
     bool PreTranslateMessage(MSG* msg) override;
 
 protected:
@@ -41,17 +41,11 @@ protected:
     bool OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
 
 private:
-    void FillModifierPicker();
-    void FillKeyList();
     void SetUpCatalogTree();
-    void DropKeyList(bool drop);
-    void OnKeyListClick(const NMITEMACTIVATE& click);
-    bool ClosesKeyList(const MSG& msg) const;
     bool TakeFields();
     std::string SelectedNodeId(HTREEITEM selected) const;
 
     CSkinTreeCtrl m_tree;
-    CListViewCtrl m_keyList;
     CImageButton m_okButton;
     CImageButton m_cancelButton;
     HIMAGELIST m_treeImages = nullptr;
@@ -59,5 +53,5 @@ private:
     const InstallPaths m_paths;
     CatalogTree m_model;
     CCatalogTreeView m_catalogs;
-    bool m_keyListDropped = false;
+    CHotkeyPicker m_hotkey;
 };

@@ -52,11 +52,9 @@ void CClipItemDlg::OnOK()
     Name = TrimBlanks(Name);
     if (!AcceptItemName(Name))
         return;
-    if (FileExists(m_freshPath)) {
-        if (FileExists(SnapshotPath))
-            DeleteFileA(SnapshotPath.c_str());
+    // The former file stays: the caller may still refuse the edit or leave without saving it.
+    if (FileExists(m_freshPath))
         SnapshotPath = m_freshPath;
-    }
     EndDialog(IDOK);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Edits a clipboard item: its name and the snapshot it puts back. A new snapshot is taken into
-// a fresh file of its own and replaces the item's file only on OK; Cancel discards it.
+// a fresh file of its own, which OK hands back in place of the item's file and Cancel discards.
+// The item's former file is left to the caller, which deletes it once the edit is kept.
 #include "data/InstallPaths.h"
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
