@@ -23,7 +23,8 @@ bool StageExport(const std::string& exchangePath, const CatalogTree& catalogs, c
         return false;
     // With no catalogs the catalogs file is still there, empty, as the loader expects.
     const std::string catalogsFile = job.stagingFolder + "\\" + title + ".clg";
-    if (!SaveCatalogTree(catalogsFile, catalogs) || GetFileAttributesA(catalogsFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (!SaveCatalogTree(catalogsFile, catalogs) ||
+        GetFileAttributesA(catalogsFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
         HANDLE empty = CreateFileA(catalogsFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         if (empty != INVALID_HANDLE_VALUE)
             CloseHandle(empty);
