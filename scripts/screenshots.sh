@@ -57,3 +57,6 @@ shot fallbacks --install "$(windows_path "$empty")"
 
 # The main window with the sample items, plain and with a drop-down open.
 "$root/scripts/shot-launcher.sh" "$shots"
+
+# The export and import window in both modes.
+"$root/scripts/shot-exchange.sh" "$shots"

@@ -32,11 +32,21 @@ CLauncherDlg::WindowHook& ConfigurationHook()
     return hook;
 }
 
+CLauncherDlg::ExchangeHook& ExchangeWindowHook()
+{
+    static CLauncherDlg::ExchangeHook hook;
+    return hook;
+}
 } // namespace
 
 void CLauncherDlg::SetConfigurationHook(WindowHook hook)
 {
     ConfigurationHook() = std::move(hook);
+}
+
+void CLauncherDlg::SetExchangeHook(ExchangeHook hook)
+{
+    ExchangeWindowHook() = std::move(hook);
 }
 
 CLauncherDlg::CLauncherDlg(const InstallPaths& paths) : CSkinDialog(IDD_LAUNCHER), m_paths(paths)
@@ -193,6 +203,10 @@ bool CLauncherDlg::OnCommand(int id, int code)
     case IDC_CONFIG_BUTTON:
         RunConfiguration();
         return true;
+    case IDC_IMPORT_BUTTON:
+    case IDC_EXPORT_BUTTON:
+        RunExchange(id == IDC_IMPORT_BUTTON);
+        return true;
     case IDC_SUPPORT_BUTTON:
         RunCommand(kSupportAddress, nullptr, true);
         return true;
@@ -214,10 +228,26 @@ void CLauncherDlg::RunConfiguration()
         return;
     hook(Hwnd());
     PublishHandOffDest(Hwnd());
+    ReloadAfterWindow();
+}
+
+void CLauncherDlg::ReloadAfterWindow()
+{
     UnregisterItemHotkeys();
     ReloadItems();
     RegisterItemHotkeys();
     FillCatalogTree();
+}
+
+// An export saves nothing of the program's own, but moves back into the program's list stay
+// in memory only: the reload drops them after either direction.
+void CLauncherDlg::RunExchange(bool import)
+{
+    const ExchangeHook& hook = ExchangeWindowHook();
+    if (!hook)
+        return;
+    hook(Hwnd(), m_paths, import);
+    ReloadAfterWindow();
 }
 
 bool CLauncherDlg::OnNotify(int id, NMHDR* header, LRESULT& result)

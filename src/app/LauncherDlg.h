@@ -26,6 +26,10 @@ public:
     // and the main window then reloads what it may have changed.
     using WindowHook = std::function<void(HWND owner)>;
     static void SetConfigurationHook(WindowHook hook);
+    // The export and import window, the same way; `import` tells the direction. The program's
+    // entry point hands it in, so only the program links the exchange code.
+    using ExchangeHook = std::function<void(HWND owner, const InstallPaths& paths, bool import)>;
+    static void SetExchangeHook(ExchangeHook hook);
 
     explicit CLauncherDlg(const InstallPaths& paths);
     ~CLauncherDlg() override;
@@ -96,6 +100,8 @@ private:
 
     // Buttons
     void RunConfiguration();
+    void RunExchange(bool import);
+    void ReloadAfterWindow();
     void OnCompactSwitch();
     void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
     void PaintFramesAndLabels(HDC dc);

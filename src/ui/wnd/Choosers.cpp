@@ -86,3 +86,22 @@ bool ChooseFolder(HWND owner, const char* title, std::string& path)
         path = buffer;
     return ok;
 }
+
+bool ChooseFile(HWND owner, bool save, const char* filter, const char* defaultExtension, std::string& path)
+{
+    if (Answer())
+        return Answer()(save ? ChooserKind::SaveFile : ChooserKind::OpenFile, path);
+    char buffer[MAX_PATH + 1] = {};
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter;
+    dialog.lpstrFile = buffer;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = defaultExtension;
+    dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    if (!(save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog)))
+        return false;
+    path = buffer;
+    return true;
+}

@@ -12,8 +12,11 @@
 // paths separated by "|". Each chooser returns false when the user cancelled.
 bool ChooseOpenFiles(HWND owner, const char* filter, size_t bufferSize, std::vector<std::string>& paths);
 bool ChooseFolder(HWND owner, const char* title, std::string& path);
+// One file to open (it must exist) or to save as (an existing one is confirmed first), with
+// `defaultExtension` added to a name typed without one.
+bool ChooseFile(HWND owner, bool save, const char* filter, const char* defaultExtension, std::string& path);
 
-enum class ChooserKind { OpenFile, Folder };
+enum class ChooserKind { OpenFile, Folder, SaveFile };
 // Returns false for "cancelled"; otherwise fills path.
 using ChooserAnswer = std::function<bool(ChooserKind kind, std::string& path)>;
 void SetChooserAnswer(ChooserAnswer answer);
