@@ -130,11 +130,22 @@ void AppendItemRecord(std::string& out, const ShortcutItem& item)
     }
 }
 
+// The same record from the list's packed texts, so a save unpacks no item.
+void AppendItemRecord(std::string& out, const ItemList& items, size_t index)
+{
+    for (int i = 0; i < ShortcutItem::kFieldCount; ++i) {
+        const std::string_view field = items.FieldText(index, i);
+        const size_t length = field.size() <= kFieldLengthLimit ? field.size() : StoredFieldLength(std::string(field));
+        AppendDecimal(out, length, 4);
+        out.append(field.data(), length);
+    }
+}
+
 std::string EncodeItemsFile(const ItemList& items)
 {
     std::string bytes = EncodeItemsHeader(items.Count());
     for (size_t i = 0; i < items.Count(); ++i)
-        AppendItemRecord(bytes, items.At(i));
+        AppendItemRecord(bytes, items, i);
     return bytes;
 }
 
@@ -150,7 +161,7 @@ bool SaveItems(const std::string& path, const ItemList& items, const ItemWritten
     std::string record;
     for (size_t i = 0; ok && i < items.Count(); ++i) {
         record.clear();
-        AppendItemRecord(record, items.At(i));
+        AppendItemRecord(record, items, i);
         ok = writer.Write(record);
         if (ok && onWritten)
             onWritten(items.At(i));
@@ -170,7 +181,7 @@ bool AppendItem(const std::string& path, const ItemList& items, size_t index, co
     if (!CanAppendAsRecord(path, index, editingFlag))
         return SaveItems(path, items, onWritten, editingFlag == 1 ? 1 : 0);
     std::string record;
-    AppendItemRecord(record, items.At(index));
+    AppendItemRecord(record, items, index);
     const int64_t oldSize = FileSizeOf(path);
     RecordWriter writer;
     bool ok = writer.OpenToAppend(path) && writer.Write(record);
