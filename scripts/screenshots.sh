@@ -57,3 +57,5 @@ shot fallbacks --install "$(windows_path "$empty")"
 
 # The main window with the sample items, plain and with a drop-down open.
 "$root/scripts/shot-launcher.sh" "$shots"
+# The main window with the Simplified Chinese text file.
+"$root/scripts/shot-launcher.sh" "$shots" zh-CN
