@@ -12,6 +12,7 @@ mkdir -p "$shots"
 program="$out/win64/tools/shots/config_shot.exe"
 source "$root/scripts/shot-lib.sh"
 
+shoot config
 shoot config-keys --keys
 shoot config-composed --composed
 shoot config-iteminfo --info
