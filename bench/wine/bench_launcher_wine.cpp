@@ -1,5 +1,5 @@
 // The quick-launch window at the scale of a large item list, under Wine: its own start-up work
-// with 10,000 items in 5,000 catalogs (from the window's construction until it is up with both
+// with 10,000 items in 500 catalogs (from the window's construction until it is up with both
 // lists filled and sorted and the tree built), then with 100,000 items a keystroke in the
 // short-name box and the choice of a catalog.
 #include "app/LauncherApp.h"
@@ -114,7 +114,7 @@ int main()
     g_configPath = DistFolder() + "\\TavimorethConfig.ini";
 
     TempFolder small;
-    WriteData(small, 10000, 5000);
+    WriteData(small, 10000, 500);
     SetInstallFolder(small.Path().string());
     std::vector<double> startUp;
     for (int run = 0; run < kRuns; ++run)
