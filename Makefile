@@ -34,4 +34,4 @@ dist: bootstrap
 
 clean:
 	rm -rf $(BUILD_ROOT)/native $(BUILD_ROOT)/win64 $(BUILD_ROOT)/win32 $(BUILD_ROOT)/dist \
-		$(BUILD_ROOT)/rel-x64 $(BUILD_ROOT)/rel-x86 $(BUILD_ROOT)/packages
+		$(BUILD_ROOT)/rel-x64 $(BUILD_ROOT)/rel-x86 $(BUILD_ROOT)/rel-deps $(BUILD_ROOT)/packages

@@ -19,6 +19,13 @@ version=$(sed -n 's/^ *FILEVERSION *\([0-9]*\),\([0-9]*\),\([0-9]*\),\([0-9]*\).
 compile_flags="-Os -DNDEBUG -ffunction-sections -fdata-sections"
 link_flags="-Wl,--gc-sections -s -Wl,--no-insert-timestamp"
 
+# SQLite, zlib and minizip built the same way, from the sources the test builds' set-up fetched.
+deps="$out/rel-deps"
+mkdir -p "$deps"
+[ -e "$deps/src" ] || ln -s "$root/build/deps/src" "$deps/src"
+echo "== building the dependencies for size"
+TAV_DEPS_CFLAGS="$compile_flags" "$root/scripts/build-deps.sh" "$deps"
+
 for arch in x64 x86; do
     case $arch in
         x64) toolchain=toolchain-x86_64-w64-mingw32.cmake ;;
@@ -26,7 +33,7 @@ for arch in x64 x86; do
     esac
     dir="$out/rel-$arch"
     stage="$dir/stage/Tavimoreth"
-    [ -f "$dir/build.ninja" ] || cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DTAV_DEPS_ROOT="$deps" \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" -DTAV_TESTS=OFF -DTAV_DIST_DIR="$stage" \
         -DCMAKE_C_FLAGS_MINSIZEREL="$compile_flags" -DCMAKE_CXX_FLAGS_MINSIZEREL="$compile_flags" \
         -DCMAKE_EXE_LINKER_FLAGS="$link_flags" -DCMAKE_SHARED_LINKER_FLAGS="$link_flags" >/dev/null
