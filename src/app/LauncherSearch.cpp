@@ -20,11 +20,6 @@ namespace {
 const int kDropDownHeight = 60;
 const int kIndexColumn = 3;
 
-bool IsBlankText(std::string_view text)
-{
-    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
-
 // The IndexInAll cell's text, made when a row is drawn or read. The few last texts are kept,
 // so a caller may hold two at once (a comparison) before they are reused.
 const std::string& IndexText(uintptr_t index)
@@ -46,7 +41,7 @@ void CLauncherDlg::ReloadItems()
     std::vector<size_t> shown;
     shown.reserve(g_itemList.Count());
     for (size_t index = 0; index < g_itemList.Count(); ++index) {
-        if (!IsBlankText(g_itemList.FieldText(index, ShortcutItem::kName)))
+        if (!TrimBlanks(std::string(g_itemList.FieldText(index, ShortcutItem::kName))).empty())
             shown.push_back(index);
     }
     FillListsSorted(shown);
