@@ -4,7 +4,7 @@
 BUILD_ROOT ?= $(CURDIR)/build
 export TAV_BUILD_ROOT := $(BUILD_ROOT)
 
-.PHONY: all bootstrap build run test bench fuzz screenshots clean
+.PHONY: all bootstrap build run test bench fuzz screenshots dist clean
 
 all: build
 
@@ -29,5 +29,9 @@ fuzz: bootstrap
 screenshots: build
 	@scripts/screenshots.sh
 
+dist: bootstrap
+	@scripts/dist.sh
+
 clean:
-	rm -rf $(BUILD_ROOT)/native $(BUILD_ROOT)/win64 $(BUILD_ROOT)/win32 $(BUILD_ROOT)/dist
+	rm -rf $(BUILD_ROOT)/native $(BUILD_ROOT)/win64 $(BUILD_ROOT)/win32 $(BUILD_ROOT)/dist \
+		$(BUILD_ROOT)/rel-x64 $(BUILD_ROOT)/rel-x86 $(BUILD_ROOT)/rel-deps $(BUILD_ROOT)/packages

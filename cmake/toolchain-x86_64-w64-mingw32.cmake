@@ -7,4 +7,8 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${CMAKE_CURRENT_LIST_DIR}/../bu
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(TAV_DEPS_DIR ${CMAKE_CURRENT_LIST_DIR}/../build/deps/x86_64-w64-mingw32)
+# The release packages link dependencies built for size: they name their own folder.
+if(NOT TAV_DEPS_ROOT)
+    set(TAV_DEPS_ROOT ${CMAKE_CURRENT_LIST_DIR}/../build/deps)
+endif()
+set(TAV_DEPS_DIR ${TAV_DEPS_ROOT}/x86_64-w64-mingw32)

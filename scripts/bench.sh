@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds a release native build without sanitizers ($TAV_BUILD_ROOT/bench), runs every
-# benchmark program in it (bench_*) and ends with the GOAL lines of all of them.
+# benchmark program in it (bench_*), the Wine benchmarks of the Windows build, the packages'
+# sizes and the packaged program's memory, and ends with the GOAL lines of all of them.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${TAV_BUILD_ROOT:-$root/build}
@@ -41,6 +42,22 @@ if cmake --build "$win" --target stage $wine_targets >"$dir/build-wine.log" 2>&1
     done
 else
     tail -n 40 "$dir/build-wine.log" >&2
+    status=1
+fi
+# What is shipped: the size of each packaged program, and the real program's memory under Wine.
+echo "== packages"
+if "$root/scripts/dist.sh" >"$dir/dist.log" 2>&1; then
+    for arch in x64 x86; do
+        for file in Tavimoreth.exe TavimorethExt.dll; do
+            bytes=$(stat -c %s "$out/rel-$arch/stage/Tavimoreth/$file")
+            awk -v n="package_${arch}_$file" -v b="$bytes" \
+                'BEGIN { printf "GOAL %s %.1f 2048 KB %s\n", n, b / 1024, (b <= 2048 * 1024 ? "PASS" : "MISS") }'
+        done
+    done | tee -a "$log"
+    echo "== memory of the packaged program (under Wine)"
+    "$root/scripts/bench-memory.sh" "$out/rel-x64/stage/Tavimoreth" 2>&1 | tee -a "$log" || status=1
+else
+    tail -n 40 "$dir/dist.log" >&2
     status=1
 fi
 echo "== goals"

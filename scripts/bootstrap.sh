@@ -8,7 +8,7 @@ deps="$root/build/deps"
 
 packages=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xdotool imagemagick
           cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
-          dpkg-dev tcl fonts-dejavu-core x11-utils)
+          dpkg-dev tcl fonts-dejavu-core x11-utils locales fonts-wqy-microhei)
 
 missing=()
 for p in "${packages[@]}"; do

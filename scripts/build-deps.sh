@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds static SQLite and minizip (with zlib) for both Windows targets from Debian's
 # source packages. Their sources are fetched into the build folder, never into the repository.
+# TAV_DEPS_CFLAGS replaces the compiler flags (the release packages build them for size).
 set -euo pipefail
 deps=$1
 stamp="$deps/.complete-v1"
@@ -41,7 +42,7 @@ build_target() {
     local triplet=$1 out="$deps/$1"
     local cc=$triplet-gcc ar=$triplet-ar
     mkdir -p "$out/include" "$out/lib" "$out/obj"
-    local flags="-O2 -DNDEBUG"
+    local flags=${TAV_DEPS_CFLAGS:-"-O2 -DNDEBUG"}
     $cc $flags -DSQLITE_THREADSAFE=1 -DSQLITE_OMIT_LOAD_EXTENSION -c "$src/sqlite3.c" -o "$out/obj/sqlite3.o" &
     local zobjs=()
     for f in adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback inffast inflate inftrees trees uncompr zutil; do

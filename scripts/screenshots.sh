@@ -2,7 +2,8 @@
 # Takes PNG screenshots of the gallery window in several states under Xvfb, into
 # $TAV_BUILD_ROOT/screenshots (build/screenshots by default): the controls as skinned, with the
 # pointer over a button, with a button held down, with the message box and the progress window
-# open, and with no Images folder at all (every fallback).
+# open, and with no Images folder at all (every fallback); then the real windows, and the
+# pictures of the user's guide into docs/images.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${TAV_BUILD_ROOT:-$root/build}
@@ -58,5 +59,14 @@ shot fallbacks --install "$(windows_path "$empty")"
 # The main window with the sample items, plain and with a drop-down open.
 "$root/scripts/shot-launcher.sh" "$shots"
 
+# The main window with the Simplified Chinese text file.
+"$root/scripts/shot-launcher.sh" "$shots" zh-CN
+
 # The export and import window in both modes.
 "$root/scripts/shot-exchange.sh" "$shots"
+
+# The user's guide shows these, always as the program looks now.
+for name in launcher launcher-dropdown launcher-zh-CN config config-keys config-composed config-clipitem \
+            config-replace; do
+    if [ -f "$shots/$name.png" ]; then cp "$shots/$name.png" "$root/docs/images/$name.png"; fi
+done

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Screenshots of the main window of the real program with the sample items: as it opens, and
-# with the short-name drop-down open after typing.
-# Usage: shot-launcher.sh OUTPUT_FOLDER (run with the Wine environment of scripts/wine-env.sh).
+# with the short-name drop-down open after typing. With zh-CN after the folder, the main window
+# once more with the Simplified Chinese text file in place, on a Chinese system (code page 936).
+# Usage: shot-launcher.sh OUTPUT_FOLDER [zh-CN] (run with the Wine environment of scripts/wine-env.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${TAV_BUILD_ROOT:-$root/build}
-shots=${1:?usage: shot-launcher.sh OUTPUT_FOLDER}
+shots=${1:?usage: shot-launcher.sh OUTPUT_FOLDER [zh-CN]}
+language=${2:-}
 source "$root/scripts/wine-env.sh"
 source "$root/scripts/datafiles.sh"
 tav_ensure_wine
@@ -21,6 +23,12 @@ trap finish EXIT
 cp -r "$out/dist/x64/." "$install/"
 rm -f "$install"/Data/*.stx
 write_sample_files "$install"
+if [ "$language" = zh-CN ]; then
+    cp "$install/TavimorethConfig.zh-CN.ini" "$install/TavimorethConfig.ini"
+    # Wine takes the system's code page from the locale; the locale only has to exist.
+    locale -a 2>/dev/null | grep -qi '^zh_CN.utf-\?8$' || localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+    export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+fi
 
 (cd "$install" && exec "$TAV_WINE" "$install/Tavimoreth.exe" </dev/null >/dev/null 2>&1) &
 pid=$!
@@ -40,6 +48,10 @@ shoot() {  # name
     echo "$shots/$1.png"
 }
 
+if [ "$language" = zh-CN ]; then
+    shoot launcher-zh-CN
+    exit 0
+fi
 shoot launcher
 xdotool type --delay 120 "e"
 sleep 1

@@ -11,7 +11,7 @@ shoot() {
     "$TAV_WINE" "$program" --install "$(to_windows "$dist")" --ready "$(to_windows "$ready")" "$@" \
         </dev/null >/dev/null 2>&1 &
     local pid=$!
-    for _ in $(seq 150); do
+    for _ in $(seq 450); do
         [ -s "$ready" ] && break
         sleep 0.2
     done
@@ -22,6 +22,7 @@ shoot() {
     fi
     local x y w h
     read -r x y w h <"$ready"
+    sleep 2 # a loaded machine may still be painting
     import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$shots/$name.png"
     rm -f "$ready"
     wait "$pid" || true

@@ -119,7 +119,7 @@ int main()
     std::vector<double> startUp;
     for (int run = 0; run < kRuns; ++run)
         startUp.push_back(StartUpOnce());
-    Goal("launcher_startup_10k", startUp, 300, "ms");
+    Goal("launcher_startup_10k", startUp, 150, "ms");
 
     TempFolder large;
     WriteData(large, 100000, 500);

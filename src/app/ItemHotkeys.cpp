@@ -12,11 +12,11 @@ void RegisterItemHotkeys(HWND owner, const ItemList& items)
     g_hotkeyIds.clear();
     g_hotkeyItems.clear();
     for (size_t index = 0; index < items.Count(); ++index) {
-        const ShortcutItem& item = items.At(index);
-        if (item.Name.empty())
+        // Read packed: registering must not unpack every item of the list.
+        if (items.FieldText(index, ShortcutItem::kName).empty())
             continue;
-        const unsigned modifier = ModifierFlag(item.Hotkey1);
-        const unsigned key = VirtualKey(item.Hotkey2);
+        const unsigned modifier = ModifierFlag(std::string(items.FieldText(index, ShortcutItem::kHotkey1)));
+        const unsigned key = VirtualKey(std::string(items.FieldText(index, ShortcutItem::kHotkey2)));
         if (modifier == 0 || key == 0)
             continue;
         g_nextHotkeyId = NextItemHotkeyId(g_nextHotkeyId);

@@ -74,8 +74,8 @@ private:
 
     // Lists and search (LauncherSearch.cpp)
     void FillListsSorted(const std::vector<size_t>& indexes);
-    static void FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes, std::string ShortcutItem::*first,
-                               std::string ShortcutItem::*second);
+    // `first` and `second`: the stored positions of the fields shown in columns 0 and 1.
+    static void FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes, int first, int second);
     void ListCatalog(HTREEITEM node);
     void OnSearchChanged(bool shortName);
     bool SearchList(CSkinListCtrl& list, const std::string& typed);

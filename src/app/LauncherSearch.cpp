@@ -14,10 +14,22 @@
 #include <windowsx.h>
 
 #include <numeric>
+#include <string_view>
 
 namespace {
 const int kDropDownHeight = 60;
 const int kIndexColumn = 3;
+
+// The IndexInAll cell's text, made when a row is drawn or read. The few last texts are kept,
+// so a caller may hold two at once (a comparison) before they are reused.
+const std::string& IndexText(uintptr_t index)
+{
+    static std::string texts[8];
+    static size_t next = 0;
+    std::string& text = texts[next++ % 8];
+    text = std::to_string(index);
+    return text;
+}
 } // namespace
 
 void CLauncherDlg::ReloadItems()
@@ -29,7 +41,7 @@ void CLauncherDlg::ReloadItems()
     std::vector<size_t> shown;
     shown.reserve(g_itemList.Count());
     for (size_t index = 0; index < g_itemList.Count(); ++index) {
-        if (!TrimBlanks(g_itemList.At(index).Name).empty())
+        if (!TrimBlanks(std::string(g_itemList.FieldText(index, ShortcutItem::kName))).empty())
             shown.push_back(index);
     }
     FillListsSorted(shown);
@@ -40,30 +52,31 @@ void CLauncherDlg::ReloadItems()
 // first and inserting the rows in that order gives the same rows without moving any of them.
 void CLauncherDlg::FillListsSorted(const std::vector<size_t>& indexes)
 {
-    FillListSorted(m_shortList, indexes, &ShortcutItem::ShortName, &ShortcutItem::Name);
-    FillListSorted(m_nameList, indexes, &ShortcutItem::Name, &ShortcutItem::ShortName);
+    FillListSorted(m_shortList, indexes, ShortcutItem::kShortName, ShortcutItem::kName);
+    FillListSorted(m_nameList, indexes, ShortcutItem::kName, ShortcutItem::kShortName);
 }
 
-void CLauncherDlg::FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes,
-                                  std::string ShortcutItem::*first, std::string ShortcutItem::*second)
+void CLauncherDlg::FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes, int first, int second)
 {
+    // Sorted on the packed texts: only the rows that are drawn unpack their items.
     std::stable_sort(indexes.begin(), indexes.end(), [first](size_t a, size_t b) {
-        return BytesBefore(g_itemList.At(a).*first, g_itemList.At(b).*first);
+        return BytesBefore(g_itemList.FieldText(a, first), g_itemList.FieldText(b, first));
     });
     list.DeleteAllItems();
     // The rows show the items' own texts: positions in the item list never change, and the
-    // rows go before the list is cleared or reloaded.
+    // rows go before the list is cleared or reloaded. Even the IndexInAll cell is made from
+    // the row's data when asked for, so a row holds no text of its own.
     list.SetTextSource(
         [first, second](uintptr_t index, size_t column) -> const std::string& {
+            if (column == static_cast<size_t>(kIndexColumn))
+                return IndexText(index);
             const ShortcutItem& item = g_itemList.At(index);
-            return column == 0 ? item.*first : column == 1 ? item.*second : item.Description;
+            return item.Field(column == 0 ? first : column == 1 ? second : ShortcutItem::kDescription);
         },
-        kIndexColumn);
+        static_cast<size_t>(kIndexColumn) + 1);
     list.ReserveRows(indexes.size());
-    for (size_t index : indexes) {
-        const int row = list.InsertSourcedItem(list.GetItemCount(), index);
-        list.SetItemText(row, kIndexColumn, std::to_string(index));
-    }
+    for (size_t index : indexes)
+        list.InsertSourcedItem(list.GetItemCount(), index);
     list.SetSortState(0, true);
 }
 
@@ -83,8 +96,8 @@ void CLauncherDlg::ListCatalog(HTREEITEM node)
     }
     listed.erase(std::remove_if(listed.begin(), listed.end(),
                                 [](size_t index) {
-                                    const ShortcutItem& item = g_itemList.At(index);
-                                    return item.Name.empty() || item.ShortName.empty();
+                                    return g_itemList.FieldText(index, ShortcutItem::kName).empty() ||
+                                           g_itemList.FieldText(index, ShortcutItem::kShortName).empty();
                                 }),
                  listed.end());
     FillListsSorted(listed);
@@ -267,8 +280,7 @@ void CLauncherDlg::LookAtOutsidePress(const MSG& msg)
     } else if (target == m_nameList.Hwnd() || IsChild(m_nameList.Hwnd(), target)) {
         ShowPressedRow(m_nameList, msg);
         CloseDropDown(false);
-    }
-    else if (target == m_shortEdit.Hwnd() || target == m_nameEdit.Hwnd())
+    } else if (target == m_shortEdit.Hwnd() || target == m_nameEdit.Hwnd())
         CloseDropDowns();
 }
 

@@ -3,8 +3,6 @@
 #include "data/LowerCase.h"
 #include "config/OpenCommand.h"
 
-#include <sstream>
-
 namespace {
 const char* const kFallbackProfile = "xeqis0b4.default";
 
@@ -18,10 +16,13 @@ struct IniSection {
 std::vector<IniSection> ReadSections(const std::string& text)
 {
     std::vector<IniSection> sections;
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        line = TrimBlanks(line);
+    // Split by hand: a string stream would bring the C++ locale machinery into the program.
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string line = TrimBlanks(text.substr(start, end - start));
+        start = end + 1;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             sections.push_back({LowerCaseAnsi(line.substr(1, line.size() - 2)), "", "", ""});
             continue;

@@ -1,14 +1,13 @@
 #include "config/BrowserProfiles.h"
 
 #include "config/BrowserProfile.h"
+#include "data/FileAccess.h"
 
 #include <windows.h>
 
 #include <shlobj.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace {
 const char* const kPlacesFile = "\\places.sqlite";
@@ -32,12 +31,13 @@ std::string BrowserFolder()
     return std::string(appData) + "\\Mozilla\\Firefox";
 }
 
+// No streams here: they would bring the C++ locale machinery into the program, a quarter of
+// its size.
 std::string ReadText(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    std::string text;
+    ReadWholeFile(path, text);
+    return text;
 }
 
 std::string IniDefaultProfile(const std::string& browserFolder)

@@ -17,10 +17,11 @@ void ProgramDiscovery::Discover(const ItemList& items, ProgramList& list)
     m_allNames.clear();
     m_walked.clear();
     for (size_t i = 0; i < items.Count(); ++i) {
-        const ShortcutItem& item = items.At(i);
-        m_allNames.insert(item.Name);
-        if (!item.IsTombstone())
-            m_liveNames.insert(item.Name);
+        // Packed reads: this runs on the worker while the window may show (unpack) items.
+        const std::string name(items.FieldText(i, ShortcutItem::kName));
+        m_allNames.insert(name);
+        if (!items.IsTombstone(i))
+            m_liveNames.insert(name);
     }
     AddRegisteredApplications(list);
 

@@ -49,7 +49,7 @@ std::vector<size_t> ParseIndexList(const std::string& indexList, const ItemList&
     std::vector<size_t> shown;
     for (long number : ReadIndexList(indexList)) {
         size_t index = static_cast<size_t>(number);
-        if (index < items.Count() && !items.At(index).IsTombstone() && !items.At(index).Name.empty())
+        if (index < items.Count() && !items.IsTombstone(index) && !items.FieldText(index, ShortcutItem::kName).empty())
             shown.push_back(index);
     }
     return shown;

@@ -125,11 +125,23 @@ void AppendItemRecord(std::string& out, const ShortcutItem& item, const LeadByte
     }
 }
 
+// The same record from the list's packed texts, so a save unpacks no item.
+void AppendItemRecord(std::string& out, const ItemList& items, size_t index, const LeadBytes& lead)
+{
+    for (int i = 0; i < ShortcutItem::kFieldCount; ++i) {
+        const std::string_view field = items.FieldText(index, i);
+        const size_t length =
+            field.size() <= kFieldLengthLimit ? field.size() : StoredFieldLength(std::string(field), lead);
+        AppendDecimal(out, length, 4);
+        out.append(field.data(), length);
+    }
+}
+
 std::string EncodeItemsFile(const ItemList& items, const LeadBytes& lead)
 {
     std::string bytes = EncodeItemsHeader(items.Count());
     for (size_t i = 0; i < items.Count(); ++i)
-        AppendItemRecord(bytes, items.At(i), lead);
+        AppendItemRecord(bytes, items, i, lead);
     return bytes;
 }
 
@@ -145,7 +157,7 @@ bool SaveItems(const std::string& path, const ItemList& items, const ItemWritten
     std::string record;
     for (size_t i = 0; ok && i < items.Count(); ++i) {
         record.clear();
-        AppendItemRecord(record, items.At(i));
+        AppendItemRecord(record, items, i);
         ok = writer.Write(record);
         if (ok && onWritten)
             onWritten(items.At(i));
@@ -165,7 +177,7 @@ bool AppendItem(const std::string& path, const ItemList& items, size_t index, co
     if (!CanAppendAsRecord(path, index, editingFlag))
         return SaveItems(path, items, onWritten, editingFlag == 1 ? 1 : 0);
     std::string record;
-    AppendItemRecord(record, items.At(index));
+    AppendItemRecord(record, items, index);
     const int64_t oldSize = FileSizeOf(path);
     RecordWriter writer;
     bool ok = writer.OpenToAppend(path) && writer.Write(record);

@@ -45,6 +45,7 @@ bool WriteEditingFlag(const std::string& path, bool editing);
 
 std::string EncodeItemsHeader(size_t count, unsigned char editingFlag = 0);
 void AppendItemRecord(std::string& out, const ShortcutItem& item, const LeadBytes& lead = LeadBytes::OfSystem());
+void AppendItemRecord(std::string& out, const ItemList& items, size_t index, const LeadBytes& lead = LeadBytes::OfSystem());
 std::string EncodeItemsFile(const ItemList& items, const LeadBytes& lead = LeadBytes::OfSystem());
 // How many bytes of a field are stored: all of it up to the limit, else the longest start
 // that ends on a whole character of the code page.

@@ -4,6 +4,8 @@
 
 struct ShortcutItem {
     static constexpr int kFieldCount = 9;
+    // The stored positions of the fields.
+    enum Position { kName, kShortName, kHotkey1, kHotkey2, kReserved, kDescription, kState, kGuid, kExePath };
 
     std::string Name;
     std::string ShortName;

@@ -10,7 +10,7 @@ const std::string kEmpty;
 // Byte-wise, as unsigned bytes, so double-byte characters sort after ASCII and upper case
 // before lower case. Written out because most keys differ in their first bytes and the C
 // library's memcmp is a call away on some runtimes.
-bool BytesBefore(const std::string& left, const std::string& right)
+bool BytesBefore(std::string_view left, std::string_view right)
 {
     const size_t common = std::min(left.size(), right.size());
     const auto* a = reinterpret_cast<const unsigned char*>(left.data());

@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The order of the rows' sort: byte-wise on unsigned bytes, upper case before lower case.
-bool BytesBefore(const std::string& left, const std::string& right);
+bool BytesBefore(std::string_view left, std::string_view right);
 
 class RowStore {
 public:

@@ -1,6 +1,7 @@
 // Starts the staged program itself: a second copy is refused with the "ProgramRunning" text
 // while the first keeps running, and the first ends with code 0 through its quit path (whose
-// question is the main window's test).
+// question is the main window's test). The program's manifest names the systems it supports,
+// so none of them runs it in the compatibility mode of an older one.
 #include "ui/TipText.h"
 
 #include "WinTestSupport.h"
@@ -36,11 +37,27 @@ std::string ShippedText(const char* key)
     g_configPath = DistFolder() + "\\TavimorethConfig.ini";
     return GetTipText(key);
 }
+
+std::string ManifestOf(const std::string& program)
+{
+    HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC found = module ? FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)) : nullptr;
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    std::string text =
+        loaded ? std::string(static_cast<const char*>(LockResource(loaded)), SizeofResource(module, found)) : "";
+    if (module)
+        FreeLibrary(module);
+    return text;
+}
 } // namespace
 
 TEST(SingleInstance, SecondStartIsRefusedAndFirstCopyQuitsWithCodeZero)
 {
     const std::string program = DistFolder() + "\\Tavimoreth.exe";
+    const std::string manifest = ManifestOf(program);
+    for (const char* system : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+                               "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+        EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"{") + system + "}\"/>"), std::string::npos) << system;
     const std::string title = ShippedText("ShortDlgTitle");
     HANDLE first = StartProcess("\"" + program + "\"", DistFolder());
     ASSERT_NE(first, nullptr);

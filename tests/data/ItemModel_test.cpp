@@ -50,3 +50,52 @@ TEST(CatalogData, IndexListShowsLiveNamedItemsInListOrder)
     EXPECT_TRUE(ParseIndexList("", items).empty());
     EXPECT_TRUE(ParseIndexList(",,,", items).empty());
 }
+
+// Items are kept packed and unpacked when asked for: both reads agree, unpacked items keep
+// their place in memory and their changes, and a copy of the list goes its own way.
+TEST(ItemList, PackedAndUnpackedReadsAgree)
+{
+    ItemList items;
+    ShortcutItem first;
+    first.Name = "Notes";
+    first.ShortName = "n";
+    first.guid = "11111111-2222-3333-4444-555555555555";
+    first.ExePath = "C:\\Program Files\\Notes\\notes.exe";
+    items.Append(first);
+    ShortcutItem huge;
+    huge.Name = "Composed";
+    huge.ExePath = std::string(70000, 'c');
+    items.Append(huge);
+    const ShortcutItem& held = items.At(0);
+    for (int i = 0; i < 3000; ++i) {
+        first.Description = std::string(static_cast<size_t>(i % 300), 'd');
+        items.Append(first);
+    }
+    EXPECT_EQ(&held, &items.At(0));
+    EXPECT_EQ(items.At(1), huge);
+    for (size_t index : {size_t{0}, size_t{1}, size_t{2000}}) {
+        for (int field = 0; field < ShortcutItem::kFieldCount; ++field)
+            EXPECT_EQ(items.FieldText(index, field), items.At(index).Field(field));
+    }
+    EXPECT_EQ(items.FieldText(2999, ShortcutItem::kDescription), std::string(2997 % 300, 'd'));
+
+    items.At(5).Name = "Renamed";
+    items.Tombstone(6, false);
+    EXPECT_EQ(items.FieldText(5, ShortcutItem::kName), "Renamed");
+    EXPECT_TRUE(items.IsTombstone(6));
+    EXPECT_FALSE(items.IsTombstone(7));
+
+    ItemList copy = items;
+    copy.At(5).Name = "In the copy";
+    first.Name = "Appended to the copy";
+    copy.Append(first);
+    first.Name = "Appended to the list";
+    items.Append(first);
+    EXPECT_EQ(items.FieldText(5, ShortcutItem::kName), "Renamed");
+    EXPECT_EQ(copy.FieldText(5, ShortcutItem::kName), "In the copy");
+    EXPECT_EQ(copy.FieldText(3002, ShortcutItem::kName), "Appended to the copy");
+    EXPECT_EQ(items.FieldText(3002, ShortcutItem::kName), "Appended to the list");
+    items.Clear();
+    EXPECT_EQ(items.Count(), 0u);
+    EXPECT_EQ(copy.Count(), 3003u);
+}

@@ -4,12 +4,14 @@
 //   --keys             drops the key list down as well
 //   --composed         shows the sample composed item in the composed editor
 //   --info, --clip     shows the item-info or the clipboard item dialog instead
+//   --replace          shows the batch replace settings, filled in to move programs to a new folder
 //   --ready FILE       once the window shows, writes its screen rectangle ("x y width height")
 //                      to FILE, and ends when FILE is deleted
 // The data files live in a temporary folder, so the installation folder's own are never touched.
 #include "../ToolSession.h"
 #include "config/ComposedItem.h"
 #include "config/ConfigDlg.h"
+#include "config/ReplaceSettingsDlg.h"
 #include "data/CatalogData.h"
 #include "data/FileAccess.h"
 #include "data/ItemsFile.h"
@@ -105,7 +107,7 @@ int main(int argc, char** argv)
             g_dropKeys = true;
         else if (option == "--composed")
             g_showComposed = true;
-        else if (option == "--info" || option == "--clip")
+        else if (option == "--info" || option == "--clip" || option == "--replace")
             which = option.substr(2);
         else if (option == "--install" && i + 1 < argc)
             SetInstallFolder(argv[++i]);
@@ -119,6 +121,13 @@ int main(int argc, char** argv)
         CItemInfoDlg dialog(nullptr);
         dialog.Name = "Build and test";
         dialog.Command = "C:\\Tools\\build.cmd\r\nC:\\Tools\\test.cmd";
+        g_dialog = &dialog;
+        dialog.DoModal();
+    } else if (which == "replace") {
+        CReplaceSettingsDlg dialog(InstallFolder());
+        dialog.Settings.pathFind = "C:\\Tools";
+        dialog.Settings.pathReplace = "D:\\Portable\\Tools";
+        dialog.Settings.replaceAll = true;
         g_dialog = &dialog;
         dialog.DoModal();
     } else if (which == "clip") {
