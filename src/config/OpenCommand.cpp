@@ -14,7 +14,6 @@ bool EndsWith(const std::string& text, const std::string& suffix)
 }
 } // namespace
 
-
 std::string CleanOpenCommand(const std::string& command)
 {
     std::string clean = command;
