@@ -83,11 +83,10 @@ bool CLauncherApp::PassSingleInstanceTest()
 
 void CLauncherApp::RegisterShellExtension(bool registering) const
 {
-    // Quoted: most programs live under a folder with blanks ("C:\Program Files"), which the
-    // command line would otherwise split into several arguments.
-    const std::string command =
-        "RegSvr32.exe \"" + m_paths.folder + "\\TavimorethExt.dll\" " + (registering ? "/s" : "/u /s");
-    RunCommand(command.c_str(), "", false);
+    // The path quoted, since most programs live under a folder with blanks ("C:\Program Files"),
+    // and apart from the program, so that the shell finds RegSvr32 and hands it the arguments.
+    const std::string arguments = "\"" + m_paths.folder + "\\TavimorethExt.dll\" " + (registering ? "/s" : "/u /s");
+    RunCommand("RegSvr32.exe", arguments.c_str(), false);
 }
 
 void CLauncherApp::RegisterBuiltInHotkeys()

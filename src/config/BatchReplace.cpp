@@ -1,7 +1,6 @@
 #include "config/BatchReplace.h"
 
-size_t ReplaceText(std::string& text, const std::string& find, const std::string& replacement,
-                   const LeadBytes& lead)
+size_t ReplaceText(std::string& text, const std::string& find, const std::string& replacement, const LeadBytes& lead)
 {
     if (find.empty())
         return 0;

@@ -18,4 +18,3 @@ bool IsInstallerIconTarget(const std::string& target, const LeadBytes& lead = Le
 // Only programs are offered: the command, trimmed, must end in ".exe" (any case). A shortcut
 // with arguments therefore never qualifies.
 bool IsProgramCommand(const std::string& command, const LeadBytes& lead = LeadBytes::OfSystem());
-

@@ -44,21 +44,24 @@ TEST(HandOffRequest, AMissingOrEmptyNameIsNothingToOpenAndLongValuesArriveCut)
 TEST(HandOffRequest, AReaderBetweenTwoWritesNeverPairsOneRequestsNameWithAnothersPath)
 {
     // The extension writes while the program may still be reading the request before.
+    WriteProfileStringA(kRequestSection, nullptr, nullptr);
     std::atomic<bool> done{false};
     std::thread writer([&] {
-        for (int i = 0; i < 300; ++i)
+        for (int i = 0; i < 300; ++i) {
             WriteHandOffRequest({"f" + std::to_string(i), "", "", "C:\\f" + std::to_string(i)});
+            std::this_thread::yield();
+        }
         done = true;
     });
-    int whole = 0;
-    for (HandOffRequest request; !done;) {
-        if (!ReadHandOffRequest(request))
-            continue;
-        EXPECT_EQ(request.ExePath, "C:\\" + request.Name);
-        ++whole;
+    int reads = 0;
+    for (HandOffRequest request; !done; ++reads) {
+        if (ReadHandOffRequest(request))
+            EXPECT_EQ(request.ExePath, "C:\\" + request.Name);
     }
     writer.join();
-    EXPECT_GT(whole, 0);
+    HandOffRequest last;
+    EXPECT_TRUE(ReadHandOffRequest(last) && last.ExePath == "C:\\f299");
+    EXPECT_GT(reads, 0);
 }
 
 TEST(HandOffDest, OnlyALiveWindowOfThisProcessIsNamed)

@@ -25,9 +25,9 @@ TEST(ReplaceText, LeftToRightNonOverlappingCaseSensitive)
     // The same bytes under each code page: 0x95 0x5C is one character on 932 and 936, whose
     // second byte is no "\" of the path, and so is 0xB1 0x5C on 936; on 932 0xB1 is a
     // half-width kana of its own, and on 1252 every byte is.
-    for (const auto& [codePage, result] : {std::pair{932u, "C:\\\x95\\Tools\\\xB1\\Apps"},
-                                          std::pair{936u, "C:\\\x95\\Tools\\\xB1\\Tools"},
-                                          std::pair{1252u, "C:\\\x95\\Apps\\\xB1\\Apps"}}) {
+    for (const auto& [codePage, result] :
+         {std::pair{932u, "C:\\\x95\\Tools\\\xB1\\Apps"}, std::pair{936u, "C:\\\x95\\Tools\\\xB1\\Tools"},
+          std::pair{1252u, "C:\\\x95\\Apps\\\xB1\\Apps"}}) {
         std::string path = "C:\\\x95\\Tools\\\xB1\\Tools";
         ReplaceText(path, "\\Tools", "\\Apps", LeadBytes::Of(codePage));
         EXPECT_EQ(path, result) << codePage;

@@ -74,8 +74,13 @@ TEST(ProgramListTest, AddressesAreAddedOnceInAnyCaseAndCut)
     const std::string cutInside = "http://x/" + std::string(249, 'a') + "\xB1\x41";
     for (const unsigned codePage : {936u, 1252u}) {
         ProgramList named{LeadBytes::Of(codePage)};
-        named.Append("Caf\xE9" "Bar", "c:\\cafe.exe");
-        EXPECT_EQ(named.ContainsNoCase("caf\xE9" "bar"), codePage == 1252) << codePage;
+        named.Append("Caf\xE9"
+                     "Bar",
+                     "c:\\cafe.exe");
+        EXPECT_EQ(named.ContainsNoCase("caf\xE9"
+                                       "bar"),
+                  codePage == 1252)
+            << codePage;
         AddAddresses(named, {cutInside});
         EXPECT_EQ(named.At(1).text.size(), codePage == 1252 ? 259u : 258u) << codePage;
     }

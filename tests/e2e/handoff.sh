@@ -10,7 +10,7 @@ echo "text" >"$e2e_root/readme.txt"
 "$TAV_WINE" regsvr32 /u /s "$(winpath "$e2e_install/TavimorethExt.dll")" </dev/null >/dev/null 2>&1 || true
 shellext_registered && fail "the extension was still registered before the start"
 start_program
-wait_until 20 shellext_registered || fail "the program did not register its extension from a folder with blanks"
+wait_until 60 shellext_registered || fail "the program did not register its extension from a folder with blanks"
 helper handoff "Readme Document" "" "a handed-over file" "$(winpath "$e2e_root/readme.txt")" ||
     fail "the stand-in extension found no window under Dest"
 dialog=$(wait_for_window '^Add Item$' 20) || fail "the hand-off opened no add-item dialog"
@@ -20,5 +20,5 @@ wait_until 10 grep -q 'Readme Document' "$e2e_install/Shortcut2.dat" || true
 grep -q '0015Readme Document0002RD' "$e2e_install/Shortcut2.dat" || fail "the handed-over item was not written as expected"
 grep -q "|Documents|$docs|0,1" "$e2e_install/Shortcut2.clg" || fail "the catalog did not get the item: $(cat "$e2e_install/Shortcut2.clg")"
 quit_program
-wait_until 20 eval '! shellext_registered' || fail "the program did not unregister its extension at its end"
+wait_until 60 eval '! shellext_registered' || fail "the program did not unregister its extension at its end"
 echo "PASS: the handed-over file became an item; the extension was registered while the program ran"
