@@ -10,6 +10,7 @@
 #include "ui/SkinDialog.h"
 #include "ui/SkinListCtrl.h"
 #include "ui/SkinTreeCtrl.h"
+#include "ui/TextOrder.h"
 #include "ui/wnd/EditCtrl.h"
 
 #include <functional>
@@ -68,8 +69,8 @@ private:
 
     // Lists and search (LauncherSearch.cpp)
     void FillListsSorted(const std::vector<size_t>& indexes);
-    static void FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes, std::string ShortcutItem::*first,
-                               std::string ShortcutItem::*second);
+    static void FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes, const TextOrder& order,
+                               std::string ShortcutItem::*first, std::string ShortcutItem::*second);
     void ListCatalog(HTREEITEM node);
     void OnSearchChanged(bool shortName);
     bool SearchList(CSkinListCtrl& list, const std::string& typed);
@@ -128,6 +129,9 @@ private:
     CCatalogTreeView m_catalogs;
     CSkinListCtrl m_shortList;
     CSkinListCtrl m_nameList;
+    // Every item by short name and by name, worked out when the items are loaded.
+    TextOrder m_shortOrder;
+    TextOrder m_nameOrder;
     CEditCtrl m_shortEdit;
     CEditCtrl m_nameEdit;
     CImageButton m_shortDrop;

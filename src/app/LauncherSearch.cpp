@@ -17,7 +17,7 @@
 
 namespace {
 const int kDropDownHeight = 60;
-const int kIndexColumn = 3;
+const size_t kIndexColumn = 3;
 } // namespace
 
 void CLauncherDlg::ReloadItems()
@@ -26,6 +26,9 @@ void CLauncherDlg::ReloadItems()
     m_nameList.DeleteAllItems();
     g_itemList.Clear();
     LoadItems(m_paths.itemsFile, g_itemList);
+    m_shortOrder.Build(g_itemList.Count(),
+                       [](size_t index) -> const std::string& { return g_itemList.At(index).ShortName; });
+    m_nameOrder.Build(g_itemList.Count(), [](size_t index) -> const std::string& { return g_itemList.At(index).Name; });
     std::vector<size_t> shown;
     shown.reserve(g_itemList.Count());
     for (size_t index = 0; index < g_itemList.Count(); ++index) {
@@ -36,34 +39,34 @@ void CLauncherDlg::ReloadItems()
 }
 
 // Both lists show their rows sorted by their first column, as the list's own stable byte-wise
-// sort would order them after inserting the items in list order. Ordering the item positions
-// first and inserting the rows in that order gives the same rows without moving any of them.
+// sort would order them after inserting the items in list order. The items' orders are worked
+// out when they are loaded, so a catalog, even the root, is listed without sorting again.
 void CLauncherDlg::FillListsSorted(const std::vector<size_t>& indexes)
 {
-    FillListSorted(m_shortList, indexes, &ShortcutItem::ShortName, &ShortcutItem::Name);
-    FillListSorted(m_nameList, indexes, &ShortcutItem::Name, &ShortcutItem::ShortName);
+    FillListSorted(m_shortList, indexes, m_shortOrder, &ShortcutItem::ShortName, &ShortcutItem::Name);
+    FillListSorted(m_nameList, indexes, m_nameOrder, &ShortcutItem::Name, &ShortcutItem::ShortName);
 }
 
-void CLauncherDlg::FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes,
+void CLauncherDlg::FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes, const TextOrder& order,
                                   std::string ShortcutItem::*first, std::string ShortcutItem::*second)
 {
-    std::stable_sort(indexes.begin(), indexes.end(), [first](size_t a, size_t b) {
-        return BytesBefore(g_itemList.At(a).*first, g_itemList.At(b).*first);
-    });
-    list.DeleteAllItems();
+    // An item added since the orders were made is sorted as the list always was.
+    if (!order.Sort(indexes)) {
+        std::stable_sort(indexes.begin(), indexes.end(), [first](size_t a, size_t b) {
+            return BytesBefore(g_itemList.At(a).*first, g_itemList.At(b).*first);
+        });
+    }
     // The rows show the items' own texts: positions in the item list never change, and the
     // rows go before the list is cleared or reloaded.
     list.SetTextSource(
         [first, second](uintptr_t index, size_t column) -> const std::string& {
+            if (column == kIndexColumn)
+                return DecimalText(index);
             const ShortcutItem& item = g_itemList.At(index);
             return column == 0 ? item.*first : column == 1 ? item.*second : item.Description;
         },
-        kIndexColumn);
-    list.ReserveRows(indexes.size());
-    for (size_t index : indexes) {
-        const int row = list.InsertSourcedItem(list.GetItemCount(), index);
-        list.SetItemText(row, kIndexColumn, std::to_string(index));
-    }
+        kIndexColumn + 1);
+    list.ShowSourcedRows(indexes);
     list.SetSortState(0, true);
 }
 
@@ -267,8 +270,7 @@ void CLauncherDlg::LookAtOutsidePress(const MSG& msg)
     } else if (target == m_nameList.Hwnd() || IsChild(m_nameList.Hwnd(), target)) {
         ShowPressedRow(m_nameList, msg);
         CloseDropDown(false);
-    }
-    else if (target == m_shortEdit.Hwnd() || target == m_nameEdit.Hwnd())
+    } else if (target == m_shortEdit.Hwnd() || target == m_nameEdit.Hwnd())
         CloseDropDowns();
 }
 
