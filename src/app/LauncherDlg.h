@@ -11,6 +11,7 @@
 #include "ui/SkinDialog.h"
 #include "ui/SkinListCtrl.h"
 #include "ui/SkinTreeCtrl.h"
+#include "ui/TextOrder.h"
 #include "ui/wnd/EditCtrl.h"
 
 #include <deque>
@@ -75,7 +76,8 @@ private:
     // Lists and search (LauncherSearch.cpp)
     void FillListsSorted(const std::vector<size_t>& indexes);
     // `first` and `second`: the stored positions of the fields shown in columns 0 and 1.
-    static void FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes, int first, int second);
+    static void FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes, const TextOrder& order, int first,
+                               int second);
     void ListCatalog(HTREEITEM node);
     void OnSearchChanged(bool shortName);
     bool SearchList(CSkinListCtrl& list, const std::string& typed);
@@ -138,6 +140,9 @@ private:
     CCatalogTreeView m_catalogs;
     CSkinListCtrl m_shortList;
     CSkinListCtrl m_nameList;
+    // Every item by short name and by name, worked out when the items are loaded.
+    TextOrder m_shortOrder;
+    TextOrder m_nameOrder;
     CEditCtrl m_shortEdit;
     CEditCtrl m_nameEdit;
     CImageButton m_shortDrop;

@@ -18,18 +18,7 @@
 
 namespace {
 const int kDropDownHeight = 60;
-const int kIndexColumn = 3;
-
-// The IndexInAll cell's text, made when a row is drawn or read. The few last texts are kept,
-// so a caller may hold two at once (a comparison) before they are reused.
-const std::string& IndexText(uintptr_t index)
-{
-    static std::string texts[8];
-    static size_t next = 0;
-    std::string& text = texts[next++ % 8];
-    text = std::to_string(index);
-    return text;
-}
+const size_t kIndexColumn = 3;
 } // namespace
 
 void CLauncherDlg::ReloadItems()
@@ -38,6 +27,10 @@ void CLauncherDlg::ReloadItems()
     m_nameList.DeleteAllItems();
     g_itemList.Clear();
     LoadItems(m_paths.itemsFile, g_itemList);
+    // Ordered on the packed texts: only the rows that are drawn unpack their items.
+    m_shortOrder.Build(g_itemList.Count(),
+                       [](size_t index) { return g_itemList.FieldText(index, ShortcutItem::kShortName); });
+    m_nameOrder.Build(g_itemList.Count(), [](size_t index) { return g_itemList.FieldText(index, ShortcutItem::kName); });
     std::vector<size_t> shown;
     shown.reserve(g_itemList.Count());
     for (size_t index = 0; index < g_itemList.Count(); ++index) {
@@ -48,35 +41,35 @@ void CLauncherDlg::ReloadItems()
 }
 
 // Both lists show their rows sorted by their first column, as the list's own stable byte-wise
-// sort would order them after inserting the items in list order. Ordering the item positions
-// first and inserting the rows in that order gives the same rows without moving any of them.
+// sort would order them after inserting the items in list order. The items' orders are worked
+// out when they are loaded, so a catalog, even the root, is listed without sorting again.
 void CLauncherDlg::FillListsSorted(const std::vector<size_t>& indexes)
 {
-    FillListSorted(m_shortList, indexes, ShortcutItem::kShortName, ShortcutItem::kName);
-    FillListSorted(m_nameList, indexes, ShortcutItem::kName, ShortcutItem::kShortName);
+    FillListSorted(m_shortList, indexes, m_shortOrder, ShortcutItem::kShortName, ShortcutItem::kName);
+    FillListSorted(m_nameList, indexes, m_nameOrder, ShortcutItem::kName, ShortcutItem::kShortName);
 }
 
-void CLauncherDlg::FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes, int first, int second)
+void CLauncherDlg::FillListSorted(CSkinListCtrl& list, std::vector<size_t> indexes, const TextOrder& order, int first,
+                                  int second)
 {
-    // Sorted on the packed texts: only the rows that are drawn unpack their items.
-    std::stable_sort(indexes.begin(), indexes.end(), [first](size_t a, size_t b) {
-        return BytesBefore(g_itemList.FieldText(a, first), g_itemList.FieldText(b, first));
-    });
-    list.DeleteAllItems();
+    // An item added since the orders were made is sorted as the list always was.
+    if (!order.Sort(indexes)) {
+        std::stable_sort(indexes.begin(), indexes.end(), [first](size_t a, size_t b) {
+            return BytesBefore(g_itemList.FieldText(a, first), g_itemList.FieldText(b, first));
+        });
+    }
     // The rows show the items' own texts: positions in the item list never change, and the
     // rows go before the list is cleared or reloaded. Even the IndexInAll cell is made from
     // the row's data when asked for, so a row holds no text of its own.
     list.SetTextSource(
         [first, second](uintptr_t index, size_t column) -> const std::string& {
-            if (column == static_cast<size_t>(kIndexColumn))
-                return IndexText(index);
+            if (column == kIndexColumn)
+                return DecimalText(index);
             const ShortcutItem& item = g_itemList.At(index);
             return item.Field(column == 0 ? first : column == 1 ? second : ShortcutItem::kDescription);
         },
-        static_cast<size_t>(kIndexColumn) + 1);
-    list.ReserveRows(indexes.size());
-    for (size_t index : indexes)
-        list.InsertSourcedItem(list.GetItemCount(), index);
+        kIndexColumn + 1);
+    list.ShowSourcedRows(indexes);
     list.SetSortState(0, true);
 }
 

@@ -41,24 +41,18 @@ size_t CConfigDlg::ItemOfRow(int row) const
     return static_cast<size_t>(m_itemList.GetItemData(row));
 }
 
+// The rows are the items themselves: the list asks for the texts and the icon of a row only
+// when it draws it, so even the whole item list fills at once.
 void CConfigDlg::FillItemList(const std::vector<size_t>& indexes)
 {
-    SendMessageA(m_itemList.Hwnd(), WM_SETREDRAW, FALSE, 0);
-    m_itemList.DeleteAllItems();
-    m_itemList.ReserveRows(indexes.size());
     if (m_indexTexts.size() < g_itemList.Count()) {
         const size_t from = m_indexTexts.size();
         m_indexTexts.resize(g_itemList.Count());
         for (size_t i = from; i < m_indexTexts.size(); ++i)
             m_indexTexts[i] = std::to_string(i);
     }
-    int row = 0;
-    for (size_t index : indexes) {
-        m_itemList.InsertSourcedItem(row, index);
-        m_itemList.SetItemImage(row++, RowImageOf(g_itemList.At(index)));
-    }
-    SendMessageA(m_itemList.Hwnd(), WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(m_itemList.Hwnd(), nullptr, TRUE);
+    m_itemList.SetImageSource([](uintptr_t index) { return RowImageOf(g_itemList.At(index)); });
+    m_itemList.ShowSourcedRows(indexes);
 }
 
 size_t CConfigDlg::AppendItem(ShortcutItem item)
@@ -162,10 +156,7 @@ void CConfigDlg::MoveProgramsToItems(bool all)
         item.Description = item.Name;
         AppendItemRow(AppendItem(std::move(item)));
     }
-    std::vector<int> ordered = rows;
-    std::sort(ordered.rbegin(), ordered.rend());
-    for (int row : ordered)
-        m_programList.DeleteItem(row);
+    m_programList.DeleteRows(rows);
     SendMessageA(m_programList.Hwnd(), WM_SETREDRAW, TRUE, 0);
     SendMessageA(m_itemList.Hwnd(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_programList.Hwnd(), nullptr, TRUE);
@@ -188,10 +179,7 @@ void CConfigDlg::OnRemoveItems(bool all)
     ReturnToPrograms(rows);
     for (int row : rows)
         g_itemList.Tombstone(ItemOfRow(row), false);
-    std::vector<int> ordered = rows;
-    std::sort(ordered.rbegin(), ordered.rend());
-    for (int row : ordered)
-        m_itemList.DeleteItem(row);
+    m_itemList.DeleteRows(rows);
     SelectOnly(m_itemList, 0);
     ShowSelectedItem();
     RebuildMembers();

@@ -174,26 +174,38 @@ void CImageButton::ApplyMask(UINT maskBitmap)
         DeleteObject(region);
 }
 
+// The tip window is made when the pointer first comes over the button: a window of forty
+// buttons then opens without forty windows of its own for tips nobody has asked for yet.
 void CImageButton::SetTooltipText(const char* text)
 {
     if (!Hwnd())
         return;
-    std::string tip = text ? text : "";
+    m_hasTip = true;
+    m_tipText = text ? text : "";
+    if (!m_tooltip)
+        return;
     TOOLINFOA tool{};
     tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_IDISHWND;
     tool.hwnd = Hwnd();
     tool.uId = reinterpret_cast<UINT_PTR>(Hwnd());
-    tool.lpszText = tip.data();
-    if (m_tooltip) {
-        SendMessageA(m_tooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-        return;
-    }
+    tool.lpszText = m_tipText.data();
+    SendMessageA(m_tooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void CImageButton::MakeTooltip()
+{
     m_tooltip =
         CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!m_tooltip)
         return;
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = Hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(Hwnd());
+    tool.lpszText = m_tipText.data();
     SendMessageA(m_tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageA(m_tooltip, TTM_ACTIVATE, TRUE, 0);
 }
@@ -362,6 +374,8 @@ void CImageButton::Repaint() const
 
 void CImageButton::RelayToTooltip(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (!m_tooltip && m_hasTip && msg == WM_MOUSEMOVE)
+        MakeTooltip();
     if (!m_tooltip)
         return;
     MSG relayed{Hwnd(), msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};

@@ -54,6 +54,7 @@ private:
     bool PointerIsOver(LPARAM lParam) const;
     bool IsPushed() const;
     void RelayToTooltip(UINT msg, WPARAM wParam, LPARAM lParam);
+    void MakeTooltip();
     void OnLeftButtonDown(WPARAM wParam, LPARAM lParam);
     void OnMouseMove(LPARAM lParam);
     void OnLeftButtonUp(LPARAM lParam);
@@ -83,4 +84,6 @@ private:
     bool m_hover = false;
     bool m_pressTracking = false;
     HWND m_tooltip = nullptr;
+    bool m_hasTip = false;
+    std::string m_tipText;
 };

@@ -1,6 +1,7 @@
 #include "ui/RowStore.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -22,12 +23,22 @@ bool BytesBefore(std::string_view left, std::string_view right)
     return left.size() < right.size();
 }
 
+const std::string& DecimalText(uintptr_t number)
+{
+    // Only the numbers of rows that are drawn or read come here; the map keeps its texts in
+    // place as it grows.
+    static std::unordered_map<uintptr_t, std::string> texts;
+    auto [found, added] = texts.try_emplace(number);
+    if (added)
+        found->second = std::to_string(number);
+    return found->second;
+}
+
 size_t RowStore::Insert(size_t row, const std::string& text)
 {
     row = std::min(row, m_rows.size());
     Row added;
-    added.cells.reserve(m_columnHint);
-    added.cells.push_back(text);
+    CellsOf(added).push_back(text);
     m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(row), std::move(added));
     return row;
 }
@@ -48,12 +59,47 @@ size_t RowStore::InsertSourced(size_t row, uintptr_t data)
     return row;
 }
 
+void RowStore::AssignSourced(const std::vector<size_t>& data)
+{
+    m_rows.clear();
+    m_rows.resize(data.size());
+    for (size_t row = 0; row < data.size(); ++row) {
+        m_rows[row].data = data[row];
+        m_rows[row].sourced = true;
+    }
+}
+
+std::vector<std::string>& RowStore::CellsOf(Row& row)
+{
+    if (!row.cells) {
+        row.cells = std::make_unique<std::vector<std::string>>();
+        row.cells->reserve(m_columnHint);
+    }
+    return *row.cells;
+}
+
 bool RowStore::Erase(size_t row)
 {
     if (row >= m_rows.size())
         return false;
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(row));
     return true;
+}
+
+void RowStore::EraseRows(const std::vector<size_t>& rows)
+{
+    size_t kept = 0;
+    size_t next = 0;
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (next < rows.size() && rows[next] == row) {
+            ++next;
+            continue;
+        }
+        if (kept != row)
+            m_rows[kept] = std::move(m_rows[row]);
+        ++kept;
+    }
+    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(kept), m_rows.end());
 }
 
 const std::string& RowStore::Text(size_t row, size_t column) const
@@ -63,14 +109,14 @@ const std::string& RowStore::Text(size_t row, size_t column) const
     const Row& stored = m_rows[row];
     if (FromSource(stored, column))
         return m_source(stored.data, column);
-    return column < stored.cells.size() ? stored.cells[column] : kEmpty;
+    return stored.cells && column < stored.cells->size() ? (*stored.cells)[column] : kEmpty;
 }
 
 bool RowStore::SetText(size_t row, size_t column, const std::string& text)
 {
     if (row >= m_rows.size() || FromSource(m_rows[row], column))
         return false;
-    std::vector<std::string>& cells = m_rows[row].cells;
+    std::vector<std::string>& cells = CellsOf(m_rows[row]);
     if (column >= cells.size()) {
         cells.resize(column + 1);
         m_columnHint = std::max(m_columnHint, cells.size());
@@ -95,11 +141,22 @@ bool RowStore::SetChecked(size_t row, bool checked)
     return true;
 }
 
+int RowStore::Image(size_t row) const
+{
+    if (row >= m_rows.size())
+        return kNoImage;
+    const Row& stored = m_rows[row];
+    if (stored.sourced && !stored.ownImage && m_imageSource)
+        return m_imageSource(stored.data);
+    return stored.image;
+}
+
 bool RowStore::SetImage(size_t row, int image)
 {
     if (row >= m_rows.size())
         return false;
     m_rows[row].image = image;
+    m_rows[row].ownImage = true;
     return true;
 }
 

@@ -8,6 +8,8 @@
 
 namespace {
 const int kCheckArea = 18;
+// Up to this many selected rows are cleared one by one rather than all rows at once.
+const LRESULT kFewRows = 64;
 
 UINT FlushMessage()
 {
@@ -186,6 +188,14 @@ int CSkinListCtrl::InsertSourcedItem(int row, uintptr_t data)
     return static_cast<int>(index);
 }
 
+void CSkinListCtrl::ShowSourcedRows(const std::vector<size_t>& data)
+{
+    DeleteAllItems();
+    m_rows.AssignSourced(data);
+    RowsChanged();
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
 bool CSkinListCtrl::SetItemText(int row, int column, const std::string& text)
 {
     if (row < 0 || column < 0 || !m_rows.SetText(static_cast<size_t>(row), static_cast<size_t>(column), text))
@@ -234,6 +244,39 @@ bool CSkinListCtrl::DeleteItem(int row)
     return true;
 }
 
+// The list view moves the selection past each deleted row, one row and one repaint at a time.
+// Many rows go at once: the rows left are selected again where they now stand.
+void CSkinListCtrl::DeleteRows(std::vector<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int row) { return !ValidRow(row); }), rows.end());
+    if (rows.size() <= static_cast<size_t>(kFewRows)) {
+        for (auto it = rows.rbegin(); it != rows.rend(); ++it)
+            DeleteItem(*it);
+        return;
+    }
+    std::vector<int> selected;
+    for (int row = GetNextSelected(-1); row >= 0; row = GetNextSelected(row))
+        selected.push_back(row);
+    const int focused = static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    ClearSelection();
+    // Where a row that stays stands once the rows before it are gone; -1 for a deleted row.
+    auto shifted = [&rows](int row) {
+        const auto before = std::lower_bound(rows.begin(), rows.end(), row);
+        return before != rows.end() && *before == row ? -1 : row - static_cast<int>(before - rows.begin());
+    };
+    m_rows.EraseRows(std::vector<size_t>(rows.begin(), rows.end()));
+    FlushCount();
+    for (int row : selected) {
+        if (shifted(row) >= 0)
+            SetRowState(shifted(row), LVIS_SELECTED, LVIS_SELECTED);
+    }
+    if (focused >= 0 && shifted(focused) >= 0)
+        SetRowState(shifted(focused), LVIS_FOCUSED, LVIS_FOCUSED);
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+}
+
 void CSkinListCtrl::DeleteAllItems()
 {
     m_rows.Clear();
@@ -280,26 +323,60 @@ void CSkinListCtrl::RepaintSoon()
     InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
+// A list view looks for the next selected row by asking every row after `after` in turn. The
+// usual single selection is the focused row: found without walking a list of 100,000 rows.
 int CSkinListCtrl::GetNextSelected(int after) const
 {
     if (m_countPending)
         FlushCount();
+    const LRESULT selected = SendMessageA(Hwnd(), LVM_GETSELECTEDCOUNT, 0, 0);
+    if (selected <= 0)
+        return -1;
+    if (selected == 1) {
+        const int focused =
+            static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+        if (focused >= 0 &&
+            (SendMessageA(Hwnd(), LVM_GETITEMSTATE, static_cast<WPARAM>(focused), LVIS_SELECTED) & LVIS_SELECTED))
+            return focused > after ? focused : -1;
+    }
     return static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(after), LVNI_SELECTED));
+}
+
+void CSkinListCtrl::SetRowState(int row, UINT state, UINT mask)
+{
+    LVITEMA item{};
+    item.stateMask = mask;
+    item.state = state;
+    SendMessageA(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 void CSkinListCtrl::SelectRow(int row, bool select)
 {
+    if (row < 0 && !select) {
+        ClearSelection();
+        return;
+    }
     if (m_countPending)
         FlushCount();
-    LVITEMA item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = select ? LVIS_SELECTED | LVIS_FOCUSED : 0;
-    SendMessageA(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SetRowState(row, select ? LVIS_SELECTED | LVIS_FOCUSED : 0, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
+// A list view clears "every row" one row at a time, repainting each: with the whole item list
+// shown, clear just the selected rows and the focus.
 void CSkinListCtrl::ClearSelection()
 {
-    SelectRow(-1, false);
+    if (m_countPending)
+        FlushCount();
+    const LRESULT selected = SendMessageA(Hwnd(), LVM_GETSELECTEDCOUNT, 0, 0);
+    if (selected > kFewRows) {
+        SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        return;
+    }
+    for (int row = GetNextSelected(-1); row >= 0; row = GetNextSelected(row))
+        SetRowState(row, 0, LVIS_SELECTED);
+    const int focused = static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (focused >= 0)
+        SetRowState(focused, 0, LVIS_FOCUSED);
 }
 
 void CSkinListCtrl::EnsureVisible(int row)

@@ -36,14 +36,23 @@ public:
 
     int InsertItem(int row, const std::string& text);
     // Rows that show their owner's texts rather than copies (see RowStore::SetTextSource).
-    void SetTextSource(RowStore::TextSource source, size_t columns) { m_rows.SetTextSource(std::move(source), columns); }
+    void SetTextSource(RowStore::TextSource source, size_t columns)
+    {
+        m_rows.SetTextSource(std::move(source), columns);
+    }
     int InsertSourcedItem(int row, uintptr_t data);
+    // Replaces every row by rows showing these data (see SetTextSource) in this order: the list
+    // view learns only their number and asks for the few rows it draws.
+    void ShowSourcedRows(const std::vector<size_t>& data);
+    void SetImageSource(RowStore::ImageSource source) { m_rows.SetImageSource(std::move(source)); }
     bool SetItemText(int row, int column, const std::string& text);
     std::string GetItemText(int row, int column) const;
     bool SetItemData(int row, uintptr_t data);
     uintptr_t GetItemData(int row) const;
     bool SetItemImage(int row, int image);
     bool DeleteItem(int row);
+    // Deletes these rows (any order); the rows left keep their selection and focus.
+    void DeleteRows(std::vector<int> rows);
     void DeleteAllItems();
     // Room for a known number of rows, so a large fill does not move the rows it has made.
     void ReserveRows(size_t rows) { m_rows.Reserve(rows); }
@@ -117,6 +126,7 @@ private:
     void RowsChanged();
     void AttachHeader();
     void FlushCount() const;
+    void SetRowState(int row, UINT state, UINT mask);
     void RepaintSoon();
     bool RefuseTracking(const NMHEADERA* notice) const;
     void OnLButtonDown(POINT point);

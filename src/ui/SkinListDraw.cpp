@@ -38,6 +38,8 @@ void CSkinListCtrl::DrawRow(const DRAWITEMSTRUCT& item)
         LVCOLUMNA info{};
         info.mask = LVCF_WIDTH;
         SendMessageA(Hwnd(), LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
+        if (info.cx <= 0)
+            continue; // a hidden column, such as a row's position
         cell.right = cell.left + info.cx;
         DrawCell(dc, row, column, cell, selected, background);
         cell.left = cell.right;
@@ -145,4 +147,3 @@ bool CSkinListCtrl::FindCellTextColour(int row, int column, COLORREF& colour) co
 {
     return FindEntry(m_cellTextColours, row, column, colour);
 }
-

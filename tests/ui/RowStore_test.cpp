@@ -1,7 +1,9 @@
 #include "ui/RowStore.h"
+#include "ui/TextOrder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <string>
@@ -115,4 +117,59 @@ TEST(RowStore, SourcedRowsShowTheOwnersTextsAndKeepTheirOwnCellsBeyond)
     EXPECT_EQ(Column(rows, 0), (std::vector<std::string>{"Apple", "Copied", "date", "pear"}));
     EXPECT_EQ(Column(rows, 1), (std::vector<std::string>{"1", "", "2", "0"}));
     EXPECT_EQ(rows.Data(3), 0u);
+}
+
+// Rows filled at once from their owner's data take their icons from it too, unless given one;
+// many rows go in one pass and the others keep their order.
+TEST(RowStore, RowsFilledAtOnceShowTheirOwnerAndLeaveTogether)
+{
+    std::vector<std::string> owner = {"pear", "Apple", "fig", "kiwi"};
+    RowStore rows;
+    rows.SetTextSource([&owner](uintptr_t data, size_t) -> const std::string& { return owner[data]; }, 1);
+    rows.SetImageSource([](uintptr_t data) { return static_cast<int>(data % 2) + 2; });
+    rows.AssignSourced({3, 1, 0, 2});
+    ASSERT_EQ(Column(rows, 0), (std::vector<std::string>{"kiwi", "Apple", "pear", "fig"}));
+    EXPECT_EQ(rows.Image(1), 3);
+    rows.SetImage(1, 0);
+    EXPECT_EQ(rows.Image(1), 0);
+    EXPECT_EQ(rows.Image(2), 2);
+    EXPECT_TRUE(rows.SetText(2, 1, "own"));
+    rows.EraseRows({0, 3});
+    EXPECT_EQ(Column(rows, 0), (std::vector<std::string>{"Apple", "pear"}));
+    EXPECT_EQ(Column(rows, 1), (std::vector<std::string>{"", "own"}));
+    EXPECT_EQ(rows.Image(0), 0) << "an image set on a row travels with it";
+    EXPECT_EQ(DecimalText(4096), "4096");
+    EXPECT_EQ(&DecimalText(4096), &DecimalText(4096)) << "made once";
+}
+
+// Any choice of rows, ordered through the order worked out once, comes out as a stable sort of
+// its texts would leave it: ascending choices, shuffled ones, repeated ones.
+TEST(TextOrder, OrdersAnyChoiceAsAStableSortOfItsTexts)
+{
+    std::mt19937 random(20261207);
+    const char* pool[] = {"", "a", "A", "ab", "aB", "b", "B", "\x80", "\xC4\xE3", "zz"};
+    std::vector<std::string> texts(300);
+    for (std::string& text : texts)
+        text = pool[random() % (sizeof(pool) / sizeof(pool[0]))];
+    TextOrder order;
+    order.Build(texts.size(), [&texts](size_t index) -> const std::string& { return texts[index]; });
+    for (int round = 0; round < 30; ++round) {
+        std::vector<size_t> chosen;
+        for (size_t index = 0; index < texts.size(); ++index) {
+            if (random() % 3 == 0)
+                chosen.push_back(index);
+        }
+        if (round % 2 == 1) {
+            std::shuffle(chosen.begin(), chosen.end(), random);
+            chosen.push_back(chosen.empty() ? 0 : chosen.front());
+        }
+        std::vector<size_t> expected = chosen;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&texts](size_t a, size_t b) { return BytesBefore(texts[a], texts[b]); });
+        ASSERT_TRUE(order.Sort(chosen));
+        ASSERT_EQ(chosen, expected) << "round " << round;
+    }
+    std::vector<size_t> beyond = {5, texts.size(), 1};
+    EXPECT_FALSE(order.Sort(beyond));
+    EXPECT_EQ(beyond, (std::vector<size_t>{5, texts.size(), 1}));
 }

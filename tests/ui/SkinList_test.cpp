@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -191,6 +192,33 @@ TEST(SkinList, RowsColoursHeaderChecksKeysSortingAndLockedColumns)
         list.AddLockedColumn(2);
         const int before = static_cast<int>(SendMessageA(list.Hwnd(), LVM_GETCOLUMNWIDTH, 0, 0));
         EXPECT_EQ(drag(0), before);
+
+        // Rows handed over at once show their owner's texts; many rows deleted at once leave
+        // the row the user clicked selected where it now stands.
+        std::vector<std::string> owner;
+        for (int i = 0; i < 100; ++i)
+            owner.push_back("item " + std::to_string(i));
+        list.SetTextSource([&owner](uintptr_t data, size_t) -> const std::string& { return owner[data]; }, 1);
+        std::vector<size_t> shown(owner.size());
+        std::iota(shown.begin(), shown.end(), size_t{0});
+        list.ShowSourcedRows(shown);
+        EXPECT_EQ(SendMessageA(list.Hwnd(), LVM_GETITEMCOUNT, 0, 0), 100);
+        EXPECT_EQ(list.GetFirstSelected(), -1);
+        const RECT third = RowRect(list, 2);
+        Click(list.Hwnd(), MAKELPARAM(150, (third.top + third.bottom) / 2));
+        ASSERT_EQ(list.GetFirstSelected(), 2);
+        std::vector<int> gone(70);
+        std::iota(gone.begin(), gone.end(), 3);
+        gone.push_back(0);
+        list.DeleteRows(gone);
+        EXPECT_EQ(SendMessageA(list.Hwnd(), LVM_GETITEMCOUNT, 0, 0), 29);
+        EXPECT_EQ(list.GetFirstSelected(), 1);
+        EXPECT_EQ(list.GetNextSelected(1), -1);
+        EXPECT_EQ(list.GetItemText(1, 0), "item 2");
+        EXPECT_EQ(list.GetItemText(2, 0), "item 73");
+        list.ClearSelection();
+        EXPECT_EQ(list.GetFirstSelected(), -1);
+        list.DeleteAllItems();
     });
 }
 

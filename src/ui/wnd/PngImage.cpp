@@ -2,6 +2,7 @@
 
 #include <gdiplus.h>
 
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -15,48 +16,73 @@ std::wstring Widen(const std::string& text)
 }
 } // namespace
 
-CPngImage::~CPngImage()
-{
-    Reset();
-}
-
-CPngImage::CPngImage(CPngImage&& other) noexcept : m_image(std::exchange(other.m_image, nullptr))
-{
-}
-
-CPngImage& CPngImage::operator=(CPngImage&& other) noexcept
-{
-    if (this != &other) {
-        Reset();
-        m_image = std::exchange(other.m_image, nullptr);
+namespace {
+// What tells one state of a file from another: a rewritten file is decoded again.
+struct FileStamp {
+    FILETIME written{};
+    DWORD sizeHigh = 0;
+    DWORD sizeLow = 0;
+    bool operator==(const FileStamp& other) const
+    {
+        return CompareFileTime(&written, &other.written) == 0 && sizeHigh == other.sizeHigh && sizeLow == other.sizeLow;
     }
-    return *this;
-}
+};
 
-bool CPngImage::Load(const std::string& path) { return Load(Widen(path)); }
+struct DecodedFile {
+    FileStamp stamp;
+    std::weak_ptr<Gdiplus::GpImage> image;
+};
+
+// Only the windows' thread loads images.
+std::map<std::wstring, DecodedFile>& DecodedFiles()
+{
+    static std::map<std::wstring, DecodedFile> files;
+    return files;
+}
+} // namespace
+
+CPngImage::~CPngImage() = default;
+
+CPngImage::CPngImage(CPngImage&& other) noexcept = default;
+
+CPngImage& CPngImage::operator=(CPngImage&& other) noexcept = default;
+
+bool CPngImage::Load(const std::string& path)
+{
+    return Load(Widen(path));
+}
 
 bool CPngImage::Load(const std::wstring& path)
 {
     Reset();
+    WIN32_FILE_ATTRIBUTE_DATA info{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &info))
+        return false;
+    const FileStamp stamp{info.ftLastWriteTime, info.nFileSizeHigh, info.nFileSizeLow};
+    DecodedFile& decoded = DecodedFiles()[path];
+    if (decoded.stamp == stamp) {
+        m_image = decoded.image.lock();
+        if (m_image)
+            return true;
+    }
     Gdiplus::GpImage* image = nullptr;
     if (Gdiplus::DllExports::GdipLoadImageFromFile(path.c_str(), &image) != Gdiplus::Ok)
         return false;
-    m_image = image;
+    m_image.reset(image, [](Gdiplus::GpImage* owned) { Gdiplus::DllExports::GdipDisposeImage(owned); });
+    decoded = DecodedFile{stamp, m_image};
     return true;
 }
 
 void CPngImage::Reset()
 {
-    if (m_image)
-        Gdiplus::DllExports::GdipDisposeImage(m_image);
-    m_image = nullptr;
+    m_image.reset();
 }
 
 UINT CPngImage::Width() const
 {
     UINT width = 0;
     if (m_image)
-        Gdiplus::DllExports::GdipGetImageWidth(m_image, &width);
+        Gdiplus::DllExports::GdipGetImageWidth(m_image.get(), &width);
     return width;
 }
 
@@ -64,7 +90,7 @@ UINT CPngImage::Height() const
 {
     UINT height = 0;
     if (m_image)
-        Gdiplus::DllExports::GdipGetImageHeight(m_image, &height);
+        Gdiplus::DllExports::GdipGetImageHeight(m_image.get(), &height);
     return height;
 }
 
@@ -80,7 +106,7 @@ void CPngImage::DrawPart(HDC dc, const RECT& destination, int srcX, int srcY, in
     Gdiplus::GpGraphics* graphics = nullptr;
     if (Gdiplus::DllExports::GdipCreateFromHDC(dc, &graphics) != Gdiplus::Ok)
         return;
-    Gdiplus::DllExports::GdipDrawImageRectRectI(graphics, m_image, destination.left, destination.top,
+    Gdiplus::DllExports::GdipDrawImageRectRectI(graphics, m_image.get(), destination.left, destination.top,
                                                 destination.right - destination.left,
                                                 destination.bottom - destination.top, srcX, srcY, srcWidth, srcHeight,
                                                 Gdiplus::UnitPixel, nullptr, nullptr, nullptr);

@@ -1,8 +1,13 @@
 #pragma once
 // An image file loaded through GDI+ (PNG in practice), drawn stretched. A missing or unreadable
 // file leaves the image empty; drawing an empty image does nothing.
+//
+// A window shows the same few skin files many times over (every button, every scroll bar), and
+// decoding one costs far more than drawing it: images of an unchanged file share one decoded
+// copy while any of them is alive.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 namespace Gdiplus {
@@ -32,7 +37,7 @@ public:
     void DrawPart(HDC dc, const RECT& destination, int srcX, int srcY, int srcWidth, int srcHeight) const;
 
 private:
-    Gdiplus::GpImage* m_image = nullptr;
+    std::shared_ptr<Gdiplus::GpImage> m_image;
 };
 
 // Starts GDI+ for the lifetime of the object (the program does this in its start-up).
