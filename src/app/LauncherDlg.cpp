@@ -158,7 +158,7 @@ void CLauncherDlg::SetUpTree()
         DestroyIcon(image);
     }
     SendMessageA(m_tree.Hwnd(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(m_treeImages));
-    m_catalogs.Attach(m_tree.Hwnd(), &m_tree);
+    m_catalogs.Attach(m_tree.Hwnd());
 }
 
 void CLauncherDlg::FillCatalogTree()

@@ -155,11 +155,10 @@ bool CConfigDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
             OnCatalogSelected(reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem);
             return true;
         case TVN_ITEMEXPANDINGA:
-            m_catalogs.OnItemExpanding(*reinterpret_cast<NMTREEVIEWA*>(header));
+            m_pane.OnNotify(*header);
             return false;
         case TVN_ITEMEXPANDEDA:
-            m_catalogs.OnItemExpanded(*reinterpret_cast<NMTREEVIEWA*>(header));
-            return true;
+            return m_pane.OnNotify(*header);
         case NM_CLICK:
             OnTreeClick();
             return true;

@@ -14,7 +14,6 @@
 
 #include <shellapi.h>
 
-
 namespace {
 const COLORREF kFrameColour = RGB(212, 208, 200);
 
@@ -22,7 +21,7 @@ const COLORREF kFrameColour = RGB(212, 208, 200);
 
 CConfigDlg::CConfigDlg(HWND parent, const InstallPaths& paths)
     : CSkinDialog(IDD_CONFIG, parent), m_paths(paths), m_owner(parent), m_title(GetTipText("ConfigDlgTitle")),
-      m_composed(g_itemList, ComposedHost()), m_hotkey(kNoHotkey, true)
+      m_pane(g_itemList, paths), m_cells(g_itemList), m_composed(g_itemList, ComposedHost()), m_hotkey(kNoHotkey, true)
 {
     SetBackground("CommonDlg_01.png");
     SetFrameButtons(IDC_CFG_MIN, IDC_CFG_EXIT, IDC_CFG_HELP, kHelp01);
@@ -51,8 +50,8 @@ BOOL CConfigDlg::OnInitDialog()
         WriteEditingFlag(m_paths.itemsFile, true);
     SetUpButtons();
     SetUpLists();
-    SetUpTree();
-    ShowCatalogTree();
+    m_cells.Attach(m_itemList, Item(IDC_CFG_SHORTNAME), Item(IDC_CFG_DESCRIPTION));
+    SetUpCatalogs();
     // The items show at once; the programs follow when discovery is done.
     ListCatalog(CatalogTree::kRoot);
 
@@ -132,21 +131,6 @@ void CConfigDlg::SetUpLists()
         SendMessageA(list->Hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 
-void CConfigDlg::SetUpTree()
-{
-    m_tree.AttachDlgItem(Hwnd(), IDC_CFG_TREE);
-    m_tree.Initialise(true);
-    m_tree.VerticalBar().AttachImages(m_paths.folder);
-    m_tree.HorizontalBar().AttachImages(m_paths.folder);
-    SendMessageA(m_tree.Hwnd(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(m_images));
-    m_tree.SetMayDropCallback([this](HWND, HTREEITEM dragged, HTREEITEM target) { return MayDrop(dragged, target); });
-    m_tree.SetAfterDropCallback([this](HWND, HTREEITEM dragged, HTREEITEM target) {
-        AfterDrop(dragged, target);
-        return 1;
-    });
-    m_catalogs.Attach(m_tree.Hwnd(), &m_tree);
-}
-
 void CConfigDlg::RememberLayout()
 {
     m_treeRect = ControlRect(IDC_CFG_TREE);
@@ -172,11 +156,11 @@ void CConfigDlg::OnLoadingTimer()
     });
     ShowProgramRows();
     InvalidateRect(Hwnd(), nullptr, TRUE);
-    HTREEITEM root = m_catalogs.Root();
-    if (TreeView_GetSelection(m_tree.Hwnd()) == root)
+    HTREEITEM root = m_pane.View().Root();
+    if (TreeView_GetSelection(m_pane.Hwnd()) == root)
         OnCatalogSelected(root);
     else
-        TreeView_SelectItem(m_tree.Hwnd(), root);
+        TreeView_SelectItem(m_pane.Hwnd(), root);
     SetFocus(Hwnd());
     m_loaded = true;
 }
@@ -193,7 +177,7 @@ INT_PTR CConfigDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         OnItemWaiting();
         return TRUE;
     case kShowTreeMessage:
-        ShowModelAgain(static_cast<CatalogId>(wParam));
+        m_pane.ShowAgain(static_cast<CatalogId>(wParam));
         return TRUE;
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
@@ -232,7 +216,7 @@ bool CConfigDlg::PreTranslateMessage(MSG* msg)
             m_composed.OnButton(IDC_CFG_COMP_DELETE);
             return true;
         }
-        if (msg->wParam == VK_DELETE && msg->hwnd == m_tree.Hwnd()) {
+        if (msg->wParam == VK_DELETE && msg->hwnd == m_pane.Hwnd()) {
             OnDeleteCatalog();
             return true;
         }
@@ -240,7 +224,7 @@ bool CConfigDlg::PreTranslateMessage(MSG* msg)
             OnAddCatalog();
             return true;
         }
-        if (msg->wParam == VK_RETURN && msg->hwnd == m_cellEditor) {
+        if (msg->wParam == VK_RETURN && m_cells.IsEditor(msg->hwnd)) {
             CommitCellEditor();
             return true;
         }
@@ -301,7 +285,7 @@ LRESULT CConfigDlg::OnNcHitTest(POINT screenPoint)
 bool CConfigDlg::Save(bool silent)
 {
     CommitCellEditor();
-    const bool catalogsSaved = SaveCatalogTree(m_paths.catalogsFile, m_model);
+    const bool catalogsSaved = m_pane.Save();
     const bool itemsSaved = SaveItems(m_paths.itemsFile, g_itemList);
     if (catalogsSaved && itemsSaved)
         m_snapshots.Commit(g_itemList);
@@ -342,20 +326,21 @@ void CConfigDlg::OnSaveHotkey()
 void CConfigDlg::OnItemWaiting()
 {
     ReceivedItem received;
-    if (!ReceiveHandOffItem(m_model, m_catalogs, m_paths, received))
+    if (!ReceiveHandOffItem(m_pane.Model(), m_pane.View(), m_paths, received))
         return;
     m_indexTexts.resize(g_itemList.Count());
     m_indexTexts[received.index] = std::to_string(received.index);
-    ListCatalog(ShownCatalog());
+    ListCatalog(m_pane.Listed());
 }
 
 void CConfigDlg::OnDropFiles(HDROP drop)
 {
     const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        char path[MAX_PATH] = {};
-        DragQueryFileA(drop, i, path, MAX_PATH);
-        const DWORD attributes = GetFileAttributesA(path);
+        // Paths are taken whole, however deep: a cut one would name another file.
+        std::string path(DragQueryFileA(drop, i, nullptr, 0), '\0');
+        path.resize(DragQueryFileA(drop, i, path.data(), static_cast<UINT>(path.size() + 1)));
+        const DWORD attributes = GetFileAttributesA(path.c_str());
         AddPath(path, attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
     }
     DragFinish(drop);

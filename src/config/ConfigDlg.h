@@ -5,15 +5,14 @@
 // loaded from the catalogs file when it opens; the data files change only when it saves.
 #include "config/ComposedPane.h"
 #include "config/ProgramList.h"
+#include "config/ItemCellEditor.h"
 #include "config/SnapshotSwaps.h"
-#include "data/CatalogTree.h"
 #include "data/InstallPaths.h"
-#include "data/dialogs/CatalogTreeView.h"
+#include "data/dialogs/CatalogPane.h"
 #include "data/dialogs/HotkeyPicker.h"
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
 #include "ui/SkinListCtrl.h"
-#include "ui/SkinTreeCtrl.h"
 
 #include <functional>
 #include <memory>
@@ -54,8 +53,8 @@ public:
     // For tests and screenshots: the window as the user sees it.
     bool IsLoaded() const { return m_loaded; }
     bool IsKeyListOpen() const { return m_hotkey.IsOpen(); }
-    const CatalogTree& Model() const { return m_model; }
-    CCatalogTreeView& Catalogs() { return m_catalogs; }
+    const CatalogTree& Model() const { return m_pane.Model(); }
+    CCatalogTreeView& Catalogs() { return m_pane.View(); }
     CSkinListCtrl& ItemRows() { return m_itemList; }
     CSkinListCtrl& ProgramRows() { return m_programList; }
     CSkinListCtrl& ComposedRows() { return m_composed.Rows(); }
@@ -83,7 +82,6 @@ private:
     void SetUpList(CSkinListCtrl& list, int id);
     void SetUpButtons();
     void SetUpImageButtons();
-    void SetUpTree();
     void RememberLayout();
     void OnLoadingTimer();
     bool OnButton(int id);
@@ -96,12 +94,9 @@ private:
     void OnDropFiles(HDROP drop);
 
     // Catalogs (ConfigCatalogs.cpp)
-    void ShowCatalogTree();
-    void ShowModelAgain(CatalogId select);
+    void SetUpCatalogs();
     void OnCatalogSelected(HTREEITEM node);
     void ListCatalog(CatalogId catalog);
-    std::vector<size_t> ShownMembers(CatalogId catalog) const;
-    CatalogId ShownCatalog() const;
     void RebuildMembers();
     void OnAddCatalog();
     void OnUpdateCatalog();
@@ -109,8 +104,6 @@ private:
     bool TakeCatalogName(std::string& name);
     void OnPinChanged();
     void OnLink(bool all);
-    int MayDrop(HTREEITEM dragged, HTREEITEM target) const;
-    void AfterDrop(HTREEITEM dragged, HTREEITEM target);
     void OnTreeClick();
 
     // Item list and program list (ConfigItems.cpp)
@@ -138,7 +131,6 @@ private:
     void OnFindChanged(bool items);
     void OnHideShowList();
     void OnItemListClick(const NMITEMACTIVATE& click);
-    void OpenCellEditor(int row, int column);
     void CommitCellEditor();
     void RefreshItemLeaves();
 
@@ -167,7 +159,6 @@ private:
 
     const InstallPaths m_paths;
     HWND m_owner;
-    CatalogTree m_model;
     ProgramList m_programs;
     // Column 6 of the item list ("%d" of the position), one text per item of the list.
     std::vector<std::string> m_indexTexts;
@@ -176,19 +167,14 @@ private:
 
     bool m_loaded = false;
     bool m_listShown = true;
-    CatalogId m_pinned = CatalogTree::kNone;
-    // The in-place editor of the ShortName and Description cells, and the cell it belongs to.
-    HWND m_cellEditor = nullptr;
-    size_t m_editedItem = 0;
-    int m_editedColumn = -1;
     RECT m_treeRect{};
     RECT m_itemListRect{};
     RECT m_composeButtonRect{};
     RECT m_hideButtonRect{};
 
-    CSkinTreeCtrl m_tree;
-    CCatalogTreeView m_catalogs;
+    CCatalogPane m_pane;
     CSkinListCtrl m_itemList;
+    CItemCellEditor m_cells;
     CSkinListCtrl m_programList;
     CComposedPane m_composed;
     SnapshotSwaps m_snapshots;

@@ -2,6 +2,7 @@
 // in-place cell editor, and hiding the item list.
 #include "config/ConfigDlg.h"
 
+#include "config/DefaultShortName.h"
 #include "data/ItemKind.h"
 #include "data/SharedItemList.h"
 #include "data/dialogs/ClipItemDlg.h"
@@ -71,11 +72,12 @@ void CConfigDlg::OnEditItem()
         ShowTipMessage("NameExists");
         return;
     }
+    // Only what the dialog edits changes: the hotkey and the description stay the item's.
     ShortcutItem& item = g_itemList.At(index);
     item.Name = name;
     item.ExePath = command;
+    item.ShortName = DefaultShortName(name);
     item.State = "0";
-    SetDefaults(item, false);
     m_itemList.SetItemImage(row, command.find_first_of("\r\n") != std::string::npos ? 3 : 2);
     ShowSelectedItem();
     RefreshItemLeaves();
@@ -122,49 +124,14 @@ void CConfigDlg::OnItemListClick(const NMITEMACTIVATE& click)
     CommitCellEditor();
     OpenKeyList(false);
     ShowSelectedItem();
-    if (click.iItem >= 0 && (click.iSubItem == 1 || click.iSubItem == 4))
-        OpenCellEditor(click.iItem, click.iSubItem);
-}
-
-void CConfigDlg::OpenCellEditor(int row, int column)
-{
-    if (m_cellEditor == nullptr) {
-        m_cellEditor = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 0, 0,
-                                       m_itemList.Hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(m_cellEditor, WM_SETFONT, SendMessageA(Hwnd(), WM_GETFONT, 0, 0), TRUE);
-    }
-    RECT cell{};
-    cell.top = column;
-    cell.left = LVIR_LABEL;
-    SendMessageA(m_itemList.Hwnd(), LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-    m_editedItem = ItemOfRow(row);
-    m_editedColumn = column;
-    SetWindowTextA(m_cellEditor, m_itemList.GetItemText(row, column).c_str());
-    SetWindowPos(m_cellEditor, HWND_TOP, cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top,
-                 SWP_SHOWWINDOW);
-    SetFocus(m_cellEditor);
-    SendMessageA(m_cellEditor, EM_SETSEL, 0, -1);
+    if (click.iItem >= 0)
+        m_cells.Open(click.iItem, click.iSubItem);
 }
 
 void CConfigDlg::CommitCellEditor()
 {
-    if (m_cellEditor == nullptr || m_editedColumn < 0)
-        return;
-    const int length = GetWindowTextLengthA(m_cellEditor);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(m_cellEditor, text.data(), length + 1)));
-    ShowWindow(m_cellEditor, SW_HIDE);
-    // The edit belongs to its item at once, so a save straight after it keeps it.
-    if (m_editedItem < g_itemList.Count() && !g_itemList.At(m_editedItem).IsTombstone()) {
-        ShortcutItem& item = g_itemList.At(m_editedItem);
-        std::string& field = m_editedColumn == 1 ? item.ShortName : item.Description;
-        if (field != text) {
-            field = text;
-            item.State = "0";
-        }
-    }
-    m_editedColumn = -1;
-    InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
+    const int row = m_itemList.GetFirstSelected();
+    m_cells.Commit(row >= 0 ? ItemOfRow(row) : CItemCellEditor::kNoItem);
 }
 
 void CConfigDlg::OnHideShowList()
@@ -178,9 +145,9 @@ void CConfigDlg::OnHideShowList()
     else
         m_itemList.ShowAll();
     RECT tree = ControlRect(IDC_CFG_TREE);
-    SetWindowPos(m_tree.Hwnd(), nullptr, 0, 0, tree.right - tree.left, tree.bottom - tree.top + change,
+    SetWindowPos(m_pane.Hwnd(), nullptr, 0, 0, tree.right - tree.left, tree.bottom - tree.top + change,
                  SWP_NOMOVE | SWP_NOZORDER);
-    m_tree.PlaceBars();
+    m_pane.Tree().PlaceBars();
     for (int id :
          {IDC_CFG_HIDE_LIST, IDC_CFG_PIN, IDC_CFG_LINK, IDC_CFG_LINK_ALL, IDC_CFG_CATALOG_NAME, IDC_CFG_CATALOG_ADD,
           IDC_CFG_CATALOG_UPDATE, IDC_CFG_CATALOG_DELETE, IDC_CFG_ITEM_FIND, IDC_CFG_FIND_SHORT})

@@ -114,8 +114,8 @@ void CConfigDlg::ShowProgramRows()
 
 void CConfigDlg::OnAddPrograms(bool all)
 {
-    HTREEITEM selected = TreeView_GetSelection(m_tree.Hwnd());
-    const CatalogId catalog = m_catalogs.CatalogOf(selected);
+    HTREEITEM selected = TreeView_GetSelection(m_pane.Hwnd());
+    const CatalogId catalog = m_pane.Selected();
     if (selected == nullptr || (all && (catalog == CatalogTree::kNone || catalog == CatalogTree::kRoot))) {
         ShowTipMessage("SelectCatalog");
         return;
@@ -308,5 +308,5 @@ void CConfigDlg::OnFindChanged(bool items)
 
 void CConfigDlg::RefreshItemLeaves()
 {
-    m_catalogs.ShowAllItems(g_itemList);
+    m_pane.ShowItemsAgain();
 }

@@ -20,7 +20,7 @@ void CConfigDlg::OnBatchReplace()
     const ReplaceSettings& settings = dialog.Settings;
     if (settings.replaceAll) {
         ReplaceInAllItems(g_itemList, settings);
-        ListCatalog(ShownCatalog());
+        ListCatalog(m_pane.Listed());
     } else {
         std::vector<int> rows = ChosenRows(m_itemList, false);
         if (rows.empty())

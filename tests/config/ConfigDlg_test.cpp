@@ -2,6 +2,11 @@
 #include "UserInput.h"
 #include "data/HandOff.h"
 
+#include <shlobj.h>
+
+#include <cstring>
+#include <memory>
+
 namespace {
 // Key rows of the key list: A is 0, Q 16, F1 36, F5 40, F10 45.
 void PickKey(CConfigDlg& dialog, int keyRow)
@@ -26,6 +31,48 @@ void SetHotkey(CConfigDlg& dialog, const char* modifier, int keyRow = -1)
     ClickButton(hwnd, IDC_CFG_SET);
 }
 
+BOOL CALLBACK FindItemDialog(HWND window, LPARAM out)
+{
+    if (GetDlgItem(window, IDC_INFO_NAME) == nullptr || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(out) = window;
+    return FALSE;
+}
+
+// Answers the item dialog that the next step opens, looking for it on every turn of whatever
+// loop runs for a few seconds; the flag tells whether it ever opened.
+void AnswerWhenOpen(std::function<void(HWND)> answer, std::shared_ptr<bool> answered, int turnsLeft)
+{
+    RunSoon([=] {
+        HWND found = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), FindItemDialog, reinterpret_cast<LPARAM>(&found));
+        if (found != nullptr) {
+            *answered = true;
+            answer(found);
+        } else if (turnsLeft > 0) {
+            AnswerWhenOpen(answer, answered, turnsLeft - 1);
+        }
+    });
+}
+
+std::shared_ptr<bool> AnswerItemDialog(std::function<void(HWND)> answer)
+{
+    auto answered = std::make_shared<bool>(false);
+    AnswerWhenOpen(std::move(answer), answered, 100);
+    return answered;
+}
+
+// What the shell hands over when a file is dropped on the window.
+HDROP DroppedFile(const std::string& path)
+{
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + path.size() + 2);
+    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+    files->pFiles = sizeof(DROPFILES);
+    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), path.c_str(), path.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
 using ConfigDlgTest = ConfigWindowTest;
 } // namespace
 
@@ -40,19 +87,13 @@ TEST_F(ConfigDlgTest, ProgramsCatalogsCellEditsAndASaveReadBack)
         EXPECT_EQ(ReadBytes(m_paths.itemsFile)[0], '\x01') << "the editing flag is set while the window is open";
         EXPECT_EQ(Names(), (std::vector<std::string>{"Alpha", "Beta", "Gamma", "Delta"}));
 
-        // A cell edited in place reaches the item (Beta's description).
-        Select("CatA");
-        NMITEMACTIVATE click{};
-        click.hdr.hwndFrom = dialog.ItemRows().Hwnd();
-        click.hdr.idFrom = IDC_CFG_ITEM_LIST;
-        click.hdr.code = NM_CLICK;
-        click.iItem = 1;
-        click.iSubItem = 4;
-        SelectRow(1);
-        SendMessageA(hwnd, WM_NOTIFY, IDC_CFG_ITEM_LIST, reinterpret_cast<LPARAM>(&click));
-        HWND editor = GetFocus();
-        ASSERT_NE(editor, nullptr);
-        SetWindowTextA(editor, "edited in place");
+        // A description typed into its cell survives Ctrl+S, which also applies the field boxes.
+        ClickNode("CatA");
+        ClickCell(1, 4);
+        TypeText("edited in place");
+        SendMessageA(hwnd, WM_HOTKEY, CConfigDlg::kSaveHotkeyId, 0);
+        EXPECT_EQ(g_itemList.At(1).Description, "edited in place");
+        EXPECT_EQ(TextOf(hwnd, IDC_CFG_DESCRIPTION), "edited in place");
 
         Select("CatB");
         Click(IDC_CFG_ADD_ALL);
@@ -62,14 +103,14 @@ TEST_F(ConfigDlgTest, ProgramsCatalogsCellEditsAndASaveReadBack)
 
         // The root keeps its name and stays; a name the catalogs file cannot hold is refused.
         Select(Text("AllCatalogsTitle"));
-        SetDlgItemTextA(hwnd, IDC_CFG_CATALOG_NAME, "Renamed");
+        TypeInto(IDC_CFG_CATALOG_NAME, "Renamed");
         Click(IDC_CFG_CATALOG_UPDATE);
         Click(IDC_CFG_CATALOG_DELETE);
         EXPECT_EQ(dialog.Model().Count(), 2u);
-        SetDlgItemTextA(hwnd, IDC_CFG_CATALOG_NAME, "Bad|Name");
+        TypeInto(IDC_CFG_CATALOG_NAME, "Bad|Name");
         Click(IDC_CFG_CATALOG_ADD);
         EXPECT_EQ(m_messages.back(), Text("CatalogNameInvalid"));
-        SetDlgItemTextA(hwnd, IDC_CFG_CATALOG_NAME, "CatC");
+        TypeInto(IDC_CFG_CATALOG_NAME, "CatC");
         Click(IDC_CFG_CATALOG_ADD);
 
         // A deleted catalog's items stay, listed under the root.
@@ -108,25 +149,55 @@ TEST_F(ConfigDlgTest, ProgramsCatalogsCellEditsAndASaveReadBack)
 
 TEST_F(ConfigDlgTest, PinLinkAndRemoveReachEveryCatalog)
 {
+    using Texts = std::vector<std::string>;
+    m_programs = [](ProgramList& programs) { programs.Append("Notepad", "C:\\Windows\\notepad.exe"); };
     Run([&](CConfigDlg& dialog, HWND hwnd) {
-        Select("CatA");
-        CheckDlgButton(hwnd, IDC_CFG_PIN, BST_CHECKED);
-        Click(IDC_CFG_PIN);
-        Select("CatB");
-        EXPECT_EQ(Names(), (std::vector<std::string>{"Alpha", "Beta", "Delta"})) << "the pinned catalog stays listed";
+        // With no catalog chosen there is nothing to pin: the box stays clear.
+        ClickEmptyTreeSpace();
+        PressControl(IDC_CFG_PIN);
+        EXPECT_EQ(IsDlgButtonChecked(hwnd, IDC_CFG_PIN), BST_UNCHECKED);
+        EXPECT_EQ(m_messages, Texts{Text("SelectCatalog")});
+        ClickNode("CatA");
+        PressControl(IDC_CFG_PIN);
+        ClickNode("CatB");
+        EXPECT_EQ(Names(), (Texts{"Alpha", "Beta", "Delta"})) << "the pinned catalog stays listed";
         SelectRow(0);
         Click(IDC_CFG_LINK);
-        EXPECT_EQ(MemberNames(kB), (std::vector<std::string>{"Gamma", "Delta", "Alpha"}));
-        EXPECT_EQ(MemberNames(kA), (std::vector<std::string>{"Beta", "Delta"}));
-        CheckDlgButton(hwnd, IDC_CFG_PIN, BST_UNCHECKED);
-        Click(IDC_CFG_PIN);
-        Select("CatA");
-        Select("CatB");
-        EXPECT_EQ(Names(), (std::vector<std::string>{"Gamma", "Delta", "Alpha"}));
+        EXPECT_EQ(MemberNames(kB), (Texts{"Gamma", "Delta", "Alpha"}));
+        EXPECT_EQ(MemberNames(kA), (Texts{"Beta", "Delta"}));
+
+        // Empty tree space, deleting another catalog and adding programs from a third keep the
+        // pinned catalog listed and its members whole.
+        ClickEmptyTreeSpace();
+        EXPECT_EQ(Names(), (Texts{"Beta", "Delta"}));
+        ClickNode("CatB");
+        PressControl(IDC_CFG_CATALOG_DELETE);
+        EXPECT_EQ(Names(), (Texts{"Beta", "Delta"}));
+        ClickNode(Text("AllCatalogsTitle"));
+        TypeInto(IDC_CFG_CATALOG_NAME, "CatC");
+        PressControl(IDC_CFG_CATALOG_ADD);
+        ClickNode("CatC");
+        SelectRows(dialog.ProgramRows(), {0});
+        PressControl(IDC_CFG_ADD);
+        EXPECT_EQ(MemberNames(kA), (Texts{"Beta", "Delta", "Notepad"}));
+        EXPECT_EQ(IsDlgButtonChecked(hwnd, IDC_CFG_PIN), BST_CHECKED);
+        PressControl(IDC_CFG_PIN);
+        ClickNode("CatA");
+        EXPECT_EQ(Names(), (Texts{"Beta", "Delta", "Notepad"}));
+
+        // An item node chosen in the tree lists its catalog: that catalog is what gets pinned.
+        PostMessageA(dialog.Item(IDC_CFG_TREE), WM_KEYDOWN, VK_RIGHT, 0);
+        PumpFor(50);
+        ClickNode("Delta");
+        PressControl(IDC_CFG_PIN);
+        ClickNode(Text("AllCatalogsTitle"));
+        EXPECT_EQ(Names(), (Texts{"Beta", "Delta", "Notepad"}));
+        PressControl(IDC_CFG_PIN);
+        ClickNode("CatA");
         SelectRow(1);
         Click(IDC_CFG_REMOVE);
         EXPECT_EQ(g_itemList.At(3).State, "-1");
-        EXPECT_EQ(MemberNames(kA), std::vector<std::string>{"Beta"});
+        EXPECT_EQ(MemberNames(kA), (Texts{"Beta", "Notepad"}));
         EXPECT_EQ(dialog.ProgramRows().GetItemText(0, 0), "Delta") << "a removed item is offered again";
     });
 }
@@ -195,13 +266,52 @@ TEST_F(ConfigDlgTest, HotkeyClashRuleKeyListResetsAndSilentSave)
     EXPECT_EQ(items.At(0).Hotkey2, "F1");
 }
 
+TEST_F(ConfigDlgTest, ItemEditsKeepWhatTheUserDidNotTouch)
+{
+    g_itemList.At(1).Hotkey1 = "Ctrl";
+    g_itemList.At(1).Hotkey2 = "F10";
+    // Deeper than the old path limit, as folders nested in a profile easily are.
+    const std::string longPath = "C:\\" + std::string(140, 'd') + "\\" + std::string(140, 'e') + "\\Long Tool.exe";
+    Run([&](CConfigDlg& dialog, HWND hwnd) {
+        ClickNode("CatA");
+        // A short name typed into its cell stays through "Set".
+        ClickCell(1, 1);
+        TypeText("bt");
+        PressControl(IDC_CFG_SET);
+        EXPECT_EQ(g_itemList.At(1).ShortName, "bt");
+        EXPECT_EQ(TextOf(hwnd, IDC_CFG_SHORTNAME), "bt");
+
+        // Escape leaves the item alone; OK with nothing changed replaces only name, command and
+        // short name.
+        auto escaped = AnswerItemDialog([](HWND item) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); });
+        DoubleClickRow(1);
+        EXPECT_TRUE(*escaped) << "a double click on a row opens the item dialog";
+        EXPECT_EQ(g_itemList.At(1).ShortName, "bt");
+        auto confirmed = AnswerItemDialog([](HWND item) { PressButton(GetDlgItem(item, IDOK)); });
+        DoubleClickRow(1);
+        ASSERT_TRUE(*confirmed);
+        const ShortcutItem& beta = g_itemList.At(1);
+        EXPECT_EQ(beta.Name + "|" + beta.ExePath + "|" + beta.ShortName, "Beta|C:\\Beta.exe|BETA");
+        EXPECT_EQ(beta.Hotkey1 + "+" + beta.Hotkey2, "Ctrl+F10");
+        EXPECT_EQ(beta.Description, "Beta description");
+
+        // A dropped file keeps its whole path.
+        PostMessageA(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(DroppedFile(longPath)), 0);
+        PumpUntil([] { return g_itemList.Count() > 4; }, 5000);
+        ASSERT_EQ(g_itemList.Count(), 5u);
+        EXPECT_EQ(g_itemList.At(4).ExePath, longPath);
+        EXPECT_EQ(MemberNames(kA).back(), "Long Tool.exe");
+        (void)dialog;
+    });
+}
+
 TEST_F(ConfigDlgTest, CloseAnsweredNoKeepsTheFilesByteForByte)
 {
     const std::string itemsBefore = ReadBytes(m_paths.itemsFile);
     const std::string catalogsBefore = ReadBytes(m_paths.catalogsFile);
     m_answer = IDNO;
     Run([&](CConfigDlg&, HWND hwnd) {
-        SetDlgItemTextA(hwnd, IDC_CFG_CATALOG_NAME, "Fresh");
+        TypeInto(IDC_CFG_CATALOG_NAME, "Fresh");
         Click(IDC_CFG_CATALOG_ADD);
         Click(IDC_CFG_EXIT);
     });

@@ -2,6 +2,7 @@
 // The configuration window under test, over a small item list in two catalogs.
 #include "DialogHost.h"
 #include "TempFolder.h"
+#include "UserInput.h"
 #include "WinTestSupport.h"
 #include "config/ConfigDlg.h"
 #include "data/CatalogData.h"
@@ -110,6 +111,40 @@ protected:
         return names;
     }
     static std::string Text(const char* key) { return GetTipText(key); }
+
+    // As the user does it: a click on a catalog's node, on empty tree space, on a cell of the
+    // item list (a double click on a row), and typing into a box after selecting its text.
+    void ClickNode(const std::string& text)
+    {
+        HWND tree = m_dialog->Item(IDC_CFG_TREE);
+        HTREEITEM node = FindTreeNode(tree, text);
+        ASSERT_NE(node, nullptr) << text;
+        ClickAt(tree, NodePoint(tree, node));
+        ASSERT_EQ(TreeText(tree, TreeView_GetSelection(tree)), text);
+    }
+    void ClickEmptyTreeSpace()
+    {
+        HWND tree = m_dialog->Item(IDC_CFG_TREE);
+        ClickAt(tree, EmptyTreePoint(tree));
+    }
+    void ClickCell(int row, int column)
+    {
+        HWND list = m_dialog->ItemRows().Hwnd();
+        ClickAt(list, CellPoint(list, row, column));
+    }
+    void DoubleClickRow(int row)
+    {
+        HWND list = m_dialog->ItemRows().Hwnd();
+        DoubleClickAt(list, CellPoint(list, row, 0));
+    }
+    void TypeInto(int id, const std::string& text)
+    {
+        HWND box = m_dialog->Item(id);
+        SetFocus(box);
+        SendMessageA(box, EM_SETSEL, 0, -1);
+        TypeText(text);
+    }
+    void PressControl(int id) { PressButton(m_dialog->Item(id)); }
 
     TempFolder m_folder;
     InstallPaths m_paths;

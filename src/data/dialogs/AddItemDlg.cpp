@@ -70,7 +70,7 @@ void CAddItemDlg::SetUpCatalogTree()
     TreeView_SetImageList(m_tree.Hwnd(), m_treeImages, TVSIL_NORMAL);
 
     const std::string rootTitle = GetTipText("AllCatalogsTitle");
-    m_catalogs.Attach(m_tree.Hwnd(), &m_tree);
+    m_catalogs.Attach(m_tree.Hwnd());
     // This tree only picks a place: catalogs without their items.
     LoadCatalogTree(m_paths.catalogsFile, m_model);
     m_catalogs.Show(m_model, rootTitle, nullptr);

@@ -2,46 +2,17 @@
 
 #include "data/CatalogData.h"
 #include "data/ItemKind.h"
-#include "ui/SkinTreeCtrl.h"
-
-#include <cstring>
-
-void CCatalogTreeView::Attach(HWND tree, CSkinTreeCtrl* skin)
-{
-    m_tree.Attach(tree);
-    m_skin = skin;
-}
-
-LPARAM CCatalogTreeView::OwnText(const std::string& data)
-{
-    auto text = std::make_unique<char[]>(data.size() + 1);
-    std::memcpy(text.get(), data.c_str(), data.size() + 1);
-    auto key = reinterpret_cast<LPARAM>(text.get());
-    m_texts[key] = std::move(text);
-    return key;
-}
-
-HTREEITEM CCatalogTreeView::Insert(const std::string& text, HTREEITEM parent, const std::string& data, int image)
-{
-    if (m_skin != nullptr)
-        return m_skin->InsertNode(text.c_str(), parent, data, image, image);
-    LPARAM owned = OwnText(data);
-    HTREEITEM node = m_tree.InsertItem(text.c_str(), parent, TVI_LAST, image, image, owned);
-    if (node == nullptr)
-        m_texts.erase(owned);
-    return node;
-}
 
 void CCatalogTreeView::Show(const CatalogTree& model, const std::string& rootTitle, const ItemList* items)
 {
     m_model = &model;
     m_items = items;
     m_tree.DeleteAllItems();
-    m_texts.clear();
     m_catalogOf.clear();
+    m_itemOf.clear();
     m_nodeOf.clear();
     m_deferred.clear();
-    m_root = Insert(rootTitle, TVI_ROOT, kRootNodeId, 0);
+    m_root = m_tree.InsertItem(rootTitle.c_str(), TVI_ROOT);
     m_catalogOf[m_root] = CatalogTree::kRoot;
     m_nodeOf.assign(1, m_root);
     model.Walk(CatalogTree::kRoot, [this, &model](CatalogId id) { InsertCatalog(id, NodeOf(model.Parent(id))); });
@@ -49,7 +20,7 @@ void CCatalogTreeView::Show(const CatalogTree& model, const std::string& rootTit
 
 HTREEITEM CCatalogTreeView::InsertCatalog(CatalogId id, HTREEITEM parent)
 {
-    HTREEITEM node = Insert(m_model->Name(id), parent, m_model->Data(id), 0);
+    HTREEITEM node = m_tree.InsertItem(m_model->Name(id).c_str(), parent);
     if (node == nullptr)
         return nullptr;
     m_catalogOf[node] = id;
@@ -84,6 +55,7 @@ void CCatalogTreeView::ForgetBranch(HTREEITEM node)
 {
     for (HTREEITEM child = m_tree.Child(node); child != nullptr; child = m_tree.NextSibling(child))
         ForgetBranch(child);
+    m_itemOf.erase(node);
     auto found = m_catalogOf.find(node);
     if (found == m_catalogOf.end())
         return;
@@ -98,19 +70,14 @@ void CCatalogTreeView::ShowRemoved(CatalogId id)
     if (node == nullptr || node == m_root)
         return;
     ForgetBranch(node);
-    LPARAM data = m_tree.ItemData(node);
     m_tree.DeleteItem(node);
-    m_texts.erase(data);
 }
 
 void CCatalogTreeView::ShowItems(CatalogId id, const ItemList& items)
 {
     HTREEITEM catalog = NodeOf(id);
-    if (catalog == nullptr)
-        return;
-    SetData(catalog, m_model->Data(id));
-    if (m_items == nullptr)
-        return; // this view shows catalogs only
+    if (catalog == nullptr || m_items == nullptr)
+        return; // a view of catalogs only
     RemoveItemNodes(catalog);
     // A closed catalog shows the change when it is opened.
     if (m_tree.Send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(catalog), TVIS_EXPANDED) & TVIS_EXPANDED) {
@@ -126,11 +93,8 @@ void CCatalogTreeView::RemoveItemNodes(HTREEITEM catalog)
     HTREEITEM child = m_tree.Child(catalog);
     while (child != nullptr) {
         HTREEITEM next = m_tree.NextSibling(child);
-        if (IsItemNode(child)) {
-            LPARAM data = m_tree.ItemData(child);
+        if (m_itemOf.erase(child) != 0)
             m_tree.DeleteItem(child);
-            m_texts.erase(data);
-        }
         child = next;
     }
 }
@@ -142,13 +106,9 @@ void CCatalogTreeView::InsertItemNodes(CatalogId id, HTREEITEM catalog, const It
     for (auto it = members.rbegin(); it != members.rend(); ++it) {
         const ShortcutItem& item = items.At(*it);
         const int image = ItemImageOf(item.ExePath);
-        if (m_skin != nullptr) {
-            m_skin->InsertNode(item.Name.c_str(), catalog, ItemNodeData(*it), image, image, TVI_FIRST);
-        } else {
-            LPARAM owned = OwnText(ItemNodeData(*it));
-            if (m_tree.InsertItem(item.Name.c_str(), catalog, TVI_FIRST, image, image, owned) == nullptr)
-                m_texts.erase(owned);
-        }
+        HTREEITEM node = m_tree.InsertItem(item.Name.c_str(), catalog, TVI_FIRST, image, image);
+        if (node != nullptr)
+            m_itemOf[node] = *it;
     }
 }
 
@@ -193,17 +153,11 @@ HTREEITEM CCatalogTreeView::NodeOf(CatalogId id) const
 
 bool CCatalogTreeView::ItemOf(HTREEITEM node, size_t& index) const
 {
-    const std::string data = DataOf(node);
-    if (!IsItemNodeData(data))
+    auto found = m_itemOf.find(node);
+    if (found == m_itemOf.end())
         return false;
-    index = static_cast<size_t>(std::strtoul(data.c_str() + data.find(kItemNodeMarker) + std::strlen(kItemNodeMarker),
-                                             nullptr, 10));
+    index = found->second;
     return true;
-}
-
-bool CCatalogTreeView::IsItemNode(HTREEITEM node) const
-{
-    return IsItemNodeData(DataOf(node));
 }
 
 CatalogId CCatalogTreeView::SelectedCatalog() const
@@ -213,27 +167,11 @@ CatalogId CCatalogTreeView::SelectedCatalog() const
 
 std::string CCatalogTreeView::DataOf(HTREEITEM node) const
 {
-    if (node == nullptr)
-        return {};
-    LPARAM data = m_tree.ItemData(node);
-    return data != 0 ? reinterpret_cast<const char*>(data) : "";
-}
-
-void CCatalogTreeView::SetData(HTREEITEM node, const std::string& data)
-{
-    if (m_skin != nullptr) {
-        m_skin->SetNodeData(node, data);
-        return;
-    }
-    LPARAM old = m_tree.ItemData(node);
-    TVITEMA item{};
-    item.mask = TVIF_PARAM;
-    item.hItem = node;
-    item.lParam = OwnText(data);
-    if (m_tree.Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)) != 0)
-        m_texts.erase(old);
-    else
-        m_texts.erase(item.lParam);
+    size_t index = 0;
+    if (ItemOf(node, index))
+        return ItemNodeData(index);
+    const CatalogId id = CatalogOf(node);
+    return id != CatalogTree::kNone && m_model->IsLive(id) ? m_model->Data(id) : std::string();
 }
 
 void CCatalogTreeView::OnItemExpanded(const NMTREEVIEWA& info) const

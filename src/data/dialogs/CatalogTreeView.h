@@ -1,31 +1,25 @@
 #pragma once
 // Shows a CatalogTree in a tree control: the one way every window puts catalogs on screen. The
-// model stays the only copy of the catalogs; this view maps its nodes to the model's ids and
-// back, and is refilled or patched after the window changed the model.
-//
-// Each node's lParam is a NUL-terminated text (a catalog's CatalogData, or "TempItemNode<index>"
-// for an item node), as the skinned tree's drag code copies it along; with a skinned tree the
-// control owns these texts, with a plain tree view this object does.
+// model stays the only copy of the catalogs: a node carries no data of its own, this view
+// only maps nodes to the model's ids (or to the item an item node shows) and back, and is
+// refilled or patched after the window changed the model.
 #include "data/CatalogTree.h"
 #include "data/ItemList.h"
 #include "ui/wnd/TreeViewCtrl.h"
 
-#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
-class CSkinTreeCtrl;
-
 class CCatalogTreeView {
 public:
     CCatalogTreeView() = default;
-    explicit CCatalogTreeView(HWND tree, CSkinTreeCtrl* skin = nullptr) { Attach(tree, skin); }
+    explicit CCatalogTreeView(HWND tree) { Attach(tree); }
     CCatalogTreeView(const CCatalogTreeView&) = delete;
     CCatalogTreeView& operator=(const CCatalogTreeView&) = delete;
 
-    void Attach(HWND tree, CSkinTreeCtrl* skin = nullptr);
+    void Attach(HWND tree) { m_tree.Attach(tree); }
     HWND Hwnd() const { return m_tree.Hwnd(); }
 
     // Empties the control and shows the model below a root titled `rootTitle`. With `items`
@@ -51,31 +45,29 @@ public:
     HTREEITEM NodeOf(CatalogId id) const;
     // The item an item node shows; false for a catalog node.
     bool ItemOf(HTREEITEM node, size_t& index) const;
-    bool IsItemNode(HTREEITEM node) const;
+    bool IsItemNode(HTREEITEM node) const { return m_itemOf.count(node) != 0; }
     CatalogId SelectedCatalog() const;
 
+    // What the node stands for, as CatalogData: a catalog's from the model, an item node's
+    // "TempItemNode" text; empty for a node the view does not know.
     std::string DataOf(HTREEITEM node) const;
     // Catalog nodes show image 1 while expanded and 0 while collapsed.
     void OnItemExpanded(const NMTREEVIEWA& info) const;
 
 private:
-    HTREEITEM Insert(const std::string& text, HTREEITEM parent, const std::string& data, int image);
     HTREEITEM InsertCatalog(CatalogId id, HTREEITEM parent);
     void ForgetBranch(HTREEITEM node);
     void RemoveItemNodes(HTREEITEM catalog);
     void InsertItemNodes(CatalogId id, HTREEITEM catalog, const ItemList& items);
     // Item nodes wait until the catalog opens: it only shows a button meanwhile.
     void DeferItemNodes(CatalogId id, HTREEITEM catalog);
-    void SetData(HTREEITEM node, const std::string& data);
-    LPARAM OwnText(const std::string& data);
 
     CTreeViewCtrl m_tree;
-    CSkinTreeCtrl* m_skin = nullptr;
     const CatalogTree* m_model = nullptr;
     const ItemList* m_items = nullptr;
     HTREEITEM m_root = nullptr;
     std::unordered_map<HTREEITEM, CatalogId> m_catalogOf;
+    std::unordered_map<HTREEITEM, size_t> m_itemOf;
     std::vector<HTREEITEM> m_nodeOf;
     std::unordered_set<CatalogId> m_deferred;
-    std::unordered_map<LPARAM, std::unique_ptr<char[]>> m_texts;
 };
