@@ -24,7 +24,7 @@ void CExchangeSide::Attach(HWND dialog, int treeId, int listId, HIMAGELIST image
     m_tree.VerticalBar().AttachImages(installFolder);
     m_tree.HorizontalBar().AttachImages(installFolder);
     SendMessageA(m_tree.Hwnd(), TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
-    m_view.Attach(m_tree.Hwnd(), &m_tree);
+    m_view.Attach(m_tree.Hwnd());
 
     m_list.BindDlgItem(dialog, listId);
     m_list.Initialise();

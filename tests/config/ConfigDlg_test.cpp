@@ -103,14 +103,14 @@ TEST_F(ConfigDlgTest, ProgramsCatalogsCellEditsAndASaveReadBack)
 
         // The root keeps its name and stays; a name the catalogs file cannot hold is refused.
         Select(Text("AllCatalogsTitle"));
-        TypeInto(IDC_CFG_CATALOG_NAME, "Renamed");
+        TypeIntoBox(IDC_CFG_CATALOG_NAME, "Renamed");
         Click(IDC_CFG_CATALOG_UPDATE);
         Click(IDC_CFG_CATALOG_DELETE);
         EXPECT_EQ(dialog.Model().Count(), 2u);
-        TypeInto(IDC_CFG_CATALOG_NAME, "Bad|Name");
+        TypeIntoBox(IDC_CFG_CATALOG_NAME, "Bad|Name");
         Click(IDC_CFG_CATALOG_ADD);
         EXPECT_EQ(m_messages.back(), Text("CatalogNameInvalid"));
-        TypeInto(IDC_CFG_CATALOG_NAME, "CatC");
+        TypeIntoBox(IDC_CFG_CATALOG_NAME, "CatC");
         Click(IDC_CFG_CATALOG_ADD);
 
         // A deleted catalog's items stay, listed under the root.
@@ -174,7 +174,7 @@ TEST_F(ConfigDlgTest, PinLinkAndRemoveReachEveryCatalog)
         PressControl(IDC_CFG_CATALOG_DELETE);
         EXPECT_EQ(Names(), (Texts{"Beta", "Delta"}));
         ClickNode(Text("AllCatalogsTitle"));
-        TypeInto(IDC_CFG_CATALOG_NAME, "CatC");
+        TypeIntoBox(IDC_CFG_CATALOG_NAME, "CatC");
         PressControl(IDC_CFG_CATALOG_ADD);
         ClickNode("CatC");
         SelectRows(dialog.ProgramRows(), {0});
@@ -284,11 +284,11 @@ TEST_F(ConfigDlgTest, ItemEditsKeepWhatTheUserDidNotTouch)
         // Escape leaves the item alone; OK with nothing changed replaces only name, command and
         // short name.
         auto escaped = AnswerItemDialog([](HWND item) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); });
-        DoubleClickRow(1);
+        DoubleClickItemRow(1);
         EXPECT_TRUE(*escaped) << "a double click on a row opens the item dialog";
         EXPECT_EQ(g_itemList.At(1).ShortName, "bt");
         auto confirmed = AnswerItemDialog([](HWND item) { PressButton(GetDlgItem(item, IDOK)); });
-        DoubleClickRow(1);
+        DoubleClickItemRow(1);
         ASSERT_TRUE(*confirmed);
         const ShortcutItem& beta = g_itemList.At(1);
         EXPECT_EQ(beta.Name + "|" + beta.ExePath + "|" + beta.ShortName, "Beta|C:\\Beta.exe|BETA");
@@ -311,7 +311,7 @@ TEST_F(ConfigDlgTest, CloseAnsweredNoKeepsTheFilesByteForByte)
     const std::string catalogsBefore = ReadBytes(m_paths.catalogsFile);
     m_answer = IDNO;
     Run([&](CConfigDlg&, HWND hwnd) {
-        TypeInto(IDC_CFG_CATALOG_NAME, "Fresh");
+        TypeIntoBox(IDC_CFG_CATALOG_NAME, "Fresh");
         Click(IDC_CFG_CATALOG_ADD);
         Click(IDC_CFG_EXIT);
     });

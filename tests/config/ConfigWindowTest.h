@@ -132,12 +132,12 @@ protected:
         HWND list = m_dialog->ItemRows().Hwnd();
         ClickAt(list, CellPoint(list, row, column));
     }
-    void DoubleClickRow(int row)
+    void DoubleClickItemRow(int row)
     {
         HWND list = m_dialog->ItemRows().Hwnd();
         DoubleClickAt(list, CellPoint(list, row, 0));
     }
-    void TypeInto(int id, const std::string& text)
+    void TypeIntoBox(int id, const std::string& text)
     {
         HWND box = m_dialog->Item(id);
         SetFocus(box);
