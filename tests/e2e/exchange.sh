@@ -2,8 +2,8 @@
 # two catalogs, one of them with a clipboard item, go across; the imported clipboard item then
 # puts the original text back on the clipboard.
 source "$(dirname "$0")/e2e.sh"
-first="$e2e_root/install"
-second="$e2e_root/second"
+first="$e2e_install"
+second="$e2e_root/Second Install"
 exchange="$e2e_root/Gift.trn"
 
 # Answers the program's message box (captioned as the main window, and above it) with its Ok.
