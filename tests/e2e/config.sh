@@ -38,11 +38,11 @@ xdotool search --onlyvisible --name '^Items and Catalogs$' >/dev/null 2>&1 && fa
 
 grep -aq "Launchers" "$e2e_install/Shortcut2.clg" || fail "the catalog file does not hold the new catalog"
 grep -aq "Marker Program" "$e2e_install/Shortcut2.dat" || fail "the items file does not hold the new item"
-# The picked key, as the items file holds it: the record's fields are a 4-digit length and
-# the text, in the order Name, ShortName, Hotkey1, Hotkey2.
+# The picked key, as the items file holds it: after the 116-byte header, each record is nine
+# fields of a 4-digit length and the text, in the order Name, ShortName, Hotkey1, Hotkey2, ...
 hotkey=$(python3 - "$e2e_install/Shortcut2.dat" <<'PY'
 import sys
-data = open(sys.argv[1], "rb").read()[100:]
+data = open(sys.argv[1], "rb").read()[116:]
 at = 0
 while at < len(data):
     fields = []
