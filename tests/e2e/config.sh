@@ -30,10 +30,14 @@ press "Items and Catalogs" IDC_CFG_KEY
 press "Items and Catalogs" IDC_CFG_KEY_LIST
 press "Items and Catalogs" IDC_CFG_SET
 press "Items and Catalogs" IDC_CFG_OK
-# Ok saves and says so in a message box; its Ok button has the focus.
-sleep 1
-keys Return
-for _ in $(seq 100); do xdotool search --onlyvisible --name '^Items and Catalogs$' >/dev/null 2>&1 || break; sleep 0.1; done
+# Ok saves and says so in a message box (captioned as the main window, and above it). On a
+# loaded machine the box may come up after the first look for it: answer it until the window goes.
+config_open() { xdotool search --onlyvisible --name '^Items and Catalogs$' >/dev/null 2>&1; }
+for _ in 1 2 3; do
+    sleep 1
+    press Tavimoreth IDOK
+    wait_until 5 eval '! config_open' && break
+done
 xdotool search --onlyvisible --name '^Items and Catalogs$' >/dev/null 2>&1 && fail "Ok did not close the window"
 
 grep -aq "Launchers" "$e2e_install/Shortcut2.clg" || fail "the catalog file does not hold the new catalog"
