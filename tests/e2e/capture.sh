@@ -8,14 +8,7 @@ write_items
 write_catalogs "Notes|$notes|"
 helper clip set "captured by the e2e test"
 start_program
-focus "$main_window"
-keys ctrl+shift+a
-dialog=$(wait_for_window '^Add Item$' 20) || fail "the capture opened no add-item dialog"
-focus "$dialog"
-type_text "Clip Note"
-# Name, short name, description, modifier, key, key list button, then the catalog tree.
-keys Tab Tab Tab Tab Tab Tab Home Down Return
-wait_until 10 grep -q 'Clip Note' "$e2e_install/Shortcut2.dat" || fail "the captured item was not written"
+capture_clip_note
 grep -q '\.stx' "$e2e_install/Shortcut2.dat" || fail "the captured item does not name its snapshot"
 ls "$e2e_install"/Data/*.stx >/dev/null 2>&1 || fail "no snapshot file in Data"
 grep -q "|Notes|$notes|,0$" "$e2e_install/Shortcut2.clg" || fail "the catalog did not get the item: $(cat "$e2e_install/Shortcut2.clg")"

@@ -148,3 +148,17 @@ quit_program() {
 shellext_registered() {
     "$TAV_WINE" reg query 'HKCR\CLSID\{42FCF700-3A16-466E-8658-E137F2A98750}' </dev/null >/dev/null 2>&1
 }
+
+# Ctrl+Shift+A with text on the clipboard, then the add-item dialog as a user fills it: the name
+# "Clip Note", then Tab past short name, description, modifier, key and key list button to the
+# catalog tree, the first catalog below the root, and Enter. Waits for the item on disk.
+capture_clip_note() {
+    local dialog
+    focus "$main_window"
+    keys ctrl+shift+a
+    dialog=$(wait_for_window '^Add Item$' 20) || fail "the capture opened no add-item dialog"
+    focus "$dialog"
+    type_text "Clip Note"
+    keys Tab Tab Tab Tab Tab Tab Home Down Return
+    wait_until 10 grep -q 'Clip Note' "$e2e_install/Shortcut2.dat" || fail "the captured item was not written"
+}

@@ -20,13 +20,7 @@ write_items "Marker|MK||||$(winpath "$e2e_helpers/marker.exe")"
 write_catalogs "Notes|$notes|" "Tools|$tools|0"
 helper clip set "carried across by the exchange"
 start_program
-focus "$main_window"
-keys ctrl+shift+a
-dialog=$(wait_for_window '^Add Item$' 20) || fail "the capture opened no add-item dialog"
-focus "$dialog"
-type_text "Clip Note"
-keys Tab Tab Tab Tab Tab Tab Home Down Return
-wait_until 10 grep -q 'Clip Note' "$first/Shortcut2.dat" || fail "the captured item was not written"
+capture_clip_note
 wait_until 10 eval '! xdotool search --onlyvisible --name "^Add Item\$" >/dev/null' || fail "the add-item dialog stayed"
 wait_until 10 eval 'ls "$first"/Data/*.stx >/dev/null' || fail "the capture left no snapshot file"
 sleep 1
