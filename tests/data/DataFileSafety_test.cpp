@@ -89,6 +89,9 @@ TEST(DataFileSafety, OnlyRegularFilesOfADataFilesSizeAreRead)
     ASSERT_NE(file, nullptr);
     std::fclose(file);
     EXPECT_EQ(size, kDataFileSizeLimit);
+    // Cut back as a failed append does.
+    EXPECT_TRUE(TruncateFile(huge, 3));
+    EXPECT_EQ(FileSizeOf(huge), 3);
 
 #ifdef _WIN32
     EXPECT_FALSE(ReadWholeFile("NUL", bytes));
