@@ -113,14 +113,17 @@ int CLauncherApp::DoMessageBox(const char* prompt, UINT type, UINT /*helpId*/)
 {
     if (m_paths.folder.empty())
         m_paths = InstallPaths::In(ProgramFolder());
+    // Prompts are mostly texts of the text file, whose look-up shares one buffer with the
+    // caption's: keep a copy before the caption is read.
+    const std::string text = prompt ? prompt : "";
     const std::string images = m_paths.imagesFolder + "\\";
     std::string caption = GetTipText("ShortDlgTitle");
     HWND owner = MainDialog() ? MainDialog()->Hwnd() : nullptr;
-    CSkinMessageBox box(caption, prompt ? prompt : "", type, images + "CommonDlg.png", RGB(7, 191, 255),
-                        images + "normalbtn_01.png", images + "normalbtn_02.png", owner);
+    CSkinMessageBox box(caption, text, type, images + "CommonDlg.png", RGB(7, 191, 255), images + "normalbtn_01.png",
+                        images + "normalbtn_02.png", owner);
     const INT_PTR result = box.DoModal();
     // Without its template the skinned box cannot open; the question must still be asked.
     if (result < 0)
-        return MessageBoxA(owner, prompt, caption.c_str(), type);
+        return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
     return static_cast<int>(result);
 }

@@ -58,7 +58,7 @@ TEST(SkinMessageBox, EachTypeShowsItsButtonsAndAnswersByMouseAndKey)
     TempFolder folder;
     const std::string savedConfig = g_configPath;
     g_configPath = folder.File("TavimorethConfig.ini");
-    WriteBytes(g_configPath, "[TipMsgs]\r\nShortDlgTitle=Launcher question\r\n");
+    WriteBytes(g_configPath, "[TipMsgs]\r\nShortDlgTitle=Launcher question\r\nDeleteItem=Delete the item?\r\n");
     TheApp().m_paths = InstallPaths::In(DistFolder());
 
     const std::set<int> ok{IDOK};
@@ -102,7 +102,8 @@ TEST(SkinMessageBox, EachTypeShowsItsButtonsAndAnswersByMouseAndKey)
             EXPECT_EQ(TextOf(box, IDC_MESSAGE_TEXT), "Delete the item?");
             row.answer(box);
         });
-        EXPECT_EQ(TheApp().DoMessageBox("Delete the item?", row.type, 0), row.result);
+        // The prompt comes from the same texts as the caption, as the windows' prompts do.
+        EXPECT_EQ(TheApp().DoMessageBox(GetTipText("DeleteItem"), row.type, 0), row.result);
         EXPECT_TRUE(*answered) << "the box never opened";
     }
     g_configPath = savedConfig;
