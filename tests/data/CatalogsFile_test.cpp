@@ -1,19 +1,9 @@
 #include "DataBytes.h"
 #include "TempFolder.h"
 
-#include "data/CatalogData.h"
-#include "data/CatalogTree.h"
-#include "data/CatalogsFile.h"
 #include "data/FileAccess.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-CatalogTree Place(const std::string& text)
-{
-    return CatalogTree::FromRecords(ParseCatalogs(text).records);
-}
-} // namespace
 
 TEST(CatalogsFile, DepthFirstOrderAndItemNodesLeftOut)
 {

@@ -54,21 +54,15 @@ TEST(DataTool, EachFileKindIsDumpedCheckedAndRewritten)
     const std::string dat = folder.File("Shortcut2.dat");
     const std::string items = TwoItems('\x01');
     const std::string catalogs = kRoot + "|Tools|" + kA + "|0,1\\" + kA + "|Inner|" + kB + "|1";
-    const std::string snapshot = std::string("1\0\0\0\0\0\0\0"
-                                             "5\0\0\0\0\0\0\0"
-                                             "hello"
-                                             "13\0\0\0\0\0\0"
-                                             "2\0\0\0\0\0\0\0"
-                                             "hi",
-                                             39);
+    const std::string snapshot = SnapshotHeader("1", "5") + "hello" + SnapshotHeader("13", "2") + "hi";
     struct Case {
         std::string file, whole, dumped, damaged, kept;
     };
     const Case cases[] = {
         {"Shortcut2.dat", items, "Description: \"line one\\r\\nline two\"", items.substr(0, items.size() - 3),
          Header("0000000000000001", '\x01') + items.substr(116, items.find("0000000000000000000000000002-1") - 116)},
-        {"Shortcut2.clg", catalogs, "name: \"Inner\"", catalogs + ",2\\99999999-0000-0000-0000-000000000000|Orphan|" + kB,
-         catalogs + ",2"},
+        {"Shortcut2.clg", catalogs, "name: \"Inner\"",
+         catalogs + ",2\\99999999-0000-0000-0000-000000000000|Orphan|" + kB, catalogs + ",2"},
         {"snap.stx", snapshot, "format 13, 2 bytes \"hi\"", snapshot.substr(0, 38), snapshot.substr(0, 21)},
     };
     for (const Case& c : cases) {

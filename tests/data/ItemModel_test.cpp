@@ -1,6 +1,6 @@
-#include "data/CatalogData.h"
+#include "DataBytes.h"
+
 #include "data/ItemKind.h"
-#include "data/ItemList.h"
 
 #include <gtest/gtest.h>
 
@@ -31,13 +31,7 @@ TEST(CatalogData, IdentifierIndexListAndAdding)
 
 TEST(CatalogData, IndexListShowsLiveNamedItemsInListOrder)
 {
-    ItemList items;
-    for (int i = 0; i < 8; ++i) {
-        ShortcutItem item;
-        item.Name = "item" + std::to_string(i);
-        item.State = "0";
-        items.Append(item);
-    }
+    ItemList items = Items(8);
     items.Tombstone(4, true);
     items.At(6).Name.clear();
 

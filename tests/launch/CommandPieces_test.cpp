@@ -67,45 +67,16 @@ TEST(LowerCaseAnsi, TheSameBytesFoldAsTheirCodePageReadsThem)
     // 0xB1 starts a double-byte character on 936 only (a half-width kana on 932, a sign on 1252),
     // 0xE9 on 936 and 932 (an accented letter on 1252). The second byte may look like a letter
     // or "\": changing it, or taking it for a separator, would name another file.
-    const std::tuple<unsigned, const char*, const char*, size_t> pages[] = {{936,
-                                                                             "\xB1"
-                                                                             "Ab caf\xE9"
-                                                                             "Bar",
-                                                                             "\xB1"
-                                                                             "aB CAF\xE9"
-                                                                             "bAR",
-                                                                             2},
-                                                                            {932,
-                                                                             "\xB1"
-                                                                             "ab caf\xE9"
-                                                                             "Bar",
-                                                                             "\xB1"
-                                                                             "AB CAF\xE9"
-                                                                             "bAR",
-                                                                             4},
-                                                                            {1252,
-                                                                             "\xB1"
-                                                                             "ab caf\xE9"
-                                                                             "bar",
-                                                                             "\xB1"
-                                                                             "AB CAF\xE9"
-                                                                             "BAR",
-                                                                             4}};
+    const std::string b1 = "\xB1", e9 = "\xE9";
+    const std::tuple<unsigned, std::string, std::string, size_t> pages[] = {
+        {936, b1 + "Ab caf" + e9 + "Bar", b1 + "aB CAF" + e9 + "bAR", 2},
+        {932, b1 + "ab caf" + e9 + "Bar", b1 + "AB CAF" + e9 + "bAR", 4},
+        {1252, b1 + "ab caf" + e9 + "bar", b1 + "AB CAF" + e9 + "BAR", 4}};
     for (const auto& [codePage, lower, upper, lastSeparator] : pages) {
         const LeadBytes lead = LeadBytes::Of(codePage);
-        EXPECT_EQ(LowerCaseAnsi("\xB1"
-                                "AB Caf\xE9"
-                                "BAR",
-                                lead),
-                  lower)
-            << codePage;
-        EXPECT_EQ(UpperCaseAnsi("\xB1"
-                                "ab caf\xE9"
-                                "bar",
-                                lead),
-                  upper)
-            << codePage;
-        EXPECT_EQ(lead.FindLast("C:\\\xB1\\x", '\\'), lastSeparator) << codePage;
+        EXPECT_EQ(LowerCaseAnsi(b1 + "AB Caf" + e9 + "BAR", lead), lower) << codePage;
+        EXPECT_EQ(UpperCaseAnsi(b1 + "ab caf" + e9 + "bar", lead), upper) << codePage;
+        EXPECT_EQ(lead.FindLast("C:\\" + b1 + "\\x", '\\'), lastSeparator) << codePage;
     }
     // A lead byte at the very end has no trail byte to skip.
     EXPECT_EQ(LowerCaseAnsi("AB\xB2", LeadBytes::Of(936)), "ab\xB2");
