@@ -1,3 +1,5 @@
+#include "../data/DataBytes.h"
+
 #include "data/ClipboardSnapshot.h"
 #include "data/SnapshotFile.h"
 
@@ -108,10 +110,7 @@ TEST_F(ClipboardSnapshotTest, HandMadeFilesRestoreTheirWholeRecords)
     std::string bytes;
     ASSERT_TRUE(EncodeSnapshotRecord(privateFormat, "\x01\x00\x02", 3, bytes));
     ASSERT_TRUE(EncodeSnapshotRecord(CF_TEXT, "kept\0", 5, bytes));
-    bytes += std::string("1\0\0\0\0\0\0\0"
-                         "100\0\0\0\0\0"
-                         "short",
-                         21);
+    bytes += SnapshotHeader("1", "100") + "short";
     WriteBytes(m_path, bytes);
 
     ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);

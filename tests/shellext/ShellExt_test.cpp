@@ -159,26 +159,6 @@ protected:
 };
 } // namespace
 
-TEST_F(ShellExt, OneEntryWithTheShippedTextAndOnlyItsOwnCommand)
-{
-    const std::string path = m_folder.File("notes.txt");
-    WriteBytes(path, "n");
-    PublishHandOffDest(MakeDestWindow());
-    Offer offer(m_library, ShellDataObject({path}));
-    ASSERT_EQ(offer.entries, 1);
-    ASSERT_EQ(GetMenuItemCount(offer.popup), 1);
-    EXPECT_EQ(GetMenuItemID(offer.popup, 0), 100u);
-    EXPECT_EQ(offer.EntryText(), GetTipText(kShellExtMenuKey));
-    char verb[64] = {};
-    EXPECT_HRESULT_SUCCEEDED(offer.menu->GetCommandString(0, GCS_VERBA, nullptr, verb, sizeof(verb)));
-    EXPECT_STREQ(verb, "AddToTavimoreth");
-    // A command that is not this extension's does nothing.
-    EXPECT_HRESULT_FAILED(Invoke(offer.menu, ByVerb(MAKEINTRESOURCEA(1))));
-    EXPECT_HRESULT_FAILED(Invoke(offer.menu, ByVerb("open")));
-    PumpFor(300);
-    EXPECT_EQ(g_requests, 0);
-}
-
 // Files, folders and dot names through every way of choosing the entry. With the configuration
 // window open, "Dest" names it; the request still goes to the main window that owns it.
 TEST_F(ShellExt, EachSelectionIsHandedToTheMainWindowUnderItsName)
@@ -239,12 +219,26 @@ TEST_F(ShellExt, SelectionsThatCannotTravelWholeGetNoEntry)
     EXPECT_EQ(Offer(m_library, DropDataObject({L"C:\\docs\\smile \u263A.txt"})).entries, 0);
 }
 
-TEST_F(ShellExt, TheEntryTextComesFromTheTextFileBesideTheLibrary)
+TEST_F(ShellExt, OneEntryWithTheTextBesideTheLibraryAndOnlyItsOwnCommand)
 {
-    const std::string copy = m_folder.File("TavimorethExt.dll");
-    ASSERT_TRUE(CopyFileA(DistDll().c_str(), copy.c_str(), FALSE));
     const std::string file = m_folder.File("notes.txt");
     WriteBytes(file, "n");
+    PublishHandOffDest(MakeDestWindow());
+    Offer shipped(m_library, ShellDataObject({file}));
+    ASSERT_EQ(GetMenuItemCount(shipped.popup), 1);
+    EXPECT_EQ(GetMenuItemID(shipped.popup, 0), 100u);
+    EXPECT_EQ(shipped.EntryText(), GetTipText(kShellExtMenuKey));
+    char verb[64] = {};
+    EXPECT_HRESULT_SUCCEEDED(shipped.menu->GetCommandString(0, GCS_VERBA, nullptr, verb, sizeof(verb)));
+    EXPECT_STREQ(verb, "AddToTavimoreth");
+    // A command that is not this extension's does nothing.
+    EXPECT_HRESULT_FAILED(Invoke(shipped.menu, ByVerb(MAKEINTRESOURCEA(1))));
+    EXPECT_HRESULT_FAILED(Invoke(shipped.menu, ByVerb("open")));
+    PumpFor(300);
+    EXPECT_EQ(g_requests, 0);
+
+    const std::string copy = m_folder.File("TavimorethExt.dll");
+    ASSERT_TRUE(CopyFileA(DistDll().c_str(), copy.c_str(), FALSE));
     ShellExtLibrary library(copy);
     ASSERT_TRUE(library.Loaded());
     Offer offer(library, ShellDataObject({file}));
