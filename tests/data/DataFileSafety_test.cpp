@@ -134,7 +134,9 @@ TEST(DataFileSafety, DoubleByteNamesWithSeparatorBytesSurviveASaveAndLoad)
 }
 
 #ifndef _WIN32
-TEST(DataFileSafety, ALeftoverNewFileNeverBecomesPartOfTheSave)
+// A leftover of a crashed save never becomes part of the next save, and saves that fail leave
+// the old files whole.
+TEST(DataFileSafety, SavesTakeInNoLeftoverAndLeaveTheOldFilesWholeWhenTheyFail)
 {
     TempFolder folder;
     std::filesystem::permissions(folder.Path(), std::filesystem::perms::all);
@@ -145,27 +147,15 @@ TEST(DataFileSafety, ALeftoverNewFileNeverBecomesPartOfTheSave)
         WriteBytes(FreshFileName(path), "LEFTOVER OF A CRASHED SAVE");
         ASSERT_EQ(chmod(FreshFileName(path).c_str(), 0222), 0);
     }
-    const std::string text = kRoot + "|A|" + kA;
-    bool itemsSaved = false, catalogsSaved = false;
-    AsPlainUser([&] {
-        itemsSaved = SaveItems(dat, Items(1));
-        catalogsSaved = SaveCatalogsText(clg, text);
-    });
-    ASSERT_TRUE(itemsSaved);
-    ASSERT_TRUE(catalogsSaved);
-    EXPECT_EQ(ReadBytes(dat), EncodeItemsFile(Items(1)));
-    EXPECT_EQ(ReadBytes(clg), text);
-    EXPECT_FALSE(FileExists(FreshFileName(dat)));
-}
-
-TEST(DataFileSafety, FailedSavesLeaveTheOldFilesWhole)
-{
-    TempFolder folder;
-    const std::string dat = folder.File("Shortcut2.dat");
-    const std::string clg = folder.File("Shortcut2.clg");
     const std::string old = EncodeItemsFile(Items(1));
-    WriteBytes(dat, old);
-    WriteBytes(clg, kRoot + "|A|" + kA);
+    AsPlainUser([&] {
+        EXPECT_TRUE(SaveItems(dat, Items(1)));
+        EXPECT_TRUE(SaveCatalogsText(clg, kRoot + "|A|" + kA));
+    });
+    EXPECT_EQ(ReadBytes(dat), old);
+    EXPECT_EQ(ReadBytes(clg), kRoot + "|A|" + kA);
+    EXPECT_FALSE(FileExists(FreshFileName(dat)));
+
     OnAFullDisk([&] {
         EXPECT_FALSE(SaveItems(dat, ItemList()));
         EXPECT_FALSE(SaveItems(dat, Items(1)));
