@@ -64,7 +64,7 @@ TEST(CatalogTree, LookupMoveAndRemoveKeepTheTreeWhole)
     EXPECT_TRUE(tree.Members(CatalogTree::kRoot, items).empty());
 }
 
-TEST(CatalogTree, CopiedBranchGetsNewIdsAndKeepsMembers)
+TEST(CatalogTree, CopiedBranchGetsNewIdsAndLongAndDoubleIdsSurviveARoundTrip)
 {
     CatalogTree source = Place(kRoot + "|A|" + kA + "|4\\" + kA + "|B|" + kB + "\\" + kB + "|C|" + kC + "|5,6");
     CatalogTree target;
@@ -81,10 +81,7 @@ TEST(CatalogTree, CopiedBranchGetsNewIdsAndKeepsMembers)
     target.CopyBranch(target, target.Find("NEW-1"), b,
                       [&](const std::string&) { return "X" + std::to_string(++fresh); });
     EXPECT_EQ(Shape(target), "*/D D/A A/B B/C B/A A/B B/C ");
-}
 
-TEST(CatalogTree, LongAndDoubleNodeIdsSurviveARoundTrip)
-{
     // A 40-character NodeID is a whole identifier: its children keep their parent.
     const std::string longId = kA + "XXXX";
     const std::string text = kRoot + "|A|" + longId + "|1\\" + longId + "|B|" + kB;

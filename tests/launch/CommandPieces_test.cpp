@@ -7,6 +7,9 @@
 #include <vector>
 
 namespace {
+using V = std::vector<std::string>;
+using A = PieceAction;
+
 std::vector<std::string> Texts(const std::vector<CommandPiece>& pieces)
 {
     std::vector<std::string> texts;
@@ -15,9 +18,9 @@ std::vector<std::string> Texts(const std::vector<CommandPiece>& pieces)
     return texts;
 }
 
-std::vector<PieceAction> Actions(const std::vector<CommandPiece>& pieces)
+std::vector<A> Actions(const std::vector<CommandPiece>& pieces)
 {
-    std::vector<PieceAction> actions;
+    std::vector<A> actions;
     for (const CommandPiece& piece : pieces)
         actions.push_back(piece.action);
     return actions;
@@ -26,7 +29,6 @@ std::vector<PieceAction> Actions(const std::vector<CommandPiece>& pieces)
 
 TEST(SplitCommandText, LinesEmptyPiecesAndTrimming)
 {
-    using V = std::vector<std::string>;
     EXPECT_EQ(Texts(SplitCommandText("C:\\Tools\\App.EXE")), V{"C:\\Tools\\App.EXE"});
     EXPECT_EQ(Texts(SplitCommandText("")), V{""});
     EXPECT_EQ(Texts(SplitCommandText("c:\\a.exe\r\n\r\nc:\\b.exe")), (V{"c:\\a.exe", "", "c:\\b.exe"}));
@@ -40,7 +42,6 @@ TEST(SplitCommandText, LinesEmptyPiecesAndTrimming)
 
 TEST(SplitCommandText, ComposedItemsStartOnlyWhatFollowsTheMarker)
 {
-    using V = std::vector<std::string>;
     EXPECT_EQ(Texts(SplitCommandText("Editor\r\nBrowser^^^c:\\ed.exe\r\nhttp://Example.org")),
               (V{"c:\\ed.exe", "http://Example.org"}));
     // Trimming after the marker drops a leading line break, so no empty first piece.
@@ -55,7 +56,6 @@ TEST(SplitCommandText, ActionsBySuffixAndLength)
 {
     const std::vector<CommandPiece> pieces =
         SplitCommandText("C:\\A.BAT\r\nd:\\data\\1234-abcd.STX\r\nx.stx\r\n.stx\r\nabcd\r\nabcde\r\n\r\ncmd /c dir");
-    using A = PieceAction;
     EXPECT_EQ(Actions(pieces), (std::vector<A>{A::Run, A::RestoreSnapshot, A::RestoreSnapshot, A::Skip, A::Skip, A::Run,
                                                A::Skip, A::Run}));
     // Four characters after trimming are still too short, however many blanks surround them.
@@ -88,10 +88,9 @@ TEST(SplitCommandText, KindIsToldInLowerCaseButThePieceIsStartedAsWritten)
     const std::vector<CommandPiece> pieces =
         SplitCommandText("Clip^^^  D:\\Data\\AB12.STX \r\ncmd /c echo Hello\r\n"
                          "https://Example.org/Wiki/Main_Page?q=CaseSensitive\r\n\"C:\\My Tools\\Run.BAT\" /Pass=XyZ");
-    EXPECT_EQ(Texts(pieces), (std::vector<std::string>{"D:\\Data\\AB12.STX", "cmd /c echo Hello",
-                                                       "https://Example.org/Wiki/Main_Page?q=CaseSensitive",
-                                                       "\"C:\\My Tools\\Run.BAT\" /Pass=XyZ"}));
-    using A = PieceAction;
+    EXPECT_EQ(Texts(pieces),
+              (V{"D:\\Data\\AB12.STX", "cmd /c echo Hello", "https://Example.org/Wiki/Main_Page?q=CaseSensitive",
+                 "\"C:\\My Tools\\Run.BAT\" /Pass=XyZ"}));
     EXPECT_EQ(Actions(pieces), (std::vector<A>{A::RestoreSnapshot, A::Run, A::Run, A::Run}));
     // Double-byte text comes through byte for byte, trail bytes that look like capitals too.
     EXPECT_EQ(SplitCommandText("D:\\\xB2\x41.EXE")[0].text, "D:\\\xB2\x41.EXE");
