@@ -30,15 +30,6 @@ ItemList SomeItems()
     items.Tombstone(2, false);
     return items;
 }
-
-int ImageOf(HWND tree, HTREEITEM node)
-{
-    TVITEMA item{};
-    item.mask = TVIF_IMAGE;
-    item.hItem = node;
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return item.iImage;
-}
 } // namespace
 
 TEST(NewGuidString, FreshUpperCaseIdentifiersInOneSharedBuffer)
@@ -96,11 +87,11 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     EXPECT_TRUE(view.ItemOf(notes, index));
     EXPECT_EQ(index, 0u);
     EXPECT_EQ(view.CatalogOf(notes), CatalogTree::kNone);
-    EXPECT_EQ(ImageOf(hwnd, notes), 2);
+    EXPECT_EQ(TreeItemOf(hwnd, notes).iImage, 2);
     HTREEITEM mail = tree.NextSibling(tools);
     open(mail);
     ASSERT_EQ(ChildTexts(hwnd, mail), (std::vector<std::string>{"Mail"}));
-    EXPECT_EQ(ImageOf(hwnd, tree.Child(mail)), 3);
+    EXPECT_EQ(TreeItemOf(hwnd, tree.Child(mail)).iImage, 3);
 
     // Changes of the model reach the tree: a new member, a new, renamed and removed catalog.
     model.AddMember(model.Find(kB), 1);
