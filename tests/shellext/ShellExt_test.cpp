@@ -200,26 +200,9 @@ TEST_F(ShellExt, EachSelectionIsHandedToTheMainWindowUnderItsName)
     DestroyWindow(mainWindow);
 }
 
-TEST_F(ShellExt, SelectionsThatCannotTravelWholeGetNoEntry)
-{
-    const std::string first = m_folder.File("a.txt");
-    const std::string second = m_folder.File("b.txt");
-    WriteBytes(first, "a");
-    WriteBytes(second, "b");
-    Offer two(m_library, ShellDataObject({first, second}));
-    EXPECT_EQ(two.entries, 0);
-    EXPECT_HRESULT_FAILED(Invoke(two.menu, kByOffset));
-    EXPECT_EQ(Offer(m_library, ShellDataObject({first}), CMF_DEFAULTONLY).entries, 0);
-
-    // ExePath is read with 1024 bytes: one more character would arrive cut to another path.
-    const std::wstring base = L"C:\\" + std::wstring(1000, L'd') + L"\\";
-    EXPECT_EQ(Offer(m_library, DropDataObject({base + std::wstring(1023 - base.size(), L'f')})).entries, 1);
-    EXPECT_EQ(Offer(m_library, DropDataObject({base + std::wstring(1024 - base.size(), L'f')})).entries, 0);
-    ASSERT_NE(GetACP(), static_cast<UINT>(CP_UTF8));
-    EXPECT_EQ(Offer(m_library, DropDataObject({L"C:\\docs\\smile \u263A.txt"})).entries, 0);
-}
-
-TEST_F(ShellExt, OneEntryWithTheTextBesideTheLibraryAndOnlyItsOwnCommand)
+// One entry, with the text from the file beside the library, for one file or folder; none for
+// selections that cannot travel whole.
+TEST_F(ShellExt, OneEntryWithTheTextBesideTheLibraryForWholeSelectionsOnly)
 {
     const std::string file = m_folder.File("notes.txt");
     WriteBytes(file, "n");
@@ -234,8 +217,22 @@ TEST_F(ShellExt, OneEntryWithTheTextBesideTheLibraryAndOnlyItsOwnCommand)
     // A command that is not this extension's does nothing.
     EXPECT_HRESULT_FAILED(Invoke(shipped.menu, ByVerb(MAKEINTRESOURCEA(1))));
     EXPECT_HRESULT_FAILED(Invoke(shipped.menu, ByVerb("open")));
+
+    // Selections that cannot travel whole get no entry, and their command does nothing.
+    const std::string second = m_folder.File("b.txt");
+    WriteBytes(second, "b");
+    Offer two(m_library, ShellDataObject({file, second}));
+    EXPECT_EQ(two.entries, 0);
+    EXPECT_HRESULT_FAILED(Invoke(two.menu, kByOffset));
     PumpFor(300);
     EXPECT_EQ(g_requests, 0);
+    EXPECT_EQ(Offer(m_library, ShellDataObject({file}), CMF_DEFAULTONLY).entries, 0);
+    // ExePath is read with 1024 bytes: one more character would arrive cut to another path.
+    const std::wstring base = L"C:\\" + std::wstring(1000, L'd') + L"\\";
+    EXPECT_EQ(Offer(m_library, DropDataObject({base + std::wstring(1023 - base.size(), L'f')})).entries, 1);
+    EXPECT_EQ(Offer(m_library, DropDataObject({base + std::wstring(1024 - base.size(), L'f')})).entries, 0);
+    ASSERT_NE(GetACP(), static_cast<UINT>(CP_UTF8));
+    EXPECT_EQ(Offer(m_library, DropDataObject({L"C:\\docs\\smile \u263A.txt"})).entries, 0);
 
     const std::string copy = m_folder.File("TavimorethExt.dll");
     ASSERT_TRUE(CopyFileA(DistDll().c_str(), copy.c_str(), FALSE));
