@@ -71,15 +71,11 @@ TEST(CatalogsFile, CheckNamesEveryFlaw)
     std::vector<std::string> ids{kRootNodeId};
     std::vector<CatalogLink> links = LinkCatalogs(parse.records, ids);
     std::vector<DataProblem> problems = CheckCatalogs(parse, links, 5);
-    std::vector<std::string> texts;
-    for (const DataProblem& p : problems)
-        texts.push_back(p.text);
-    ASSERT_EQ(texts.size(), 5u);
-    EXPECT_NE(texts[0].find("index 7 past the item count 5"), std::string::npos);
-    EXPECT_NE(texts[1].find("no NodeID"), std::string::npos);
-    EXPECT_NE(texts[2].find("is unknown"), std::string::npos);
-    EXPECT_NE(texts[3].find("5 fields"), std::string::npos);
-    EXPECT_NE(texts[4].find("rest is ignored"), std::string::npos);
+    const std::vector<std::string> expected = {"index 7 past the item count 5", "no NodeID", "is unknown", "5 fields",
+                                               "rest is ignored"};
+    ASSERT_EQ(problems.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_NE(problems[i].text.find(expected[i]), std::string::npos) << problems[i].text;
     EXPECT_EQ(problems[1].offset, int64_t(text.find("|NoId") - kRoot.size()));
     // Without the item count, indexes are not judged.
     EXPECT_EQ(CheckCatalogs(parse, links, -1).size(), 4u);
