@@ -105,9 +105,7 @@ TEST(CatalogTree, ReceivedItemJoinsListFileAndCatalog)
     CatalogId a = tree.Add(CatalogTree::kRoot, "A", kA + "|1");
     CatalogId b = tree.Add(CatalogTree::kRoot, "B", kB);
 
-    ShortcutItem item;
-    item.Name = "Editor";
-    item.Reserved = "junk";
+    const ShortcutItem item{"Editor", "", "", "", "junk"};
     ReceivedItem received = ReceiveItem(items, tree, itemsPath, catalogsPath, item, kA);
     EXPECT_TRUE(received.saved);
     EXPECT_EQ(received.catalog, a);

@@ -50,15 +50,10 @@ TEST(CatalogData, IndexListShowsLiveNamedItemsInListOrder)
 TEST(ItemList, PackedAndUnpackedReadsAgree)
 {
     ItemList items;
-    ShortcutItem first;
-    first.Name = "Notes";
-    first.ShortName = "n";
-    first.guid = "11111111-2222-3333-4444-555555555555";
-    first.ExePath = "C:\\Program Files\\Notes\\notes.exe";
+    // Fields in their stored order.
+    ShortcutItem first{"Notes", "n", "", "", "", "", "0", kA, "C:\\Program Files\\Notes\\notes.exe"};
     items.Append(first);
-    ShortcutItem huge;
-    huge.Name = "Composed";
-    huge.ExePath = std::string(70000, 'c');
+    const ShortcutItem huge{"Composed", "", "", "", "", "", "0", "", std::string(70000, 'c')};
     items.Append(huge);
     const ShortcutItem& held = items.At(0);
     for (int i = 0; i < 3000; ++i) {

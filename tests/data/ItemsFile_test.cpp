@@ -17,14 +17,7 @@ const std::string kGuidB = "FEDCBA98-7654-3210-FEDC-BA9876543210";
 ItemList ThreeItems()
 {
     ItemList items;
-    ShortcutItem word;
-    word.Name = "Word";
-    word.ShortName = "W";
-    word.Hotkey1 = "Ctrl";
-    word.Hotkey2 = "F2";
-    word.Description = "Writes";
-    word.guid = kGuidA;
-    word.ExePath = "C:\\Office\\word.exe";
+    const ShortcutItem word{"Word", "W", "Ctrl", "F2", "", "Writes", "0", kGuidA, "C:\\Office\\word.exe"};
     items.Append(word);
     items.Append(word);
     items.Tombstone(1, true);
@@ -190,10 +183,7 @@ TEST(ItemsFile, AppendAddsOneRecordOrWritesAValidFile)
     TempFolder folder;
     const std::string path = folder.File("Shortcut2.dat");
     ItemList items = ThreeItems();
-    ShortcutItem added;
-    added.Name = "Paint";
-    added.guid = kGuidB;
-    added.ExePath = "mspaint.exe";
+    const ShortcutItem added{"Paint", "", "", "", "", "", "0", kGuidB, "mspaint.exe"};
 
     // The usual case: record number 3 lands at the end, the header stays as it was.
     WriteBytes(path, ThreeItemsBytes());
