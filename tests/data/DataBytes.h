@@ -41,12 +41,8 @@ inline const std::string kD = "DDDDDDDD-0000-0000-0000-000000000004";
 inline ItemList Items(size_t count)
 {
     ItemList items;
-    for (size_t k = 0; k < count; ++k) {
-        ShortcutItem item;
-        item.Name = "item" + std::to_string(k);
-        item.State = "0";
-        items.Append(item);
-    }
+    for (size_t k = 0; k < count; ++k)
+        items.Append(ShortcutItem{"item" + std::to_string(k)});
     return items;
 }
 

@@ -19,13 +19,8 @@ namespace {
 ItemList SomeItems()
 {
     ItemList items;
-    for (const char* name : {"Notes", "Paint", "Gone", "Mail"}) {
-        ShortcutItem item;
-        item.Name = name;
-        item.guid = NewGuidString();
-        item.ExePath = std::string(name) + ".exe";
-        items.Append(item);
-    }
+    for (const char* name : {"Notes", "Paint", "Gone", "Mail"})
+        items.Append(ShortcutItem{name, "", "", "", "", "", "0", NewGuidString(), std::string(name) + ".exe"});
     items.At(3).ExePath = "Notes\r\nPaint^^^notes.exe\r\npaint.exe";
     items.Tombstone(2, false);
     return items;

@@ -83,11 +83,8 @@ TEST_F(LauncherTest, ComposedItemsPauseAfterEveryPieceAndItemsStartByIndex)
     // An item by its index: out of range in either direction, or deleted (its command is empty),
     // nothing starts and nothing breaks.
     g_itemList.Clear();
-    for (const char* name : {"FIRST.exe", "second.exe"}) {
-        ShortcutItem item;
-        item.ExePath = m_folder.File(name);
-        g_itemList.Append(item);
-    }
+    for (const char* name : {"FIRST.exe", "second.exe"})
+        g_itemList.Append(ShortcutItem{"", "", "", "", "", "", "0", "", m_folder.File(name)});
     LaunchItemByIndex(-1);
     LaunchItemByIndex(2);
     LaunchItemByIndex(1);

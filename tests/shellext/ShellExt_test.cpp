@@ -44,11 +44,6 @@ std::string DistDll()
     return DistFolder() + "\\TavimorethExt.dll";
 }
 
-std::string Joined(const HandOffRequest& request)
-{
-    return request.Name + "|" + request.ShortName + "|" + request.Description + "|" + request.ExePath;
-}
-
 bool KeyExists(HKEY root, const std::string& key)
 {
     HKEY handle = nullptr;
@@ -189,7 +184,9 @@ TEST_F(ShellExt, EachSelectionIsHandedToTheMainWindowUnderItsName)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         const std::string path = m_folder.File(c.file);
-        EXPECT_EQ(Joined(HandOver(path, c.info)), std::string(c.name) + "|||" + path);
+        const HandOffRequest request = HandOver(path, c.info);
+        EXPECT_EQ(request.Name + "|" + request.ShortName + "|" + request.Description + "|" + request.ExePath,
+                  std::string(c.name) + "|||" + path);
         EXPECT_EQ(g_requestWindow, mainWindow);
     }
     // Once the hand-over threads have finished, nothing holds the library any more.
