@@ -107,10 +107,7 @@ TEST_F(AddItemDialogTest, PresetsCatalogsKeyListAndRefusals)
                      EXPECT_TRUE(IsWindowVisible(list) && dialog.IsKeyListDropped());
                      // While the list is down, the background takes clicks instead of dragging.
                      EXPECT_EQ(HitTestAt(hwnd, 4, 120), HTCLIENT);
-                     RECT row{};
-                     SendMessageA(list, LVM_ENSUREVISIBLE, 40, FALSE);
-                     ListView_GetItemRect(list, 40, &row, LVIR_BOUNDS);
-                     PostClick(list, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+                     PostClick(list, RowPoint(list, 40));
                  },
                  [&](HWND hwnd) {
                      // A picked key comes with the first modifier; typing in the key box is discarded.

@@ -105,7 +105,7 @@ TEST(CatalogTree, ReceivedItemJoinsListFileAndCatalog)
     CatalogId a = tree.Add(CatalogTree::kRoot, "A", kA + "|1");
     CatalogId b = tree.Add(CatalogTree::kRoot, "B", kB);
 
-    const ShortcutItem item{"Editor", "", "", "", "junk"};
+    const ShortcutItem item{"Editor", "", "", "", "junk", "", "0", "", ""};
     ReceivedItem received = ReceiveItem(items, tree, itemsPath, catalogsPath, item, kA);
     EXPECT_TRUE(received.saved);
     EXPECT_EQ(received.catalog, a);

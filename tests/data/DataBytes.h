@@ -42,7 +42,7 @@ inline ItemList Items(size_t count)
 {
     ItemList items;
     for (size_t k = 0; k < count; ++k)
-        items.Append(ShortcutItem{"item" + std::to_string(k)});
+        items.Append(ShortcutItem{"item" + std::to_string(k), "", "", "", "", "", "0", "", ""});
     return items;
 }
 

@@ -38,8 +38,7 @@ template <typename Step> void OnAFullDisk(Step step, rlim_t room = 0)
 {
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit none = old;
-    none.rlim_cur = room;
+    const rlimit none{room, old.rlim_max};
     auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
     step();

@@ -8,6 +8,7 @@
 #include "data/HandOff.h"
 #include "ui/TipText.h"
 #include "shellext/ShellExtIds.h"
+#include "ui/wnd/WindowSubclass.h"
 
 #include <gtest/gtest.h>
 
@@ -19,24 +20,20 @@ namespace {
 int g_requests = 0;
 HWND g_requestWindow = nullptr;
 
-LRESULT CALLBACK DestProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CountRequests(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
-    if (message == kHandOffRequestMessage) {
-        ++g_requests;
-        g_requestWindow = window;
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    if (message != kHandOffRequestMessage)
+        return CallNextSubclass(window, message, wParam, lParam);
+    ++g_requests;
+    g_requestWindow = window;
+    return 0;
 }
 
 HWND MakeDestWindow(HWND owner = nullptr)
 {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DestProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "ShellExtTestDest";
-    RegisterClassA(&windowClass);
-    return CreateWindowA("ShellExtTestDest", "dest", WS_POPUP, 0, 0, 10, 10, owner, nullptr, nullptr, nullptr);
+    HWND window = CreateWindowA("STATIC", "dest", WS_POPUP, 0, 0, 10, 10, owner, nullptr, nullptr, nullptr);
+    InstallSubclass(window, &CountRequests, 1, 0);
+    return window;
 }
 
 std::string DistDll()
