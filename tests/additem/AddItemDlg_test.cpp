@@ -9,6 +9,7 @@
 #include "resource.h"
 #include "ui/TipText.h"
 #include "ui/wnd/Application.h"
+#include "ui/wnd/WindowSubclass.h"
 
 #include <gtest/gtest.h>
 
@@ -40,36 +41,18 @@ LRESULT HitTestAt(HWND dialog, int x, int y)
 }
 
 // Stands in for the main window: takes the handed item when told that one is waiting.
-struct Receiver {
-    Receiver()
-    {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &Receiver::WindowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "TavTestReceiver";
-        RegisterClassA(&windowClass);
-        window = CreateWindowA("TavTestReceiver", "receiver", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                               windowClass.hInstance, nullptr);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
-    ~Receiver() { DestroyWindow(window); }
-
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-    {
-        auto* self = reinterpret_cast<Receiver*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-        if (self == nullptr || msg != kItemWaitingMessage)
-            return DefWindowProcA(hwnd, msg, wParam, lParam);
-        ShortcutItem item;
-        std::string nodeId;
-        if (TakeHandOffItem(item, nodeId))
-            self->taken.push_back(item.Name + "|" + item.ShortName + "|" + item.Hotkey1 + "|" + item.Hotkey2 + "|" +
-                                  item.Description + "|" + item.ExePath + "|" + nodeId);
-        return 0;
-    }
-
-    HWND window = nullptr;
-    std::vector<std::string> taken;
-};
+LRESULT CALLBACK TakeItem(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR taken)
+{
+    if (msg != kItemWaitingMessage)
+        return CallNextSubclass(hwnd, msg, wParam, lParam);
+    ShortcutItem item;
+    std::string nodeId;
+    if (TakeHandOffItem(item, nodeId))
+        reinterpret_cast<std::vector<std::string>*>(taken)->push_back(
+            item.Name + "|" + item.ShortName + "|" + item.Hotkey1 + "|" + item.Hotkey2 + "|" + item.Description + "|" +
+            item.ExePath + "|" + nodeId);
+    return 0;
+}
 
 class AddItemDialogTest : public testing::Test {
 protected:
@@ -124,10 +107,7 @@ TEST_F(AddItemDialogTest, PresetsCatalogsKeyListAndRefusals)
                      EXPECT_TRUE(IsWindowVisible(list) && dialog.IsKeyListDropped());
                      // While the list is down, the background takes clicks instead of dragging.
                      EXPECT_EQ(HitTestAt(hwnd, 4, 120), HTCLIENT);
-                     RECT row{};
-                     SendMessageA(list, LVM_ENSUREVISIBLE, 40, FALSE);
-                     ListView_GetItemRect(list, 40, &row, LVIR_BOUNDS);
-                     PostClick(list, POINT{(row.left + row.right) / 2, (row.top + row.bottom) / 2});
+                     PostClick(list, RowPoint(list, 40));
                  },
                  [&](HWND hwnd) {
                      // A picked key comes with the first modifier; typing in the key box is discarded.
@@ -164,8 +144,10 @@ TEST_F(AddItemDialogTest, PresetsCatalogsKeyListAndRefusals)
 
 TEST_F(AddItemDialogTest, OkHandsTheItemToTheDestWindow)
 {
-    Receiver receiver;
-    PublishHandOffDest(receiver.window);
+    HWND receiver = CreateWindowA("STATIC", "receiver", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    std::vector<std::string> taken;
+    InstallSubclass(receiver, &TakeItem, 1, reinterpret_cast<DWORD_PTR>(&taken));
+    PublishHandOffDest(receiver);
     CAddItemDlg dialog(nullptr, Paths());
     dialog.ExePath = "C:\\Tools\\qlt.exe";
     ASSERT_EQ(HostDialog(dialog,
@@ -181,6 +163,7 @@ TEST_F(AddItemDialogTest, OkHandsTheItemToTheDestWindow)
     EXPECT_TRUE(m_messages.empty());
 
     // The receiver took it inside the send, before the dialog closed.
-    EXPECT_EQ(receiver.taken, std::vector<std::string>{
-                                  "Quick Launch Tool|QLT|No Hotkey1|Q|one\r\ntwo|C:\\Tools\\qlt.exe|" + kEditorsId});
+    EXPECT_EQ(taken, std::vector<std::string>{"Quick Launch Tool|QLT|No Hotkey1|Q|one\r\ntwo|C:\\Tools\\qlt.exe|" +
+                                              kEditorsId});
+    DestroyWindow(receiver);
 }

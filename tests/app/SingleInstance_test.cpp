@@ -18,12 +18,6 @@ HWND WaitForTopWindow(const char* caption, DWORD timeoutMs)
     return found;
 }
 
-// Answers a message box of another process by pressing one of its buttons.
-void Press(HWND box, int button)
-{
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-}
-
 DWORD ExitCodeOf(HANDLE process)
 {
     DWORD code = 99;
@@ -69,7 +63,7 @@ TEST(SingleInstance, SecondStartIsRefusedAndFirstCopyQuitsWithCodeZero)
     HWND tips = WaitForTopWindow("Tips", 20000);
     ASSERT_NE(tips, nullptr);
     EXPECT_EQ(TextOf(tips, 0xFFFF), ShippedText("ProgramRunning"));
-    Press(tips, IDOK);
+    PostMessageA(tips, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_EQ(WaitForSingleObject(second, 20000), WAIT_OBJECT_0);
     EXPECT_EQ(ExitCodeOf(second), 0u);
 
@@ -86,7 +80,7 @@ TEST(SingleInstance, SecondStartIsRefusedAndFirstCopyQuitsWithCodeZero)
         },
         20000);
     ASSERT_NE(question, nullptr);
-    Press(question, IDNO);
+    PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
     ASSERT_EQ(WaitForSingleObject(first, 20000), WAIT_OBJECT_0);
     EXPECT_EQ(ExitCodeOf(first), 0u);
 }

@@ -1,8 +1,6 @@
 #include "DataBytes.h"
 #include "TempFolder.h"
 
-#include "data/CatalogData.h"
-#include "data/CatalogTree.h"
 #include "data/FileAccess.h"
 #include "data/ItemsFile.h"
 #include "data/ReceiveItem.h"
@@ -21,18 +19,6 @@ std::string Shape(const CatalogTree& tree)
         shape += (parent == CatalogTree::kRoot ? std::string("*") : tree.Name(parent)) + "/" + tree.Name(id) + " ";
     });
     return shape;
-}
-
-ItemList Items(size_t count)
-{
-    ItemList items;
-    for (size_t k = 0; k < count; ++k) {
-        ShortcutItem item;
-        item.Name = "item" + std::to_string(k);
-        item.State = "0";
-        items.Append(item);
-    }
-    return items;
 }
 } // namespace
 
@@ -78,36 +64,32 @@ TEST(CatalogTree, LookupMoveAndRemoveKeepTheTreeWhole)
     EXPECT_TRUE(tree.Members(CatalogTree::kRoot, items).empty());
 }
 
-TEST(CatalogTree, CopiedBranchGetsNewIdsAndKeepsMembers)
+TEST(CatalogTree, CopiedBranchGetsNewIdsAndLongAndDoubleIdsSurviveARoundTrip)
 {
-    CatalogTree source = CatalogTree::FromRecords(
-        ParseCatalogs(kRoot + "|A|" + kA + "|4\\" + kA + "|B|" + kB + "\\" + kB + "|C|" + kC + "|5,6").records);
+    CatalogTree source = Place(kRoot + "|A|" + kA + "|4\\" + kA + "|B|" + kB + "\\" + kB + "|C|" + kC + "|5,6");
     CatalogTree target;
     CatalogId d = target.Add(CatalogTree::kRoot, "D", kD);
     int fresh = 0;
-    CatalogId copy = target.CopyBranch(source, source.Find(kA), d, [&](const std::string&) {
-        return "NEW-" + std::to_string(++fresh);
-    });
+    CatalogId copy = target.CopyBranch(source, source.Find(kA), d,
+                                       [&](const std::string&) { return "NEW-" + std::to_string(++fresh); });
     ASSERT_NE(copy, CatalogTree::kNone);
     EXPECT_EQ(Shape(target), "*/D D/A A/B B/C ");
     EXPECT_EQ(target.Format(), kRoot + "|D|" + kD + "\\" + kD + "|A|NEW-1|4\\NEW-1|B|NEW-2\\NEW-2|C|NEW-3|5,6");
 
     // A copy into its own branch copies what was there before, once.
     CatalogId b = target.Find("NEW-2");
-    target.CopyBranch(target, target.Find("NEW-1"), b, [&](const std::string&) { return "X" + std::to_string(++fresh); });
+    target.CopyBranch(target, target.Find("NEW-1"), b,
+                      [&](const std::string&) { return "X" + std::to_string(++fresh); });
     EXPECT_EQ(Shape(target), "*/D D/A A/B B/C B/A A/B B/C ");
-}
 
-TEST(CatalogTree, LongAndDoubleNodeIdsSurviveARoundTrip)
-{
     // A 40-character NodeID is a whole identifier: its children keep their parent.
     const std::string longId = kA + "XXXX";
     const std::string text = kRoot + "|A|" + longId + "|1\\" + longId + "|B|" + kB;
-    CatalogTree tree = CatalogTree::FromRecords(ParseCatalogs(text).records);
+    CatalogTree tree = Place(text);
     EXPECT_EQ(Shape(tree), "*/A A/B ");
     EXPECT_EQ(tree.Format(), text);
     // The first catalog of a doubled NodeID keeps it.
-    tree = CatalogTree::FromRecords(ParseCatalogs(kRoot + "|A|" + kA + "\\" + kRoot + "|A2|" + kA).records);
+    tree = Place(kRoot + "|A|" + kA + "\\" + kRoot + "|A2|" + kA);
     EXPECT_EQ(tree.Name(tree.Find(kA)), "A");
 }
 
@@ -123,9 +105,7 @@ TEST(CatalogTree, ReceivedItemJoinsListFileAndCatalog)
     CatalogId a = tree.Add(CatalogTree::kRoot, "A", kA + "|1");
     CatalogId b = tree.Add(CatalogTree::kRoot, "B", kB);
 
-    ShortcutItem item;
-    item.Name = "Editor";
-    item.Reserved = "junk";
+    const ShortcutItem item{"Editor", "", "", "", "junk", "", "0", "", ""};
     ReceivedItem received = ReceiveItem(items, tree, itemsPath, catalogsPath, item, kA);
     EXPECT_TRUE(received.saved);
     EXPECT_EQ(received.catalog, a);

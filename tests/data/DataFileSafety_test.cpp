@@ -3,9 +3,6 @@
 #include "DataBytes.h"
 #include "TempFolder.h"
 
-#include "data/CatalogData.h"
-#include "data/CatalogTree.h"
-#include "data/CatalogsFile.h"
 #include "data/FileAccess.h"
 #include "data/ItemsFile.h"
 
@@ -24,16 +21,6 @@
 
 namespace {
 #ifndef _WIN32
-ItemList OneItem()
-{
-    ItemList items;
-    ShortcutItem item;
-    item.Name = "Notes";
-    item.State = "0";
-    items.Append(item);
-    return items;
-}
-
 // Runs `step` as a user without the rights of root (tests often run as root, who may read
 // and delete anything).
 template <typename Step> void AsPlainUser(Step step)
@@ -51,8 +38,7 @@ template <typename Step> void OnAFullDisk(Step step, rlim_t room = 0)
 {
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit none = old;
-    none.rlim_cur = room;
+    const rlimit none{room, old.rlim_max};
     auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &none), 0);
     step();
@@ -122,7 +108,7 @@ TEST(DataFileSafety, DoubleByteNamesWithSeparatorBytesSurviveASaveAndLoad)
     const std::string sjisName = "\x95\x5C\x83\x7C list";
     for (const auto& [lead, name] : {std::make_pair(gbk, gbkName), std::make_pair(sjis, sjisName)}) {
         const std::string text = kRoot + "|" + name + "|" + kA + "|0,1\\" + kA + "|" + name + " 2|" + kRootNodeId;
-        CatalogTree tree = CatalogTree::FromRecords(ParseCatalogs(text, lead).records);
+        CatalogTree tree = Place(text, lead);
         EXPECT_EQ(Names(tree), (std::vector<std::string>{name, name + " 2"}));
         EXPECT_EQ(tree.Data(tree.FirstChild(CatalogTree::kRoot)), kA + "|0,1");
         EXPECT_TRUE(IsStorableCatalogName(name, lead));
@@ -147,7 +133,9 @@ TEST(DataFileSafety, DoubleByteNamesWithSeparatorBytesSurviveASaveAndLoad)
 }
 
 #ifndef _WIN32
-TEST(DataFileSafety, ALeftoverNewFileNeverBecomesPartOfTheSave)
+// A leftover of a crashed save never becomes part of the next save, and saves that fail leave
+// the old files whole.
+TEST(DataFileSafety, SavesTakeInNoLeftoverAndLeaveTheOldFilesWholeWhenTheyFail)
 {
     TempFolder folder;
     std::filesystem::permissions(folder.Path(), std::filesystem::perms::all);
@@ -158,31 +146,19 @@ TEST(DataFileSafety, ALeftoverNewFileNeverBecomesPartOfTheSave)
         WriteBytes(FreshFileName(path), "LEFTOVER OF A CRASHED SAVE");
         ASSERT_EQ(chmod(FreshFileName(path).c_str(), 0222), 0);
     }
-    const std::string text = kRoot + "|A|" + kA;
-    bool itemsSaved = false, catalogsSaved = false;
+    const std::string old = EncodeItemsFile(Items(1));
     AsPlainUser([&] {
-        itemsSaved = SaveItems(dat, OneItem());
-        catalogsSaved = SaveCatalogsText(clg, text);
+        EXPECT_TRUE(SaveItems(dat, Items(1)));
+        EXPECT_TRUE(SaveCatalogsText(clg, kRoot + "|A|" + kA));
     });
-    ASSERT_TRUE(itemsSaved);
-    ASSERT_TRUE(catalogsSaved);
-    EXPECT_EQ(ReadBytes(dat), EncodeItemsFile(OneItem()));
-    EXPECT_EQ(ReadBytes(clg), text);
+    EXPECT_EQ(ReadBytes(dat), old);
+    EXPECT_EQ(ReadBytes(clg), kRoot + "|A|" + kA);
     EXPECT_FALSE(FileExists(FreshFileName(dat)));
-}
 
-TEST(DataFileSafety, FailedSavesLeaveTheOldFilesWhole)
-{
-    TempFolder folder;
-    const std::string dat = folder.File("Shortcut2.dat");
-    const std::string clg = folder.File("Shortcut2.clg");
-    const std::string old = EncodeItemsFile(OneItem());
-    WriteBytes(dat, old);
-    WriteBytes(clg, kRoot + "|A|" + kA);
     OnAFullDisk([&] {
         EXPECT_FALSE(SaveItems(dat, ItemList()));
-        EXPECT_FALSE(SaveItems(dat, OneItem()));
-        EXPECT_FALSE(AppendItem(dat, OneItem(), 0));
+        EXPECT_FALSE(SaveItems(dat, Items(1)));
+        EXPECT_FALSE(AppendItem(dat, Items(1), 0));
         EXPECT_FALSE(SaveCatalogsText(clg, kRoot + "|B|" + kA));
     });
     EXPECT_EQ(ReadBytes(dat), old);
@@ -191,9 +167,7 @@ TEST(DataFileSafety, FailedSavesLeaveTheOldFilesWhole)
     EXPECT_FALSE(FileExists(FreshFileName(clg)));
 
     // The hand-off's one-record append runs out of room halfway: the half record goes again.
-    ItemList two = OneItem();
-    two.Append(OneItem().At(0));
-    OnAFullDisk([&] { EXPECT_FALSE(AppendItem(dat, two, 1)); }, old.size() + 10);
+    OnAFullDisk([&] { EXPECT_FALSE(AppendItem(dat, Items(2), 1)); }, old.size() + 10);
     EXPECT_EQ(ReadBytes(dat), old);
 
     std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all |

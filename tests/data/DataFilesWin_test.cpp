@@ -19,25 +19,11 @@ namespace {
 ItemList SomeItems()
 {
     ItemList items;
-    for (const char* name : {"Notes", "Paint", "Gone", "Mail"}) {
-        ShortcutItem item;
-        item.Name = name;
-        item.guid = NewGuidString();
-        item.ExePath = std::string(name) + ".exe";
-        items.Append(item);
-    }
+    for (const char* name : {"Notes", "Paint", "Gone", "Mail"})
+        items.Append(ShortcutItem{name, "", "", "", "", "", "0", NewGuidString(), std::string(name) + ".exe"});
     items.At(3).ExePath = "Notes\r\nPaint^^^notes.exe\r\npaint.exe";
     items.Tombstone(2, false);
     return items;
-}
-
-int ImageOf(HWND tree, HTREEITEM node)
-{
-    TVITEMA item{};
-    item.mask = TVIF_IMAGE;
-    item.hItem = node;
-    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return item.iImage;
 }
 } // namespace
 
@@ -96,11 +82,11 @@ TEST(CatalogTreeView, ShowsTheModelAndFollowsItsChanges)
     EXPECT_TRUE(view.ItemOf(notes, index));
     EXPECT_EQ(index, 0u);
     EXPECT_EQ(view.CatalogOf(notes), CatalogTree::kNone);
-    EXPECT_EQ(ImageOf(hwnd, notes), 2);
+    EXPECT_EQ(TreeItemOf(hwnd, notes).iImage, 2);
     HTREEITEM mail = tree.NextSibling(tools);
     open(mail);
     ASSERT_EQ(ChildTexts(hwnd, mail), (std::vector<std::string>{"Mail"}));
-    EXPECT_EQ(ImageOf(hwnd, tree.Child(mail)), 3);
+    EXPECT_EQ(TreeItemOf(hwnd, tree.Child(mail)).iImage, 3);
 
     // Changes of the model reach the tree: a new member, a new, renamed and removed catalog.
     model.AddMember(model.Find(kB), 1);

@@ -47,28 +47,22 @@ std::string TwoItems(char flag = '\0')
 } // namespace
 
 // Each kind of file: a whole one is dumped, passes the check and is rewritten byte for byte;
-// a damaged one is told in one line and rewritten with what was whole.
+// a damaged one is told in one line and rewritten with what was whole; a folder is unreadable.
 TEST(DataTool, EachFileKindIsDumpedCheckedAndRewritten)
 {
     TempFolder folder;
     const std::string dat = folder.File("Shortcut2.dat");
     const std::string items = TwoItems('\x01');
     const std::string catalogs = kRoot + "|Tools|" + kA + "|0,1\\" + kA + "|Inner|" + kB + "|1";
-    const std::string snapshot = std::string("1\0\0\0\0\0\0\0"
-                                             "5\0\0\0\0\0\0\0"
-                                             "hello"
-                                             "13\0\0\0\0\0\0"
-                                             "2\0\0\0\0\0\0\0"
-                                             "hi",
-                                             39);
+    const std::string snapshot = SnapshotHeader("1", "5") + "hello" + SnapshotHeader("13", "2") + "hi";
     struct Case {
         std::string file, whole, dumped, damaged, kept;
     };
     const Case cases[] = {
         {"Shortcut2.dat", items, "Description: \"line one\\r\\nline two\"", items.substr(0, items.size() - 3),
          Header("0000000000000001", '\x01') + items.substr(116, items.find("0000000000000000000000000002-1") - 116)},
-        {"Shortcut2.clg", catalogs, "name: \"Inner\"", catalogs + ",2\\99999999-0000-0000-0000-000000000000|Orphan|" + kB,
-         catalogs + ",2"},
+        {"Shortcut2.clg", catalogs, "name: \"Inner\"",
+         catalogs + ",2\\99999999-0000-0000-0000-000000000000|Orphan|" + kB, catalogs + ",2"},
         {"snap.stx", snapshot, "format 13, 2 bytes \"hi\"", snapshot.substr(0, 38), snapshot.substr(0, 21)},
     };
     for (const Case& c : cases) {
@@ -90,6 +84,16 @@ TEST(DataTool, EachFileKindIsDumpedCheckedAndRewritten)
         ASSERT_EQ(Tool("rewrite", {path, out}).exit, 0);
         EXPECT_EQ(ReadBytes(out), c.kept);
         EXPECT_EQ(Tool("check", {out}).exit, 0);
+
+        // A folder is no data file: unreadable, and the output stays as it was.
+        const std::string notAFile = folder.File("folder-" + c.file);
+        std::filesystem::create_directory(notAFile);
+        EXPECT_EQ(Tool("dump", {notAFile}).exit, 2);
+        EXPECT_EQ(Tool("check", {notAFile}).exit, 2);
+        const ToolResult rewrite = Tool("rewrite", {notAFile, out});
+        EXPECT_EQ(rewrite.exit, 2);
+        EXPECT_NE(rewrite.out.find("cannot be read"), std::string::npos) << rewrite.out;
+        EXPECT_EQ(ReadBytes(out), c.kept);
     }
     // With the items file, the catalogs check also judges the indexes.
     WriteBytes(dat, items);
@@ -97,29 +101,11 @@ TEST(DataTool, EachFileKindIsDumpedCheckedAndRewritten)
     const ToolResult withItems = Tool("check", {folder.File("Shortcut2.clg")}, "--items '" + dat + "'");
     EXPECT_EQ(withItems.Lines(), 2u) << withItems.out;
     EXPECT_NE(withItems.out.find("index 2 past the item count 2"), std::string::npos);
+    EXPECT_EQ(
+        Tool("check", {folder.File("Shortcut2.clg")}, "--items '" + folder.File("folder-Shortcut2.dat") + "'").exit, 2);
     EXPECT_EQ(Tool("check", {folder.File("missing.dat")}).exit, 2);
     EXPECT_EQ(Tool("check", {folder.File("what.txt")}).exit, 2);
     EXPECT_EQ(Tool("", {}).exit, 2);
-}
-
-TEST(DataTool, InputsThatAreNoDataFilesAreUnreadableAndTheOutputStays)
-{
-    TempFolder folder;
-    const std::string out = folder.File("out");
-    WriteBytes(out, "an earlier output");
-    for (const char* name : {"Shortcut2.dat", "Shortcut2.clg", "snap.stx"}) {
-        const std::string input = folder.File(name);
-        std::filesystem::create_directory(input);
-        EXPECT_EQ(Tool("dump", {input}).exit, 2) << name;
-        EXPECT_EQ(Tool("check", {input}).exit, 2) << name;
-        const ToolResult rewrite = Tool("rewrite", {input, out});
-        EXPECT_EQ(rewrite.exit, 2) << name;
-        EXPECT_NE(rewrite.out.find("cannot be read"), std::string::npos) << rewrite.out;
-        EXPECT_EQ(ReadBytes(out), "an earlier output") << name;
-    }
-    const std::string clg = folder.File("real.clg");
-    WriteBytes(clg, kRoot + "|A|" + kA);
-    EXPECT_EQ(Tool("check", {clg}, "--items '" + folder.File("Shortcut2.dat") + "'").exit, 2);
 }
 
 TEST(DataTool, CatalogsReadInTheCodePageGiven)

@@ -1,6 +1,6 @@
-#include "data/CatalogData.h"
+#include "DataBytes.h"
+
 #include "data/ItemKind.h"
-#include "data/ItemList.h"
 
 #include <gtest/gtest.h>
 
@@ -31,13 +31,7 @@ TEST(CatalogData, IdentifierIndexListAndAdding)
 
 TEST(CatalogData, IndexListShowsLiveNamedItemsInListOrder)
 {
-    ItemList items;
-    for (int i = 0; i < 8; ++i) {
-        ShortcutItem item;
-        item.Name = "item" + std::to_string(i);
-        item.State = "0";
-        items.Append(item);
-    }
+    ItemList items = Items(8);
     items.Tombstone(4, true);
     items.At(6).Name.clear();
 
@@ -56,15 +50,10 @@ TEST(CatalogData, IndexListShowsLiveNamedItemsInListOrder)
 TEST(ItemList, PackedAndUnpackedReadsAgree)
 {
     ItemList items;
-    ShortcutItem first;
-    first.Name = "Notes";
-    first.ShortName = "n";
-    first.guid = "11111111-2222-3333-4444-555555555555";
-    first.ExePath = "C:\\Program Files\\Notes\\notes.exe";
+    // Fields in their stored order.
+    ShortcutItem first{"Notes", "n", "", "", "", "", "0", kA, "C:\\Program Files\\Notes\\notes.exe"};
     items.Append(first);
-    ShortcutItem huge;
-    huge.Name = "Composed";
-    huge.ExePath = std::string(70000, 'c');
+    const ShortcutItem huge{"Composed", "", "", "", "", "", "0", "", std::string(70000, 'c')};
     items.Append(huge);
     const ShortcutItem& held = items.At(0);
     for (int i = 0; i < 3000; ++i) {

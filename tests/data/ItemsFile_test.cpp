@@ -17,14 +17,7 @@ const std::string kGuidB = "FEDCBA98-7654-3210-FEDC-BA9876543210";
 ItemList ThreeItems()
 {
     ItemList items;
-    ShortcutItem word;
-    word.Name = "Word";
-    word.ShortName = "W";
-    word.Hotkey1 = "Ctrl";
-    word.Hotkey2 = "F2";
-    word.Description = "Writes";
-    word.guid = kGuidA;
-    word.ExePath = "C:\\Office\\word.exe";
+    const ShortcutItem word{"Word", "W", "Ctrl", "F2", "", "Writes", "0", kGuidA, "C:\\Office\\word.exe"};
     items.Append(word);
     items.Append(word);
     items.Tombstone(1, true);
@@ -56,17 +49,19 @@ void ExpectSame(const ItemList& a, const ItemList& b)
 }
 } // namespace
 
-TEST(ItemsFile, ThreeRecordsWrittenAndReadByteForByte)
+// Three records and an empty list written and read byte for byte; a failed rewrite changes nothing.
+TEST(ItemsFile, WrittenAndReadByteForByteAndAFailedRewriteChangesNothing)
 {
     TempFolder folder;
     const std::string path = folder.File("Shortcut2.dat");
+    ItemList loaded;
+    EXPECT_FALSE(LoadItems(path, loaded)) << "no file yet";
+    EXPECT_EQ(loaded.Count(), 0u);
     const ItemList items = ThreeItems();
     ASSERT_TRUE(SaveItems(path, items));
-    const std::string bytes = ReadBytes(path);
-    EXPECT_EQ(bytes, ThreeItemsBytes());
+    EXPECT_EQ(ReadBytes(path), ThreeItemsBytes());
     EXPECT_FALSE(FileExists(FreshFileName(path).c_str()));
 
-    ItemList loaded;
     ItemsLoadReport report;
     ASSERT_TRUE(LoadItems(path, loaded, &report));
     ExpectSame(loaded, items);
@@ -89,26 +84,29 @@ TEST(ItemsFile, ThreeRecordsWrittenAndReadByteForByte)
     ExpectSame(again, items);
     ASSERT_TRUE(WriteEditingFlag(folder.File("new.dat"), true));
     EXPECT_EQ(ReadBytes(folder.File("new.dat")), "\x01");
-}
 
-TEST(ItemsFile, EmptyListMissingAndTinyFiles)
-{
-    TempFolder folder;
-    const std::string path = folder.File("Shortcut2.dat");
-    ItemList loaded;
-    EXPECT_FALSE(LoadItems(path, loaded));
-    EXPECT_EQ(loaded.Count(), 0u);
+    // A failed rewrite leaves the old file whole: the place the new file is built in is taken by
+    // a folder that cannot be removed.
+    std::filesystem::create_directories(FreshFileName(path) + "/busy");
+    const ItemList other = Items(1);
+    EXPECT_FALSE(SaveItems(path, other));
+    EXPECT_EQ(ReadBytes(path), flagged);
 
-    // An empty list is the editing flag alone: a file of one byte.
-    WriteBytes(path, ThreeItemsBytes());
+    // A leftover of an interrupted save is simply replaced.
+    std::filesystem::remove_all(FreshFileName(path));
+    WriteBytes(FreshFileName(path), "stale bytes of an earlier crash");
+    ASSERT_TRUE(SaveItems(path, other));
+    EXPECT_EQ(ReadBytes(path), EncodeItemsFile(other));
+    EXPECT_FALSE(FileExists(FreshFileName(path).c_str()));
+
+    // An empty list is the editing flag alone: a file of one byte. Exactly a header: nothing to
+    // load, nothing wrong.
     ASSERT_TRUE(SaveItems(path, ItemList()));
     EXPECT_EQ(ReadBytes(path), std::string(1, '\0'));
-    ItemsLoadReport report;
-    EXPECT_TRUE(LoadItems(path, loaded, &report));
-    EXPECT_EQ(loaded.Count(), 0u);
+    ItemList empty;
+    EXPECT_TRUE(LoadItems(path, empty, &report));
+    EXPECT_EQ(empty.Count(), 0u);
     EXPECT_TRUE(report.problems.empty());
-
-    // Exactly a header: nothing to load, nothing wrong.
     EXPECT_EQ(Load(Header("0000000000000000"), &report).Count(), 0u);
     EXPECT_TRUE(report.problems.empty());
     EXPECT_EQ(Load(Header("0000000000000000").substr(0, 60), &report).Count(), 0u);
@@ -185,10 +183,7 @@ TEST(ItemsFile, AppendAddsOneRecordOrWritesAValidFile)
     TempFolder folder;
     const std::string path = folder.File("Shortcut2.dat");
     ItemList items = ThreeItems();
-    ShortcutItem added;
-    added.Name = "Paint";
-    added.guid = kGuidB;
-    added.ExePath = "mspaint.exe";
+    const ShortcutItem added{"Paint", "", "", "", "", "", "0", kGuidB, "mspaint.exe"};
 
     // The usual case: record number 3 lands at the end, the header stays as it was.
     WriteBytes(path, ThreeItemsBytes());
@@ -219,24 +214,4 @@ TEST(ItemsFile, AppendAddsOneRecordOrWritesAValidFile)
     ASSERT_TRUE(AppendItem(path, one, 0));
     EXPECT_EQ(ReadBytes(path), Header("0000000000000000", '\x01') + record);
     EXPECT_FALSE(AppendItem(path, one, 1));
-}
-
-TEST(ItemsFile, AFailedRewriteLeavesTheOldFileWhole)
-{
-    TempFolder folder;
-    const std::string path = folder.File("Shortcut2.dat");
-    WriteBytes(path, ThreeItemsBytes());
-    // The place the new file is built in is taken by a folder that cannot be removed.
-    std::filesystem::create_directories(FreshFileName(path) + "/busy");
-    ItemList other;
-    other.Append(ShortcutItem());
-    EXPECT_FALSE(SaveItems(path, other));
-    EXPECT_EQ(ReadBytes(path), ThreeItemsBytes());
-
-    // A leftover of an interrupted save is simply replaced.
-    std::filesystem::remove_all(FreshFileName(path));
-    WriteBytes(FreshFileName(path), "stale bytes of an earlier crash");
-    ASSERT_TRUE(SaveItems(path, other));
-    EXPECT_EQ(ReadBytes(path), EncodeItemsFile(other));
-    EXPECT_FALSE(FileExists(FreshFileName(path).c_str()));
 }

@@ -1,3 +1,5 @@
+#include "../data/DataBytes.h"
+
 #include "data/ClipboardSnapshot.h"
 #include "data/SnapshotFile.h"
 
@@ -6,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -28,25 +29,34 @@ protected:
 
 } // namespace
 
-TEST_F(ClipboardSnapshotTest, PlainTextComesBackFromTheFile)
+// Text and a DIB the application placed itself (memory data) are stored as the clipboard gave
+// them, a text's terminator included, and come back from the file.
+TEST_F(ClipboardSnapshotTest, TextAndAnApplicationsOwnDibComeBackFromTheFile)
 {
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = header.biHeight = header.biPlanes = 1;
+    header.biBitCount = 24;
+    const std::string dib =
+        std::string(reinterpret_cast<const char*>(&header), sizeof(header)) + std::string("\x10\x20\x30", 4);
     const std::string text = "Line one\r\nLine two \xB1\xB1\xBE\xA9 end";
-    PutClipboardText(m_owner, text);
-    ASSERT_EQ(SaveClipboardSnapshot(m_owner, m_path.c_str()), 1);
+    for (const auto& [format, data] : {std::make_pair(UINT{CF_TEXT}, text + '\0'), std::make_pair(UINT{CF_DIB}, dib)}) {
+        SCOPED_TRACE(format);
+        ASSERT_TRUE(PutClipboardData(m_owner, format, data));
+        ASSERT_EQ(SaveClipboardSnapshot(m_owner, m_path.c_str()), 1);
+        const SnapshotContents contents = ParseSnapshot(ReadBytes(m_path));
+        EXPECT_TRUE(contents.IsWhole());
+        std::string kept;
+        for (const SnapshotRecord& record : contents.records) {
+            EXPECT_NE(record.format, 49260u);
+            kept += record.format == format ? record.data.substr(0, data.size()) + "|" : "";
+        }
+        EXPECT_EQ(kept, data + "|");
 
-    // The file holds the text record as the clipboard gave it, terminator included.
-    const SnapshotContents contents = ParseSnapshot(ReadBytes(m_path));
-    EXPECT_TRUE(contents.IsWhole());
-    std::string texts;
-    for (const SnapshotRecord& record : contents.records) {
-        EXPECT_NE(record.format, 49260u);
-        texts += record.format == CF_TEXT ? record.data.substr(0, text.size() + 1) + "|" : "";
+        PutClipboardText(m_owner, "something else");
+        ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);
+        EXPECT_EQ(ClipboardData(m_owner, format).substr(0, data.size()), data);
     }
-    EXPECT_EQ(texts, text + '\0' + "|");
-
-    PutClipboardText(m_owner, "something else");
-    ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);
-    EXPECT_EQ(ClipboardText(m_owner), text);
 }
 
 // The file is replaced as every data file is (the data-file tests judge that).
@@ -73,34 +83,6 @@ TEST_F(ClipboardSnapshotTest, BitmapOnlyClipboardLeavesNoFileAndAFolderThatIsNot
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
 }
 
-TEST_F(ClipboardSnapshotTest, ApplicationsOwnDibIsKept)
-{
-    // A 1x1 24-bit DIB placed by the application itself is memory data and is stored.
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = header.biHeight = header.biPlanes = 1;
-    header.biBitCount = 24;
-    const std::string dib =
-        std::string(reinterpret_cast<const char*>(&header), sizeof(header)) + std::string("\x10\x20\x30", 4);
-    ASSERT_TRUE(OpenClipboard(m_owner));
-    EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, dib.size());
-    std::memcpy(GlobalLock(block), dib.data(), dib.size());
-    GlobalUnlock(block);
-    ASSERT_NE(SetClipboardData(CF_DIB, block), nullptr);
-    CloseClipboard();
-
-    ASSERT_EQ(SaveClipboardSnapshot(m_owner, m_path.c_str()), 1);
-    std::string dibs;
-    for (const SnapshotRecord& record : ParseSnapshot(ReadBytes(m_path)).records)
-        dibs += record.format == CF_DIB ? record.data.substr(0, dib.size()) + "|" : "";
-    EXPECT_EQ(dibs, dib + "|");
-
-    PutClipboardText(m_owner, "");
-    ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);
-    EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB));
-}
-
 TEST_F(ClipboardSnapshotTest, HandMadeFilesRestoreTheirWholeRecords)
 {
     // A private format and text, then a record cut short: the whole ones reach the clipboard.
@@ -108,20 +90,12 @@ TEST_F(ClipboardSnapshotTest, HandMadeFilesRestoreTheirWholeRecords)
     std::string bytes;
     ASSERT_TRUE(EncodeSnapshotRecord(privateFormat, "\x01\x00\x02", 3, bytes));
     ASSERT_TRUE(EncodeSnapshotRecord(CF_TEXT, "kept\0", 5, bytes));
-    bytes += std::string("1\0\0\0\0\0\0\0"
-                         "100\0\0\0\0\0"
-                         "short",
-                         21);
+    bytes += SnapshotHeader("1", "100") + "short";
     WriteBytes(m_path, bytes);
 
     ASSERT_EQ(RestoreClipboardSnapshot(m_owner, m_path.c_str()), 1);
     EXPECT_EQ(ClipboardText(m_owner), "kept");
-    ASSERT_TRUE(OpenClipboard(m_owner));
-    HANDLE data = GetClipboardData(privateFormat);
-    ASSERT_NE(data, nullptr);
-    EXPECT_EQ(std::string(static_cast<const char*>(GlobalLock(data)), 3), std::string("\x01\x00\x02", 3));
-    GlobalUnlock(data);
-    CloseClipboard();
+    EXPECT_EQ(ClipboardData(m_owner, privateFormat).substr(0, 3), std::string("\x01\x00\x02", 3));
 
     // An empty file is an empty clipboard.
     WriteBytes(m_path, "");

@@ -7,6 +7,9 @@
 #include <vector>
 
 namespace {
+using V = std::vector<std::string>;
+using A = PieceAction;
+
 std::vector<std::string> Texts(const std::vector<CommandPiece>& pieces)
 {
     std::vector<std::string> texts;
@@ -15,9 +18,9 @@ std::vector<std::string> Texts(const std::vector<CommandPiece>& pieces)
     return texts;
 }
 
-std::vector<PieceAction> Actions(const std::vector<CommandPiece>& pieces)
+std::vector<A> Actions(const std::vector<CommandPiece>& pieces)
 {
-    std::vector<PieceAction> actions;
+    std::vector<A> actions;
     for (const CommandPiece& piece : pieces)
         actions.push_back(piece.action);
     return actions;
@@ -26,7 +29,6 @@ std::vector<PieceAction> Actions(const std::vector<CommandPiece>& pieces)
 
 TEST(SplitCommandText, LinesEmptyPiecesAndTrimming)
 {
-    using V = std::vector<std::string>;
     EXPECT_EQ(Texts(SplitCommandText("C:\\Tools\\App.EXE")), V{"C:\\Tools\\App.EXE"});
     EXPECT_EQ(Texts(SplitCommandText("")), V{""});
     EXPECT_EQ(Texts(SplitCommandText("c:\\a.exe\r\n\r\nc:\\b.exe")), (V{"c:\\a.exe", "", "c:\\b.exe"}));
@@ -40,7 +42,6 @@ TEST(SplitCommandText, LinesEmptyPiecesAndTrimming)
 
 TEST(SplitCommandText, ComposedItemsStartOnlyWhatFollowsTheMarker)
 {
-    using V = std::vector<std::string>;
     EXPECT_EQ(Texts(SplitCommandText("Editor\r\nBrowser^^^c:\\ed.exe\r\nhttp://Example.org")),
               (V{"c:\\ed.exe", "http://Example.org"}));
     // Trimming after the marker drops a leading line break, so no empty first piece.
@@ -55,7 +56,6 @@ TEST(SplitCommandText, ActionsBySuffixAndLength)
 {
     const std::vector<CommandPiece> pieces =
         SplitCommandText("C:\\A.BAT\r\nd:\\data\\1234-abcd.STX\r\nx.stx\r\n.stx\r\nabcd\r\nabcde\r\n\r\ncmd /c dir");
-    using A = PieceAction;
     EXPECT_EQ(Actions(pieces), (std::vector<A>{A::Run, A::RestoreSnapshot, A::RestoreSnapshot, A::Skip, A::Skip, A::Run,
                                                A::Skip, A::Run}));
     // Four characters after trimming are still too short, however many blanks surround them.
@@ -67,45 +67,16 @@ TEST(LowerCaseAnsi, TheSameBytesFoldAsTheirCodePageReadsThem)
     // 0xB1 starts a double-byte character on 936 only (a half-width kana on 932, a sign on 1252),
     // 0xE9 on 936 and 932 (an accented letter on 1252). The second byte may look like a letter
     // or "\": changing it, or taking it for a separator, would name another file.
-    const std::tuple<unsigned, const char*, const char*, size_t> pages[] = {{936,
-                                                                             "\xB1"
-                                                                             "Ab caf\xE9"
-                                                                             "Bar",
-                                                                             "\xB1"
-                                                                             "aB CAF\xE9"
-                                                                             "bAR",
-                                                                             2},
-                                                                            {932,
-                                                                             "\xB1"
-                                                                             "ab caf\xE9"
-                                                                             "Bar",
-                                                                             "\xB1"
-                                                                             "AB CAF\xE9"
-                                                                             "bAR",
-                                                                             4},
-                                                                            {1252,
-                                                                             "\xB1"
-                                                                             "ab caf\xE9"
-                                                                             "bar",
-                                                                             "\xB1"
-                                                                             "AB CAF\xE9"
-                                                                             "BAR",
-                                                                             4}};
+    const std::string b1 = "\xB1", e9 = "\xE9";
+    const std::tuple<unsigned, std::string, std::string, size_t> pages[] = {
+        {936, b1 + "Ab caf" + e9 + "Bar", b1 + "aB CAF" + e9 + "bAR", 2},
+        {932, b1 + "ab caf" + e9 + "Bar", b1 + "AB CAF" + e9 + "bAR", 4},
+        {1252, b1 + "ab caf" + e9 + "bar", b1 + "AB CAF" + e9 + "BAR", 4}};
     for (const auto& [codePage, lower, upper, lastSeparator] : pages) {
         const LeadBytes lead = LeadBytes::Of(codePage);
-        EXPECT_EQ(LowerCaseAnsi("\xB1"
-                                "AB Caf\xE9"
-                                "BAR",
-                                lead),
-                  lower)
-            << codePage;
-        EXPECT_EQ(UpperCaseAnsi("\xB1"
-                                "ab caf\xE9"
-                                "bar",
-                                lead),
-                  upper)
-            << codePage;
-        EXPECT_EQ(lead.FindLast("C:\\\xB1\\x", '\\'), lastSeparator) << codePage;
+        EXPECT_EQ(LowerCaseAnsi(b1 + "AB Caf" + e9 + "BAR", lead), lower) << codePage;
+        EXPECT_EQ(UpperCaseAnsi(b1 + "ab caf" + e9 + "bar", lead), upper) << codePage;
+        EXPECT_EQ(lead.FindLast("C:\\" + b1 + "\\x", '\\'), lastSeparator) << codePage;
     }
     // A lead byte at the very end has no trail byte to skip.
     EXPECT_EQ(LowerCaseAnsi("AB\xB2", LeadBytes::Of(936)), "ab\xB2");
@@ -117,10 +88,9 @@ TEST(SplitCommandText, KindIsToldInLowerCaseButThePieceIsStartedAsWritten)
     const std::vector<CommandPiece> pieces =
         SplitCommandText("Clip^^^  D:\\Data\\AB12.STX \r\ncmd /c echo Hello\r\n"
                          "https://Example.org/Wiki/Main_Page?q=CaseSensitive\r\n\"C:\\My Tools\\Run.BAT\" /Pass=XyZ");
-    EXPECT_EQ(Texts(pieces), (std::vector<std::string>{"D:\\Data\\AB12.STX", "cmd /c echo Hello",
-                                                       "https://Example.org/Wiki/Main_Page?q=CaseSensitive",
-                                                       "\"C:\\My Tools\\Run.BAT\" /Pass=XyZ"}));
-    using A = PieceAction;
+    EXPECT_EQ(Texts(pieces),
+              (V{"D:\\Data\\AB12.STX", "cmd /c echo Hello", "https://Example.org/Wiki/Main_Page?q=CaseSensitive",
+                 "\"C:\\My Tools\\Run.BAT\" /Pass=XyZ"}));
     EXPECT_EQ(Actions(pieces), (std::vector<A>{A::RestoreSnapshot, A::Run, A::Run, A::Run}));
     // Double-byte text comes through byte for byte, trail bytes that look like capitals too.
     EXPECT_EQ(SplitCommandText("D:\\\xB2\x41.EXE")[0].text, "D:\\\xB2\x41.EXE");

@@ -57,8 +57,8 @@ protected:
 } // namespace
 
 // Composed items in order, as written and never their member names, are also driven end to
-// end; here the pauses, and the pieces that start nothing.
-TEST_F(LauncherTest, ComposedItemStartsItsCommandsWithAPauseAfterEveryPiece)
+// end; here the pauses, the pieces that start nothing, and items started by their index.
+TEST_F(LauncherTest, ComposedItemsPauseAfterEveryPieceAndItemsStartByIndex)
 {
     // Member names that would start something if they were ever run.
     const std::string text = m_folder.File("member.exe") + "\r\n" + m_folder.File("MEMBER.EXE") + "^^^\r\n  " +
@@ -79,32 +79,21 @@ TEST_F(LauncherTest, ComposedItemStartsItsCommandsWithAPauseAfterEveryPiece)
     EXPECT_TRUE(LaunchCommandText(""));
     EXPECT_TRUE(LaunchCommandText("   \t "));
     EXPECT_TRUE(LaunchCommandText("calc"));
-    PumpFor(500);
-    EXPECT_EQ(ReadStarts().size(), 2u);
-}
 
-TEST_F(LauncherTest, ItemByIndexStartsThatItemsCommand)
-{
+    // An item by its index: out of range in either direction, or deleted (its command is empty),
+    // nothing starts and nothing breaks.
     g_itemList.Clear();
-    for (const char* name : {"FIRST.exe", "second.exe"}) {
-        ShortcutItem item;
-        item.ExePath = m_folder.File(name);
-        g_itemList.Append(item);
-    }
-
-    // Out of range in either direction: nothing starts and nothing breaks.
+    for (const char* name : {"FIRST.exe", "second.exe"})
+        g_itemList.Append(ShortcutItem{"", "", "", "", "", "", "0", "", m_folder.File(name)});
     LaunchItemByIndex(-1);
     LaunchItemByIndex(2);
     LaunchItemByIndex(1);
-    std::vector<Start> starts = WaitForStarts(1);
-    ASSERT_EQ(starts.size(), 1u);
-    EXPECT_NE(starts[0].commandLine.find("second.exe"), std::string::npos) << starts[0].commandLine;
-
-    // A deleted item has an empty command and starts nothing.
+    ASSERT_EQ(WaitForStarts(3).size(), 3u);
+    EXPECT_NE(ReadStarts()[2].commandLine.find("second.exe"), std::string::npos) << ReadStarts()[2].commandLine;
     g_itemList.Tombstone(0, false);
     LaunchItemByIndex(0);
     PumpFor(1000);
-    EXPECT_EQ(ReadStarts().size(), 1u);
+    EXPECT_EQ(ReadStarts().size(), 3u);
     g_itemList.Clear();
 }
 

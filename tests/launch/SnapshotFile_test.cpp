@@ -1,3 +1,5 @@
+#include "../data/DataBytes.h"
+
 #include "data/SnapshotFile.h"
 
 #include <gtest/gtest.h>
@@ -6,32 +8,17 @@
 
 using namespace std::string_literals;
 
-namespace {
-// A record header written by hand: both slots with their digits, a 0x00 and zero filler.
-std::string Header(const std::string& format, const std::string& size)
-{
-    std::string header = format;
-    header.resize(8, '\0');
-    std::string sizeSlot = size;
-    sizeSlot.resize(8, '\0');
-    return header + sizeSlot;
-}
-} // namespace
-
 TEST(SnapshotFile, RecordLayoutIsDigitsThenZeroFillerThenData)
 {
     std::string bytes;
     ASSERT_TRUE(EncodeSnapshotRecord(13, "abc\0de", 6, bytes));
-    EXPECT_EQ(bytes, "13\0\0\0\0\0\0"s
-                     "6\0\0\0\0\0\0\0"s
-                     "abc\0de"s);
+    EXPECT_EQ(bytes, SnapshotHeader("13", "6") + "abc\0de"s);
 
     // Seven digits of size still leave room for the terminating 0x00.
     std::string large(kSnapshotMaxDataSize, 'x');
     std::string big;
     ASSERT_TRUE(EncodeSnapshotRecord(49161, large.data(), large.size(), big));
-    EXPECT_EQ(big.substr(0, 16), "49161\0\0\0"s
-                                 "9999999\0"s);
+    EXPECT_EQ(big.substr(0, 16), SnapshotHeader("49161", "9999999"));
     EXPECT_EQ(big.size(), 16 + large.size());
 
     std::string untouched = "keep";
@@ -44,8 +31,9 @@ TEST(SnapshotFile, RecordLayoutIsDigitsThenZeroFillerThenData)
 
 TEST(SnapshotFile, WholeFilesReadBackRecordByRecord)
 {
-    const std::string file = Header("1", "6") + "hello\0"s + Header("13", "12") + "h\0e\0l\0l\0o\0\0\0"s +
-                             Header("16", "4") + "\x04\x08\0\0"s + Header("49300", "0");
+    const std::string file = SnapshotHeader("1", "6") + "hello\0"s + SnapshotHeader("13", "12") +
+                             "h\0e\0l\0l\0o\0\0\0"s + SnapshotHeader("16", "4") + "\x04\x08\0\0"s +
+                             SnapshotHeader("49300", "0");
     const SnapshotContents contents = ParseSnapshot(file);
     EXPECT_TRUE(contents.IsWhole());
     std::string seen;
@@ -60,7 +48,7 @@ TEST(SnapshotFile, WholeFilesReadBackRecordByRecord)
     EXPECT_TRUE(ParseSnapshot("").IsWhole() && ParseSnapshot("").records.empty());
 
     // Filler after the digits is not looked at.
-    std::string header = Header("1", "2");
+    std::string header = SnapshotHeader("1", "2");
     header[3] = 'Z';
     header[12] = 'Q';
     EXPECT_TRUE(ParseSnapshot(header + "ok").IsWhole());
@@ -69,7 +57,7 @@ TEST(SnapshotFile, WholeFilesReadBackRecordByRecord)
 // Reads past the end of cut files are the fuzz target's to find, under the address sanitizer.
 TEST(SnapshotFile, DamageStopsReadingAndKeepsWhatWasWhole)
 {
-    const std::string good = Header("1", "3") + "abc";
+    const std::string good = SnapshotHeader("1", "3") + "abc";
     struct Case {
         const char* name;
         std::string tail;
@@ -77,15 +65,15 @@ TEST(SnapshotFile, DamageStopsReadingAndKeepsWhatWasWhole)
     };
     const Case cases[] = {
         {"header cut short", "7\0\0\0"s, "cut short"},
-        {"data cut short", Header("7", "10") + "12345", "cut short"},
-        {"size of eight digits", Header("1", "10000000") + "x", "eight digits"},
-        {"size slot all digits, no terminator", Header("1", "99999999"), "eight digits"},
-        {"size slot not a number", Header("1", "x3") + "abc", "size slot"},
-        {"size slot empty", Header("1", "") + "abc", "size slot"},
-        {"format not a number", Header("CF", "3") + "abc", "format slot"},
-        {"format zero", Header("0", "3") + "abc", "out of range"},
-        {"format of six digits", Header("100000", "3") + "abc", "out of range"},
-        {"format above 16 bits", Header("65536", "3") + "abc", "out of range"},
+        {"data cut short", SnapshotHeader("7", "10") + "12345", "cut short"},
+        {"size of eight digits", SnapshotHeader("1", "10000000") + "x", "eight digits"},
+        {"size slot all digits, no terminator", SnapshotHeader("1", "99999999"), "eight digits"},
+        {"size slot not a number", SnapshotHeader("1", "x3") + "abc", "size slot"},
+        {"size slot empty", SnapshotHeader("1", "") + "abc", "size slot"},
+        {"format not a number", SnapshotHeader("CF", "3") + "abc", "format slot"},
+        {"format zero", SnapshotHeader("0", "3") + "abc", "out of range"},
+        {"format of six digits", SnapshotHeader("100000", "3") + "abc", "out of range"},
+        {"format above 16 bits", SnapshotHeader("65536", "3") + "abc", "out of range"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

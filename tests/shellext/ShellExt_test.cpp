@@ -8,6 +8,7 @@
 #include "data/HandOff.h"
 #include "ui/TipText.h"
 #include "shellext/ShellExtIds.h"
+#include "ui/wnd/WindowSubclass.h"
 
 #include <gtest/gtest.h>
 
@@ -19,34 +20,25 @@ namespace {
 int g_requests = 0;
 HWND g_requestWindow = nullptr;
 
-LRESULT CALLBACK DestProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CountRequests(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
 {
-    if (message == kHandOffRequestMessage) {
-        ++g_requests;
-        g_requestWindow = window;
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    if (message != kHandOffRequestMessage)
+        return CallNextSubclass(window, message, wParam, lParam);
+    ++g_requests;
+    g_requestWindow = window;
+    return 0;
 }
 
 HWND MakeDestWindow(HWND owner = nullptr)
 {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DestProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "ShellExtTestDest";
-    RegisterClassA(&windowClass);
-    return CreateWindowA("ShellExtTestDest", "dest", WS_POPUP, 0, 0, 10, 10, owner, nullptr, nullptr, nullptr);
+    HWND window = CreateWindowA("STATIC", "dest", WS_POPUP, 0, 0, 10, 10, owner, nullptr, nullptr, nullptr);
+    InstallSubclass(window, &CountRequests, 1, 0);
+    return window;
 }
 
 std::string DistDll()
 {
     return DistFolder() + "\\TavimorethExt.dll";
-}
-
-std::string Joined(const HandOffRequest& request)
-{
-    return request.Name + "|" + request.ShortName + "|" + request.Description + "|" + request.ExePath;
 }
 
 bool KeyExists(HKEY root, const std::string& key)
@@ -159,26 +151,6 @@ protected:
 };
 } // namespace
 
-TEST_F(ShellExt, OneEntryWithTheShippedTextAndOnlyItsOwnCommand)
-{
-    const std::string path = m_folder.File("notes.txt");
-    WriteBytes(path, "n");
-    PublishHandOffDest(MakeDestWindow());
-    Offer offer(m_library, ShellDataObject({path}));
-    ASSERT_EQ(offer.entries, 1);
-    ASSERT_EQ(GetMenuItemCount(offer.popup), 1);
-    EXPECT_EQ(GetMenuItemID(offer.popup, 0), 100u);
-    EXPECT_EQ(offer.EntryText(), GetTipText(kShellExtMenuKey));
-    char verb[64] = {};
-    EXPECT_HRESULT_SUCCEEDED(offer.menu->GetCommandString(0, GCS_VERBA, nullptr, verb, sizeof(verb)));
-    EXPECT_STREQ(verb, "AddToTavimoreth");
-    // A command that is not this extension's does nothing.
-    EXPECT_HRESULT_FAILED(Invoke(offer.menu, ByVerb(MAKEINTRESOURCEA(1))));
-    EXPECT_HRESULT_FAILED(Invoke(offer.menu, ByVerb("open")));
-    PumpFor(300);
-    EXPECT_EQ(g_requests, 0);
-}
-
 // Files, folders and dot names through every way of choosing the entry. With the configuration
 // window open, "Dest" names it; the request still goes to the main window that owns it.
 TEST_F(ShellExt, EachSelectionIsHandedToTheMainWindowUnderItsName)
@@ -209,7 +181,9 @@ TEST_F(ShellExt, EachSelectionIsHandedToTheMainWindowUnderItsName)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         const std::string path = m_folder.File(c.file);
-        EXPECT_EQ(Joined(HandOver(path, c.info)), std::string(c.name) + "|||" + path);
+        const HandOffRequest request = HandOver(path, c.info);
+        EXPECT_EQ(request.Name + "|" + request.ShortName + "|" + request.Description + "|" + request.ExePath,
+                  std::string(c.name) + "|||" + path);
         EXPECT_EQ(g_requestWindow, mainWindow);
     }
     // Once the hand-over threads have finished, nothing holds the library any more.
@@ -220,31 +194,42 @@ TEST_F(ShellExt, EachSelectionIsHandedToTheMainWindowUnderItsName)
     DestroyWindow(mainWindow);
 }
 
-TEST_F(ShellExt, SelectionsThatCannotTravelWholeGetNoEntry)
+// One entry, with the text from the file beside the library, for one file or folder; none for
+// selections that cannot travel whole.
+TEST_F(ShellExt, OneEntryWithTheTextBesideTheLibraryForWholeSelectionsOnly)
 {
-    const std::string first = m_folder.File("a.txt");
+    const std::string file = m_folder.File("notes.txt");
+    WriteBytes(file, "n");
+    PublishHandOffDest(MakeDestWindow());
+    Offer shipped(m_library, ShellDataObject({file}));
+    ASSERT_EQ(GetMenuItemCount(shipped.popup), 1);
+    EXPECT_EQ(GetMenuItemID(shipped.popup, 0), 100u);
+    EXPECT_EQ(shipped.EntryText(), GetTipText(kShellExtMenuKey));
+    char verb[64] = {};
+    EXPECT_HRESULT_SUCCEEDED(shipped.menu->GetCommandString(0, GCS_VERBA, nullptr, verb, sizeof(verb)));
+    EXPECT_STREQ(verb, "AddToTavimoreth");
+    // A command that is not this extension's does nothing.
+    EXPECT_HRESULT_FAILED(Invoke(shipped.menu, ByVerb(MAKEINTRESOURCEA(1))));
+    EXPECT_HRESULT_FAILED(Invoke(shipped.menu, ByVerb("open")));
+
+    // Selections that cannot travel whole get no entry, and their command does nothing.
     const std::string second = m_folder.File("b.txt");
-    WriteBytes(first, "a");
     WriteBytes(second, "b");
-    Offer two(m_library, ShellDataObject({first, second}));
+    Offer two(m_library, ShellDataObject({file, second}));
     EXPECT_EQ(two.entries, 0);
     EXPECT_HRESULT_FAILED(Invoke(two.menu, kByOffset));
-    EXPECT_EQ(Offer(m_library, ShellDataObject({first}), CMF_DEFAULTONLY).entries, 0);
-
+    PumpFor(300);
+    EXPECT_EQ(g_requests, 0);
+    EXPECT_EQ(Offer(m_library, ShellDataObject({file}), CMF_DEFAULTONLY).entries, 0);
     // ExePath is read with 1024 bytes: one more character would arrive cut to another path.
     const std::wstring base = L"C:\\" + std::wstring(1000, L'd') + L"\\";
     EXPECT_EQ(Offer(m_library, DropDataObject({base + std::wstring(1023 - base.size(), L'f')})).entries, 1);
     EXPECT_EQ(Offer(m_library, DropDataObject({base + std::wstring(1024 - base.size(), L'f')})).entries, 0);
     ASSERT_NE(GetACP(), static_cast<UINT>(CP_UTF8));
     EXPECT_EQ(Offer(m_library, DropDataObject({L"C:\\docs\\smile \u263A.txt"})).entries, 0);
-}
 
-TEST_F(ShellExt, TheEntryTextComesFromTheTextFileBesideTheLibrary)
-{
     const std::string copy = m_folder.File("TavimorethExt.dll");
     ASSERT_TRUE(CopyFileA(DistDll().c_str(), copy.c_str(), FALSE));
-    const std::string file = m_folder.File("notes.txt");
-    WriteBytes(file, "n");
     ShellExtLibrary library(copy);
     ASSERT_TRUE(library.Loaded());
     Offer offer(library, ShellDataObject({file}));

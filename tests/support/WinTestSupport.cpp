@@ -3,6 +3,7 @@
 #include "ui/wnd/Dialog.h"
 #include "ui/wnd/InstallFolder.h"
 #include "ui/wnd/PngImage.h"
+#include "ui/wnd/TreeViewCtrl.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -115,14 +116,16 @@ bool WaitForFile(const std::string& path, DWORD timeoutMs)
 
 std::string TreeText(HWND tree, HTREEITEM node)
 {
-    char buffer[256] = {};
+    return CTreeViewCtrl(tree).ItemText(node);
+}
+
+TVITEMA TreeItemOf(HWND tree, HTREEITEM node)
+{
     TVITEMA item{};
-    item.mask = TVIF_TEXT;
+    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
     item.hItem = node;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof(buffer);
     SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return buffer;
+    return item;
 }
 
 std::vector<std::string> ChildTexts(HWND tree, HTREEITEM parent)
@@ -160,27 +163,39 @@ std::string BesideTestProgram(const std::string& name)
     return program.substr(0, program.rfind('\\') + 1) + name;
 }
 
-void PutClipboardText(HWND owner, const std::string& text)
+bool PutClipboardData(HWND owner, UINT format, const std::string& data)
 {
     if (!OpenClipboard(owner))
-        return;
+        return false;
     EmptyClipboard();
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, data.size());
+    std::memcpy(GlobalLock(block), data.data(), data.size());
     GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
+    const bool placed = SetClipboardData(format, block) != nullptr;
     CloseClipboard();
+    return placed;
+}
+
+void PutClipboardText(HWND owner, const std::string& text)
+{
+    PutClipboardData(owner, CF_TEXT, text + '\0');
+}
+
+std::string ClipboardData(HWND owner, UINT format)
+{
+    if (!OpenClipboard(owner))
+        return "<clipboard busy>";
+    std::string bytes = "<no data>";
+    if (HANDLE data = GetClipboardData(format)) {
+        bytes.assign(static_cast<const char*>(GlobalLock(data)), GlobalSize(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return bytes;
 }
 
 std::string ClipboardText(HWND owner)
 {
-    if (!OpenClipboard(owner))
-        return "<clipboard busy>";
-    std::string text = "<no text>";
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
+    const std::string text = ClipboardData(owner, CF_TEXT);
+    return text.substr(0, text.find('\0'));
 }

@@ -43,16 +43,20 @@ HWND FindTopWindow(const char* className, const char* caption);
 // The text of a dialog's control.
 std::string TextOf(HWND dialog, int id);
 
-// Tree views by their texts: one node's text, the texts of a node's children, and the first
-// node with a text anywhere in the tree (or under a node).
+// Tree views by their texts: one node's text (or its images and data), the texts of a node's
+// children, and the first node with a text anywhere in the tree (or under a node).
 std::string TreeText(HWND tree, HTREEITEM node);
+TVITEMA TreeItemOf(HWND tree, HTREEITEM node);
 std::vector<std::string> ChildTexts(HWND tree, HTREEITEM parent);
 HTREEITEM FindTreeNode(HWND tree, const std::string& text, HTREEITEM parent = nullptr);
 
 // A helper program built beside the running test program, e.g. "marker.exe".
 std::string BesideTestProgram(const std::string& name);
 
-// The clipboard's text: put there (replacing everything) and read back ("<no text>" if none).
+// The clipboard's data of one format, or its text: put there (replacing everything) and read
+// back ("<no data>" if none; memory data may come back with padding at its end).
+bool PutClipboardData(HWND owner, UINT format, const std::string& data);
+std::string ClipboardData(HWND owner, UINT format);
 void PutClipboardText(HWND owner, const std::string& text);
 std::string ClipboardText(HWND owner);
 

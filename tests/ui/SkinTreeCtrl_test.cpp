@@ -97,14 +97,6 @@ public:
         return TreeText(m_tree.Hwnd(), node) + (children.empty() ? "" : "(" + children + ")");
     }
     HTREEITEM FirstChild(HTREEITEM parent) const { return TreeView_GetChild(m_tree.Hwnd(), parent); }
-    TVITEMA Item(HTREEITEM handle) const
-    {
-        TVITEMA item{};
-        item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-        item.hItem = handle;
-        SendMessageA(m_tree.Hwnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        return item;
-    }
 
     CSkinTreeCtrl m_tree;
     HTREEITEM m_root = nullptr;
@@ -198,8 +190,8 @@ TEST(SkinTreeCtrl, PaintsRefusesMovesCopiesAndOpensAndScrollsWhileDragging)
         EXPECT_EQ(TreeView_GetSelection(tree), moved);
         HTREEITEM item = f.FirstChild(moved);
         EXPECT_EQ(f.m_tree.NodeData(item), "TempItemNode5");
-        EXPECT_EQ(f.Item(item).iImage, 3);
-        EXPECT_EQ(f.Item(moved).iSelectedImage, 1);
+        EXPECT_EQ(TreeItemOf(tree, item).iImage, 3);
+        EXPECT_EQ(TreeItemOf(tree, moved).iSelectedImage, 1);
         EXPECT_EQ(f.m_tree.NodeData(f.m_beta), "BBBBBBBB-0000-0000-0000-000000000003|7");
 
         // A right drag copies when allowed, and copies own their data.
@@ -212,7 +204,7 @@ TEST(SkinTreeCtrl, PaintsRefusesMovesCopiesAndOpensAndScrollsWhileDragging)
         HTREEITEM copy = f.FirstChild(f.m_alpha);
         HTREEITEM copiedItem = f.FirstChild(copy);
         ASSERT_NE(copiedItem, nullptr);
-        EXPECT_NE(f.Item(copiedItem).lParam, f.Item(originalItem).lParam);
+        EXPECT_NE(TreeItemOf(tree, copiedItem).lParam, TreeItemOf(tree, originalItem).lParam);
 
         // The copy's texts outlive the original branch and change on their own.
         f.m_tree.SetNodeData(copy, "CCCCCCCC-0000-0000-0000-000000000004|9");
@@ -220,7 +212,7 @@ TEST(SkinTreeCtrl, PaintsRefusesMovesCopiesAndOpensAndScrollsWhileDragging)
         TreeView_DeleteItem(tree, f.m_beta);
         EXPECT_EQ(f.m_tree.NodeData(copy), "CCCCCCCC-0000-0000-0000-000000000004|9");
         EXPECT_EQ(f.m_tree.NodeData(copiedItem), "TempItemNode5");
-        EXPECT_STREQ(CSkinTreeCtrl::DataText(f.Item(copiedItem).lParam), "TempItemNode5");
+        EXPECT_STREQ(CSkinTreeCtrl::DataText(TreeItemOf(tree, copiedItem).lParam), "TempItemNode5");
 
         // Holding a drag over a closed catalog opens it; beyond the edges the tree scrolls.
         TreeView_Expand(tree, f.m_alpha, TVE_COLLAPSE);
