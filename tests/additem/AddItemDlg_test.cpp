@@ -150,20 +150,30 @@ TEST_F(AddItemDialogTest, OkHandsTheItemToTheDestWindow)
     PublishHandOffDest(receiver);
     CAddItemDlg dialog(nullptr, Paths());
     dialog.ExePath = "C:\\Tools\\qlt.exe";
-    ASSERT_EQ(HostDialog(dialog,
-                         [&](HWND hwnd) {
-                             SetDlgItemTextA(hwnd, IDC_ADDITEM_NAME, "  Quick Launch Tool ");
-                             SetDlgItemTextA(hwnd, IDC_ADDITEM_DESCRIPTION, "one\r\ntwo");
-                             SendDlgItemMessageA(hwnd, IDC_ADDITEM_MODIFIER, CB_SETCURSEL, 3, 0);
-                             SetDlgItemTextA(hwnd, IDC_ADDITEM_KEY, "Q");
-                             SelectTreeNode(hwnd, "Editors");
-                             ClickButton(hwnd, IDOK);
-                         }),
+    ASSERT_EQ(HostDialog(dialog, {[&](HWND hwnd) {
+                                      TypeOver(GetDlgItem(hwnd, IDC_ADDITEM_NAME), "  Quick Launch Tool ");
+                                      TypeOver(GetDlgItem(hwnd, IDC_ADDITEM_DESCRIPTION), "one\ntwo");
+                                      ClickButton(hwnd, IDC_ADDITEM_KEY_DROP);
+                                      HWND list = GetDlgItem(hwnd, IDC_ADDITEM_KEY_LIST);
+                                      char key[16] = {};
+                                      int row = 0;
+                                      for (; row < ListView_GetItemCount(list); ++row) {
+                                          ListView_GetItemText(list, row, 0, key, sizeof(key));
+                                          if (std::string(key) == "Q")
+                                              break;
+                                      }
+                                      ASSERT_LT(row, ListView_GetItemCount(list));
+                                      PostClick(list, RowPoint(list, row));
+                                  },
+                                  [&](HWND hwnd) {
+                                      SelectTreeNode(hwnd, "Editors");
+                                      ClickButton(hwnd, IDOK);
+                                  }}),
               IDOK);
     EXPECT_TRUE(m_messages.empty());
 
     // The receiver took it inside the send, before the dialog closed.
-    EXPECT_EQ(taken, std::vector<std::string>{"Quick Launch Tool|QLT|No Hotkey1|Q|one\r\ntwo|C:\\Tools\\qlt.exe|" +
-                                              kEditorsId});
+    EXPECT_EQ(taken,
+              std::vector<std::string>{"Quick Launch Tool|QLT|Ctrl|Q|one\r\ntwo|C:\\Tools\\qlt.exe|" + kEditorsId});
     DestroyWindow(receiver);
 }

@@ -96,7 +96,7 @@ std::string SelectedText(CSkinListCtrl& list)
 
 void Type(HWND dialog, int box, const char* text)
 {
-    SetDlgItemTextA(dialog, box, text);
+    TypeOver(GetDlgItem(dialog, box), text);
 }
 
 } // namespace
@@ -152,7 +152,8 @@ TEST_F(LauncherDlgTest, CatalogsSearchAndEnterStartTheChosenItem)
         RECT row{};
         row.left = LVIR_BOUNDS;
         ASSERT_TRUE(SendMessageA(shortList.Hwnd(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row)));
-        PostMessageA(shortList.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 4, (row.top + row.bottom) / 2));
+        PostMessageA(shortList.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
+                     MAKELPARAM(row.left + 4, (row.top + row.bottom) / 2));
         PumpFor(100);
         EXPECT_FALSE(IsWindowVisible(shortList.Hwnd()));
         EXPECT_EQ(dialog.CurrentIndex(), 2);
