@@ -50,7 +50,8 @@ const int kScrollBand = 12;
 } // namespace
 
 CExchangeDlg::CExchangeDlg(HWND parent, const InstallPaths& paths, Mode mode)
-    : CSkinDialog(IDD_EXCHANGE, parent), m_paths(paths), m_mode(mode), m_program(g_itemList), m_file(m_fileItems)
+    : CSkinDialog(IDD_EXCHANGE, parent), m_paths(paths), m_mode(mode), m_program(g_itemList, paths),
+      m_file(m_fileItems, paths)
 {
     const bool import = mode == ImportMode;
     Title = GetTipText(import ? "ImportDlgTitle" : "ExportDlgTitle");
@@ -88,12 +89,10 @@ BOOL CExchangeDlg::OnInitDialog()
     }
     m_program.Attach(Hwnd(), IDC_XCH_PROGRAM_TREE, IDC_XCH_PROGRAM_LIST, m_images, m_paths.folder);
     m_file.Attach(Hwnd(), IDC_XCH_FILE_TREE, IDC_XCH_FILE_LIST, m_images, m_paths.folder);
-    m_file.ShowTree(GetTipText(m_mode == ImportMode ? "ImportingCatalogs" : "ExportingCatalogs"));
+    m_file.Pane().Show(GetTipText(m_mode == ImportMode ? "ImportingCatalogs" : "ExportingCatalogs"));
     if (m_mode == ExportMode)
         TreeView_SelectItem(m_file.Tree(), m_file.View().Root());
-    LoadCatalogTree(m_paths.catalogsFile, m_program.Model());
-    m_program.ShowTree(GetTipText("AllCatalogsTitle"));
-    TreeView_Expand(m_program.Tree(), m_program.View().Root(), TVE_EXPAND);
+    m_program.Pane().Load(GetTipText("AllCatalogsTitle"));
     ShowControlsOfMode();
     RegisterHotKey(Hwnd(), kSaveHotkeyId, MOD_CONTROL, 'S');
     return TRUE;
@@ -237,11 +236,7 @@ bool CExchangeDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
             OnCatalogSelected(side, id == IDC_XCH_FILE_TREE ? IDC_XCH_FILE_NAME : IDC_XCH_PROGRAM_NAME);
             return true;
         }
-        if (header->code == TVN_ITEMEXPANDEDA) {
-            side.View().OnItemExpanded(*reinterpret_cast<NMTREEVIEWA*>(header));
-            return true;
-        }
-        return false;
+        return side.Pane().OnNotify(*header);
     }
     if ((id == IDC_XCH_PROGRAM_LIST || id == IDC_XCH_FILE_LIST) && header->code == NM_DBLCLK) {
         MoveItems(id == IDC_XCH_PROGRAM_LIST, false);

@@ -6,6 +6,7 @@
 #include "data/InstallPaths.h"
 #include "exchange/ExchangeJob.h"
 #include "exchange/ExchangeSide.h"
+#include "exchange/GuidPlacer.h"
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
 
@@ -63,6 +64,7 @@ private:
     void CopyCatalogBranch(bool fromProgram, bool withItems);
     CatalogId CopyBranch(CExchangeSide& source, CatalogId from, CExchangeSide& target, CatalogId parent, bool withItems,
                          GuidPlacer& placer);
+    bool TakeCatalogName(int nameId, std::string& name);
     void AddCatalog(CExchangeSide& side, int nameId);
     void RenameCatalog(CExchangeSide& side, int nameId);
     void DeleteCatalog(CExchangeSide& side);

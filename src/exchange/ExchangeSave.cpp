@@ -19,9 +19,10 @@ void CExchangeDlg::Load()
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (path.empty() || attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return;
+    // The rows show records of the list about to be replaced.
+    m_file.List().DeleteAllItems();
     LoadExchange(path, m_paths.dataFolder, m_fileItems, m_file.Model(), m_extractFolder, m_unpacked);
-    m_file.ShowTree(GetTipText("ImportingCatalogs"));
-    TreeView_Expand(m_file.Tree(), m_file.View().Root(), TVE_EXPAND);
+    m_file.Pane().Show(GetTipText("ImportingCatalogs"));
 }
 
 void CExchangeDlg::Save()
