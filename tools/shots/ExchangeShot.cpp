@@ -110,6 +110,8 @@ void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     RECT rect{};
     GetWindowRect(hwnd, &rect);
+    // The pointer leaves the window, so no button shows its tip over the window.
+    SetCursorPos(rect.right + 40, rect.bottom + 40);
     CToolSession::ReportReady(rect, g_readyFile);
 }
 } // namespace
