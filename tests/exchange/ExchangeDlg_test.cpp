@@ -118,14 +118,10 @@ protected:
     }
     static std::vector<std::string> Members(CExchangeSide& side, const std::string& catalog)
     {
-        std::vector<std::string> names;
-        CatalogId id = CatalogTree::kNone;
-        side.Model().Walk(CatalogTree::kRoot, [&](CatalogId each) {
-            if (id == CatalogTree::kNone && side.Model().Name(each) == catalog)
-                id = each;
-        });
+        const CatalogId id = side.View().CatalogOf(FindTreeNode(side.Tree(), catalog));
         if (id == CatalogTree::kNone)
             return {"<no catalog " + catalog + ">"};
+        std::vector<std::string> names;
         for (size_t index : side.Model().Members(id, side.Items()))
             names.push_back(side.Items().At(index).Name);
         return names;
@@ -164,6 +160,10 @@ TEST_F(ExchangeWindowTest, ExportMovesRowsAndBranchesAndPacksTheFileSide)
         EXPECT_EQ(Rows(program.List()), (std::vector<std::string>{"Alpha", "Beta", "Delta"}));
         ClickRow(program.List(), "Alpha", true);
         EXPECT_EQ(m_messages, std::vector<std::string>{GetTipText("SelSubCatalog")});
+        // A name the catalogs file would have to alter is refused.
+        Type(GetDlgItem(hwnd, IDC_XCH_FILE_NAME), "O|ut");
+        Click(hwnd, IDC_XCH_FILE_ADD);
+        EXPECT_EQ(m_messages.back(), GetTipText("CatalogNameInvalid"));
         Type(GetDlgItem(hwnd, IDC_XCH_FILE_NAME), "Out");
         Click(hwnd, IDC_XCH_FILE_ADD);
         ClickNode(file.Tree(), "Out");
