@@ -67,7 +67,8 @@ CExchangeDlg::~CExchangeDlg()
 {
     // Escape leaves without the cleanup of Cancel; nothing of the window's stays on disk.
     RemoveFolder(m_stagingFolder);
-    RemoveFolder(m_extractFolder);
+    for (const std::string& folder : m_extractFolders)
+        RemoveFolder(folder);
     if (m_images)
         ImageList_Destroy(m_images);
 }
@@ -94,6 +95,10 @@ BOOL CExchangeDlg::OnInitDialog()
         TreeView_SelectItem(m_file.Tree(), m_file.View().Root());
     m_program.Pane().Load(GetTipText("AllCatalogsTitle"));
     ShowControlsOfMode();
+    for (int column = 0; column < CItemRows::kColumns; ++column) {
+        LVCOLUMNA spec{LVCF_WIDTH, 0, column < 5 ? 1 : 0};
+        SendDlgItemMessageA(Hwnd(), IDC_XCH_SCRATCH, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&spec));
+    }
     RegisterHotKey(Hwnd(), kSaveHotkeyId, MOD_CONTROL, 'S');
     return TRUE;
 }
@@ -139,9 +144,23 @@ INT_PTR CExchangeDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 
 bool CExchangeDlg::PreTranslateMessage(MSG* msg)
 {
-    // The path comes from the browse button only.
-    if (msg->message == WM_CHAR && msg->hwnd == Item(IDC_XCH_PATH))
-        return true;
+    // The path comes from the browse button only: no typing, deleting, pasting or edit menu.
+    if (msg->hwnd == Item(IDC_XCH_PATH)) {
+        switch (msg->message) {
+        case WM_CHAR:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_CONTEXTMENU:
+            return true;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (msg->wParam == VK_DELETE || msg->wParam == VK_INSERT || msg->wParam == VK_APPS || msg->wParam == VK_F10)
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
     return CSkinDialog::PreTranslateMessage(msg);
 }
 
@@ -302,9 +321,11 @@ void CExchangeDlg::OnOkButton()
             return;
         }
     }
+    // The tip follows the save's job (or its failure), and the window closes after it.
     m_stayOpen = false;
     Save();
-    ShowTipMessage(m_mode == ExportMode ? "ExportedTip" : "ImportedTip");
+    if (!m_savePending)
+        m_stayOpen = true;
 }
 
 void CExchangeDlg::OnCancelButton()

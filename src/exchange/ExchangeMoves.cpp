@@ -9,6 +9,8 @@
 #include "ui/wnd/DataExchange.h"
 #include "ui/wnd/TreeViewCtrl.h"
 
+#include <unordered_set>
+
 bool CExchangeDlg::BlanksMovedRecords(bool fromProgram) const
 {
     // Rows leaving the side that is saved take their records with them: an import removes
@@ -46,11 +48,18 @@ void CExchangeDlg::MoveItems(bool fromProgram, bool all)
         target.Rows().Append(placer.Place(std::move(record)));
     }
     source.List().DeleteRows(rows);
-    if (!all) {
-        const CatalogId catalog = target.SelectedCatalog();
-        if (catalog != CatalogTree::kNone)
-            target.Model().SetMembers(catalog, target.Rows().RowItems());
+    if (all)
+        return;
+    // A record replaced in place may now be listed twice; its catalog holds it once.
+    std::vector<size_t> members;
+    std::unordered_set<size_t> listed;
+    for (size_t index : target.Rows().RowItems()) {
+        if (listed.insert(index).second)
+            members.push_back(index);
     }
+    const CatalogId catalog = target.SelectedCatalog();
+    if (catalog != CatalogTree::kNone)
+        target.Model().SetMembers(catalog, members);
 }
 
 void CExchangeDlg::CopyCatalogBranch(bool fromProgram, bool withItems)

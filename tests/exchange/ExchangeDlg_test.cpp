@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const char* const kCatA = "AAAAAAAA-1111-4111-8111-000000000001";
@@ -184,6 +185,7 @@ TEST_F(ExchangeWindowTest, ExportMovesRowsAndBranchesAndPacksTheFileSide)
         ClickNode(file.Tree(), "Out");
         ClickNode(program.Tree(), "CatA");
         ClickRow(program.List(), "Delta", true);
+        ClickRow(program.List(), "Alpha", true);
         EXPECT_EQ(dialog.FileItems().Count(), 4u);
         EXPECT_EQ(Members(file, "Out"), (std::vector<std::string>{"Alpha", "Delta"}));
 
@@ -200,17 +202,28 @@ TEST_F(ExchangeWindowTest, ExportMovesRowsAndBranchesAndPacksTheFileSide)
         ClickRow(file.List(), "Beta", true);
         EXPECT_TRUE(dialog.FileItems().At(4).IsTombstone());
 
-        // Ctrl+S saves to the chosen file through the background job.
+        // A file that cannot be written is said so; then Ctrl+S saves to the chosen file through
+        // the background job, and once more while that runs saves nothing.
+        const std::string chosen = std::exchange(m_chosen, m_folder.File("Missing\\Out.trn"));
+        Click(hwnd, IDC_XCH_BROWSE);
+        Click(hwnd, IDC_XCH_SAVE);
+        ASSERT_TRUE(PumpUntil([&] { return m_messages.back() == GetTipText("ExchangeFileNotWritten"); }, 20000));
+        m_chosen = chosen;
         Click(hwnd, IDC_XCH_BROWSE);
         EXPECT_EQ(TextOf(hwnd, IDC_XCH_PATH), m_chosen);
         // Keys typed into the path box go nowhere.
         SetFocus(GetDlgItem(hwnd, IDC_XCH_PATH));
+        PostMessageA(GetDlgItem(hwnd, IDC_XCH_PATH), WM_KEYDOWN, VK_DELETE, 1);
         for (char c : std::string("typed"))
             PostMessageA(GetDlgItem(hwnd, IDC_XCH_PATH), WM_CHAR, static_cast<unsigned char>(c), 1);
         PumpFor(50);
         EXPECT_EQ(TextOf(hwnd, IDC_XCH_PATH), m_chosen);
         m_messages.clear();
         PostMessageA(hwnd, WM_HOTKEY, CExchangeDlg::kSaveHotkeyId, 0);
+        SetTimer(hwnd, 99, 300, [](HWND window, UINT, UINT_PTR id, DWORD) {
+            KillTimer(window, id);
+            PostMessageA(window, WM_HOTKEY, CExchangeDlg::kSaveHotkeyId, 0);
+        });
         ASSERT_TRUE(PumpUntil([&] { return !m_messages.empty(); }, 20000));
         EXPECT_EQ(m_messages, std::vector<std::string>{GetTipText("SavedSucess")});
         EXPECT_TRUE(dialog.WorkFolder().empty());
@@ -285,11 +298,15 @@ TEST_F(ExchangeWindowTest, ImportMovesRowsIntoTheProgramAndSavesItsFiles)
         EXPECT_TRUE(FolderExists(unpackFolder));
         EXPECT_TRUE(FileExists(m_chosen));
 
-        // Xclip into CatA.
+        // Xclip into CatA; a Load of a file that is gone then changes nothing, Xclip's snapshot
+        // stays at hand.
         ClickNode(program.Tree(), "CatA");
         ClickNode(file.Tree(), "Imported");
         ClickRow(file.List(), "Xclip", true);
         EXPECT_EQ(Members(program, "CatA"), (std::vector<std::string>{"Alpha", "Beta", "Delta", "Xclip"}));
+        m_chosen = elsewhere.File("Gone.trn");
+        Click(hwnd, IDC_XCH_BROWSE);
+        Click(hwnd, IDC_XCH_LOAD);
         EXPECT_EQ(g_itemList.At(5).ExePath, m_paths.dataFolder + "\\" + snapshot);
 
         // Gamma out of the program: a deleted record at its place.
@@ -299,10 +316,10 @@ TEST_F(ExchangeWindowTest, ImportMovesRowsIntoTheProgramAndSavesItsFiles)
         EXPECT_TRUE(g_itemList.At(2).IsTombstone());
         EXPECT_EQ(Rows(file.List()), (std::vector<std::string>{"Yprog", "Gamma"}));
 
-        // Ok saves and closes once the background job is done.
+        // Ok saves, says so once the background job is done, and closes.
         Click(hwnd, IDC_XCH_OK);
-        EXPECT_EQ(m_messages, std::vector<std::string>{GetTipText("ImportedTip")});
         PumpUntil([&] { return !dialog.IsRunning(); }, 20000);
+        EXPECT_EQ(m_messages, std::vector<std::string>{GetTipText("ImportedTip")});
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_FALSE(FolderExists(unpackFolder));
