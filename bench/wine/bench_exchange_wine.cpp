@@ -88,7 +88,7 @@ int main()
         std::string unpackFolder;
         std::string unpacked;
         LoadExchange(exchange, otherData, loaded, loadedCatalogs, unpackFolder, unpacked);
-        StageImport(unpacked, otherData, job);
+        StageImport({unpacked}, otherData, job);
         for (size_t i = 0; i < loaded.Count(); ++i)
             job.dataFiles.Add(loaded.At(i).ExePath);
         job.Run();

@@ -32,9 +32,9 @@ void CConfigDlg::OnCatalogSelected(HTREEITEM node)
         return;
     ListCatalog(catalog);
     // An item node: its catalog's items are listed, with that item chosen.
-    for (int row = 0; item != CItemCellEditor::kNoItem && row < m_itemList.GetItemCount(); ++row) {
+    for (int row = 0; item != CItemCellEditor::kNoItem && row < m_rows.List().GetItemCount(); ++row) {
         if (ItemOfRow(row) == item) {
-            SelectOnly(m_itemList, row);
+            CItemRows::SelectOnly(m_rows.List(), row);
             ShowSelectedItem();
             break;
         }
@@ -45,30 +45,22 @@ void CConfigDlg::ListCatalog(CatalogId catalog)
 {
     CommitCellEditor();
     m_pane.SetListed(catalog);
-    FillItemList(m_pane.Members(m_pane.Listed()));
-    if (m_itemList.GetItemCount() > 0)
-        SelectOnly(m_itemList, 0);
+    m_rows.Show(m_pane.Members(m_pane.Listed()));
+    if (m_rows.List().GetItemCount() > 0)
+        CItemRows::SelectOnly(m_rows.List(), 0);
     ShowSelectedItem();
 }
 
 void CConfigDlg::RebuildMembers()
 {
-    m_pane.SetListedMembers(RowItems());
+    m_pane.SetListedMembers(m_rows.RowItems());
 }
 
 bool CConfigDlg::TakeCatalogName(std::string& name)
 {
     ExchangeText(Hwnd(), IDC_CFG_CATALOG_NAME, name, true);
     name = TrimBlanks(name);
-    if (name.empty()) {
-        ShowTipMessage("CatalogEmpty");
-        return false;
-    }
-    if (!IsStorableCatalogName(name)) {
-        ShowTipMessage("CatalogNameInvalid");
-        return false;
-    }
-    return true;
+    return AcceptCatalogName(name);
 }
 
 void CConfigDlg::OnAddCatalog()
@@ -134,14 +126,14 @@ void CConfigDlg::OnLink(bool all)
         return;
     }
     CommitCellEditor();
-    std::vector<int> rows = ChosenRows(m_itemList, all);
+    std::vector<int> rows = CItemRows::ChosenRows(m_rows.List(), all);
     std::vector<size_t> moved;
     for (int row : rows)
         moved.push_back(ItemOfRow(row));
     std::vector<int> ordered = rows;
     std::sort(ordered.rbegin(), ordered.rend());
     for (int row : ordered)
-        m_itemList.DeleteItem(row);
+        m_rows.List().DeleteItem(row);
     m_pane.AddMembers(target, moved);
     if (m_pane.IsPinned())
         RebuildMembers();

@@ -186,7 +186,7 @@ bool CConfigDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
             const int column = reinterpret_cast<NMLISTVIEW*>(header)->iSubItem;
             if (column == 0 || (items && column == 1)) {
                 CommitCellEditor();
-                (items ? m_itemList : m_programList).SortByColumnClick(column);
+                (items ? m_rows.List() : m_programList).SortByColumnClick(column);
             }
             return true;
         }

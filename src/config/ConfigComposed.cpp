@@ -13,21 +13,21 @@ CComposedPane::Host CConfigDlg::ComposedHost()
     CComposedPane::Host host;
     host.rows = [this](bool selectedOnly) {
         if (!selectedOnly)
-            return RowItems();
+            return m_rows.RowItems();
         std::vector<size_t> items;
-        for (int row : ChosenRows(m_itemList, false))
+        for (int row : CItemRows::ChosenRows(m_rows.List(), false))
             items.push_back(ItemOfRow(row));
         return items;
     };
     host.create = [this](ShortcutItem item) {
         const size_t index = AppendItem(std::move(item));
-        m_itemList.SetItemImage(AppendItemRow(index), kComposedImage);
+        m_rows.List().SetItemImage(m_rows.Append(index), kComposedImage);
         RebuildMembers();
         RefreshItemLeaves();
         return index;
     };
     host.changed = [this] {
-        InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
+        InvalidateRect(m_rows.List().Hwnd(), nullptr, FALSE);
         InvalidateRect(Hwnd(), nullptr, FALSE);
         RefreshItemLeaves();
     };

@@ -17,11 +17,16 @@
 namespace {
 const COLORREF kFrameColour = RGB(212, 208, 200);
 
+int RowImageOf(const ShortcutItem& item)
+{
+    return item.ExePath.find_first_of("\r\n") != std::string::npos ? 3 : 2;
+}
 } // namespace
 
 CConfigDlg::CConfigDlg(HWND parent, const InstallPaths& paths)
     : CSkinDialog(IDD_CONFIG, parent), m_paths(paths), m_owner(parent), m_title(GetTipText("ConfigDlgTitle")),
-      m_pane(g_itemList, paths), m_cells(g_itemList), m_composed(g_itemList, ComposedHost()), m_hotkey(kNoHotkey, true)
+      m_pane(g_itemList, paths), m_rows(g_itemList), m_cells(g_itemList), m_composed(g_itemList, ComposedHost()),
+      m_hotkey(kNoHotkey, true)
 {
     SetBackground("CommonDlg_01.png");
     SetFrameButtons(IDC_CFG_MIN, IDC_CFG_EXIT, IDC_CFG_HELP, kHelp01);
@@ -50,7 +55,7 @@ BOOL CConfigDlg::OnInitDialog()
         WriteEditingFlag(m_paths.itemsFile, true);
     SetUpButtons();
     SetUpLists();
-    m_cells.Attach(m_itemList, Item(IDC_CFG_SHORTNAME), Item(IDC_CFG_DESCRIPTION));
+    m_cells.Attach(m_rows.List(), Item(IDC_CFG_SHORTNAME), Item(IDC_CFG_DESCRIPTION));
     SetUpCatalogs();
     // The items show at once; the programs follow when discovery is done.
     ListCatalog(CatalogTree::kRoot);
@@ -80,16 +85,6 @@ void CConfigDlg::SetUpButtons()
     m_hotkey.Attach(Hwnd(), {IDC_CFG_MODIFIER, IDC_CFG_KEY, IDC_CFG_KEY_LIST, IDC_CFG_KEY_DROP}, m_paths.folder);
 }
 
-void CConfigDlg::SetUpList(CSkinListCtrl& list, int id)
-{
-    list.BindDlgItem(Hwnd(), id);
-    list.Initialise();
-    list.AttachImages(m_paths.folder);
-    const DWORD style = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
-    SendMessageA(list.Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
-    SendMessageA(list.Hwnd(), LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
-}
-
 void CConfigDlg::SetUpLists()
 {
     m_images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 0);
@@ -99,35 +94,23 @@ void CConfigDlg::SetUpLists()
         ImageList_AddIcon(m_images, image);
         DestroyIcon(image);
     }
-    SetUpList(m_itemList, IDC_CFG_ITEM_LIST);
-    SendMessageA(m_itemList.Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_images));
-    const struct {
-        const char* heading;
-        bool key;
-        int width;
-    } columns[] = {{"NameTitle_01", true, 300}, {"ShortNameTitle_01", true, 120},   {"Hotkey1Title", true, 80},
-                   {"Hotkey2Title", true, 60},  {"DescriptionTitle_01", true, 300}, {"guid", false, 0},
-                   {"index", false, 0}};
-    int column = 0;
-    for (const auto& spec : columns)
-        m_itemList.InsertColumn(column++, spec.key ? GetTipText(spec.heading) : spec.heading, LVCFMT_LEFT, spec.width);
-    m_itemList.SetTextSource(
-        [this](uintptr_t data, size_t column) -> const std::string& {
-            static const int kFields[] = {0, 1, 2, 3, 5, 7};
-            if (column == 6)
-                return m_indexTexts[data];
-            return g_itemList.At(data).Field(kFields[column]);
-        },
-        7);
+    const CItemRows::Column columns[] = {
+        {"NameTitle_01", true, 300}, {"ShortNameTitle_01", true, 120},   {"Hotkey1Title", true, 80},
+        {"Hotkey2Title", true, 60},  {"DescriptionTitle_01", true, 300}, {"guid", false, 0},
+        {"index", false, 0}};
+    m_rows.Attach(Hwnd(), IDC_CFG_ITEM_LIST, m_paths.folder, columns, LVCFMT_LEFT);
+    SendMessageA(m_rows.List().Hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_images));
+    // A composed item's row shows the entries' image, any other the item's.
+    m_rows.List().SetImageSource([](uintptr_t index) { return RowImageOf(g_itemList.At(index)); });
 
-    SetUpList(m_programList, IDC_CFG_PROGRAM_LIST);
+    CItemRows::SetUp(m_programList, Hwnd(), IDC_CFG_PROGRAM_LIST, m_paths.folder);
     m_programList.InsertColumn(0, GetTipText("NameTitle_01"), LVCFMT_LEFT, 360);
     m_programList.SetTextSource(
         [this](uintptr_t data, size_t) -> const std::string& { return m_programs.At(data).text; }, 1);
 
-    SetUpList(m_composed.Rows(), IDC_CFG_COMPOSED_LIST);
+    CItemRows::SetUp(m_composed.Rows(), Hwnd(), IDC_CFG_COMPOSED_LIST, m_paths.folder);
     m_composed.Attach(Hwnd());
-    for (CSkinListCtrl* list : {&m_itemList, &m_programList, &m_composed.Rows()})
+    for (CSkinListCtrl* list : {&m_rows.List(), &m_programList, &m_composed.Rows()})
         SendMessageA(list->Hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 
@@ -183,7 +166,7 @@ INT_PTR CConfigDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return TRUE;
     case CSkinListCtrl::kRowSelectedMessage:
-        if (reinterpret_cast<HWND>(lParam) == m_itemList.Hwnd()) {
+        if (reinterpret_cast<HWND>(lParam) == m_rows.List().Hwnd()) {
             CommitCellEditor();
             ShowSelectedItem();
         } else if (reinterpret_cast<HWND>(lParam) == m_composed.Rows().Hwnd()) {
@@ -208,7 +191,7 @@ bool CConfigDlg::PreTranslateMessage(MSG* msg)
             OnExec();
             return true;
         }
-        if (msg->wParam == VK_DELETE && msg->hwnd == m_itemList.Hwnd()) {
+        if (msg->wParam == VK_DELETE && msg->hwnd == m_rows.List().Hwnd()) {
             OnRemoveItems(false);
             return true;
         }
@@ -246,7 +229,7 @@ bool CConfigDlg::OnPaint()
     HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(Hwnd(), WM_GETFONT, 0, 0)));
     TextOutA(dc, 20, 10, m_title.c_str(), static_cast<int>(m_title.size()));
     // The shown item's name is painted, level with its label, where the short-name box begins.
-    const int row = m_itemList.GetFirstSelected();
+    const int row = m_rows.List().GetFirstSelected();
     if (row >= 0) {
         const std::string& name = g_itemList.At(ItemOfRow(row)).Name;
         const RECT label = ControlRect(IDC_CFG_NAME_LABEL);
@@ -299,7 +282,7 @@ bool CConfigDlg::Save(bool silent)
 void CConfigDlg::CloseWith(INT_PTR result)
 {
     CommitCellEditor();
-    m_itemList.DeleteAllItems();
+    m_rows.List().DeleteAllItems();
     m_programList.DeleteAllItems();
     m_composed.Rows().DeleteAllItems();
     // What was saved is committed; snapshots taken since then belong to no stored item.
@@ -328,8 +311,6 @@ void CConfigDlg::OnItemWaiting()
     ReceivedItem received;
     if (!ReceiveHandOffItem(m_pane.Model(), m_pane.View(), m_paths, received))
         return;
-    m_indexTexts.resize(g_itemList.Count());
-    m_indexTexts[received.index] = std::to_string(received.index);
     ListCatalog(m_pane.Listed());
 }
 

@@ -10,6 +10,7 @@
 #include "data/InstallPaths.h"
 #include "data/dialogs/CatalogPane.h"
 #include "data/dialogs/HotkeyPicker.h"
+#include "data/dialogs/ItemRows.h"
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
 #include "ui/SkinListCtrl.h"
@@ -55,11 +56,11 @@ public:
     bool IsKeyListOpen() const { return m_hotkey.IsOpen(); }
     const CatalogTree& Model() const { return m_pane.Model(); }
     CCatalogTreeView& Catalogs() { return m_pane.View(); }
-    CSkinListCtrl& ItemRows() { return m_itemList; }
+    CSkinListCtrl& ItemRows() { return m_rows.List(); }
     CSkinListCtrl& ProgramRows() { return m_programList; }
     CSkinListCtrl& ComposedRows() { return m_composed.Rows(); }
     const ProgramList& Programs() const { return m_programs; }
-    size_t ItemOfRow(int row) const;
+    size_t ItemOfRow(int row) const { return m_rows.ItemOfRow(row); }
     void OpenKeyList(bool open) { m_hotkey.Open(open); }
     bool PreTranslateMessage(MSG* msg) override;
 
@@ -79,7 +80,6 @@ protected:
 private:
     // Opening, painting, saving and closing (ConfigDlg.cpp)
     void SetUpLists();
-    void SetUpList(CSkinListCtrl& list, int id);
     void SetUpButtons();
     void SetUpImageButtons();
     void RememberLayout();
@@ -107,12 +107,7 @@ private:
     void OnTreeClick();
 
     // Item list and program list (ConfigItems.cpp)
-    void FillItemList(const std::vector<size_t>& indexes);
-    int AppendItemRow(size_t index);
     size_t AppendItem(ShortcutItem item);
-    std::vector<int> ChosenRows(const CSkinListCtrl& list, bool all) const;
-    std::vector<size_t> RowItems() const;
-    void SelectOnly(CSkinListCtrl& list, int row);
     void ShowProgramRows();
     void OnAddPrograms(bool all);
     void OnRemoveItems(bool all);
@@ -160,8 +155,6 @@ private:
     const InstallPaths m_paths;
     HWND m_owner;
     ProgramList m_programs;
-    // Column 6 of the item list ("%d" of the position), one text per item of the list.
-    std::vector<std::string> m_indexTexts;
     std::string m_title;
     HIMAGELIST m_images = nullptr;
 
@@ -173,7 +166,7 @@ private:
     RECT m_hideButtonRect{};
 
     CCatalogPane m_pane;
-    CSkinListCtrl m_itemList;
+    CItemRows m_rows;
     CItemCellEditor m_cells;
     CSkinListCtrl m_programList;
     CComposedPane m_composed;

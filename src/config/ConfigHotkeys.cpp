@@ -20,10 +20,10 @@ const int kTrialHotkeyId = 0xBFFF;
 
 void CConfigDlg::ShowSelectedItem()
 {
-    const int row = m_itemList.GetFirstSelected();
+    const int row = m_rows.List().GetFirstSelected();
     if (!m_composed.ShowItem(row < 0 ? CComposedPane::kNoItem : ItemOfRow(row)))
         return;
-    ShowItemFields(m_itemList.GetFirstSelected());
+    ShowItemFields(m_rows.List().GetFirstSelected());
     // The name is painted on the background: the old one must be erased first.
     InvalidateRect(Hwnd(), nullptr, TRUE);
 }
@@ -44,7 +44,7 @@ void CConfigDlg::ShowItemFields(int row)
 
 bool CConfigDlg::HotkeyClashes(const std::string& modifier, const std::string& key, int exceptRow) const
 {
-    for (int row = 0; row < m_itemList.GetItemCount(); ++row) {
+    for (int row = 0; row < m_rows.List().GetItemCount(); ++row) {
         const ShortcutItem& item = g_itemList.At(ItemOfRow(row));
         if (row != exceptRow && item.Hotkey1 == modifier && item.Hotkey2 == key)
             return true;
@@ -70,7 +70,7 @@ void CConfigDlg::WarnIfTakenElsewhere(const std::string& modifier, const std::st
 void CConfigDlg::OnSet(bool silent)
 {
     CommitCellEditor();
-    const int row = m_itemList.GetFirstSelected();
+    const int row = m_rows.List().GetFirstSelected();
     if (row < 0)
         return;
     ShortcutItem& item = g_itemList.At(ItemOfRow(row));
@@ -90,7 +90,7 @@ void CConfigDlg::OnSet(bool silent)
     item.Hotkey2 = key;
     ExchangeText(Hwnd(), IDC_CFG_DESCRIPTION, item.Description, true);
     item.State = "0";
-    InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
+    InvalidateRect(m_rows.List().Hwnd(), nullptr, FALSE);
     if (changed)
         WarnIfTakenElsewhere(modifier, key, silent);
 }
@@ -100,7 +100,7 @@ void CConfigDlg::CustomItemHotkey(std::string& modifier, std::string& key) const
     m_hotkey.Chosen(modifier, key);
     // Unless the user picked another, the editor still shows the selected row's own hotkey:
     // that one stays the row's, and the new item starts without a hotkey.
-    const int row = m_itemList.GetFirstSelected();
+    const int row = m_rows.List().GetFirstSelected();
     if (row >= 0) {
         const ShortcutItem& shown = g_itemList.At(ItemOfRow(row));
         if (shown.Hotkey1 == modifier && shown.Hotkey2 == key)
@@ -121,10 +121,10 @@ void CConfigDlg::SetDefaults(ShortcutItem& item, bool clearDescription)
 void CConfigDlg::OnReset()
 {
     CommitCellEditor();
-    for (int row : ChosenRows(m_itemList, false))
+    for (int row : CItemRows::ChosenRows(m_rows.List(), false))
         SetDefaults(g_itemList.At(ItemOfRow(row)), true);
     ShowSelectedItem();
-    InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
+    InvalidateRect(m_rows.List().Hwnd(), nullptr, FALSE);
 }
 
 void CConfigDlg::OnResetAll()
@@ -133,8 +133,8 @@ void CConfigDlg::OnResetAll()
     if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     CommitCellEditor();
-    for (int row = 0; row < m_itemList.GetItemCount(); ++row)
+    for (int row = 0; row < m_rows.List().GetItemCount(); ++row)
         SetDefaults(g_itemList.At(ItemOfRow(row)), false);
     ShowSelectedItem();
-    InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
+    InvalidateRect(m_rows.List().Hwnd(), nullptr, FALSE);
 }

@@ -52,7 +52,7 @@ bool CConfigDlg::EditCommand(const ShortcutItem& item, std::string& name, std::s
 void CConfigDlg::OnEditItem()
 {
     CommitCellEditor();
-    const int row = m_itemList.GetFirstSelected();
+    const int row = m_rows.List().GetFirstSelected();
     if (row < 0) {
         ShowTipMessage("SelectItemTavimorethList");
         return;
@@ -78,7 +78,7 @@ void CConfigDlg::OnEditItem()
     item.ExePath = command;
     item.ShortName = DefaultShortName(name);
     item.State = "0";
-    m_itemList.SetItemImage(row, command.find_first_of("\r\n") != std::string::npos ? 3 : 2);
+    m_rows.List().SetItemImage(row, command.find_first_of("\r\n") != std::string::npos ? 3 : 2);
     ShowSelectedItem();
     RefreshItemLeaves();
 }
@@ -112,8 +112,8 @@ void CConfigDlg::OnCustom()
     item.Hotkey1 = modifier;
     item.Hotkey2 = key;
     item.Description = item.Name;
-    const int row = AppendItemRow(AppendItem(std::move(item)));
-    SelectOnly(m_itemList, row);
+    const int row = m_rows.Append(AppendItem(std::move(item)));
+    CItemRows::SelectOnly(m_rows.List(), row);
     ShowSelectedItem();
     RebuildMembers();
     WarnIfTakenElsewhere(modifier, key, false);
@@ -130,7 +130,7 @@ void CConfigDlg::OnItemListClick(const NMITEMACTIVATE& click)
 
 void CConfigDlg::CommitCellEditor()
 {
-    const int row = m_itemList.GetFirstSelected();
+    const int row = m_rows.List().GetFirstSelected();
     m_cells.Commit(row >= 0 ? ItemOfRow(row) : CItemCellEditor::kNoItem);
 }
 
@@ -139,11 +139,11 @@ void CConfigDlg::OnHideShowList()
     const bool hide = m_listShown;
     m_listShown = !m_listShown;
     const int change = (m_itemListRect.bottom - m_treeRect.bottom) * (hide ? 1 : -1);
-    ShowWindow(m_itemList.Hwnd(), hide ? SW_HIDE : SW_SHOW);
+    ShowWindow(m_rows.List().Hwnd(), hide ? SW_HIDE : SW_SHOW);
     if (hide)
-        m_itemList.HideAll();
+        m_rows.List().HideAll();
     else
-        m_itemList.ShowAll();
+        m_rows.List().ShowAll();
     RECT tree = ControlRect(IDC_CFG_TREE);
     SetWindowPos(m_pane.Hwnd(), nullptr, 0, 0, tree.right - tree.left, tree.bottom - tree.top + change,
                  SWP_NOMOVE | SWP_NOZORDER);

@@ -24,11 +24,6 @@ bool IsComposedName(const std::string& text)
     return text.compare(0, 2, "+ ") == 0;
 }
 
-int RowImageOf(const ShortcutItem& item)
-{
-    return item.ExePath.find_first_of("\r\n") != std::string::npos ? 3 : 2;
-}
-
 std::string NameOfPath(const std::string& path)
 {
     const size_t slash = LeadBytes::OfSystem().FindLast(path, '\\');
@@ -36,72 +31,12 @@ std::string NameOfPath(const std::string& path)
 }
 } // namespace
 
-size_t CConfigDlg::ItemOfRow(int row) const
-{
-    return static_cast<size_t>(m_itemList.GetItemData(row));
-}
-
-// The rows are the items themselves: the list asks for the texts and the icon of a row only
-// when it draws it, so even the whole item list fills at once.
-void CConfigDlg::FillItemList(const std::vector<size_t>& indexes)
-{
-    if (m_indexTexts.size() < g_itemList.Count()) {
-        const size_t from = m_indexTexts.size();
-        m_indexTexts.resize(g_itemList.Count());
-        for (size_t i = from; i < m_indexTexts.size(); ++i)
-            m_indexTexts[i] = std::to_string(i);
-    }
-    m_itemList.SetImageSource([](uintptr_t index) { return RowImageOf(g_itemList.At(index)); });
-    m_itemList.ShowSourcedRows(indexes);
-}
-
 size_t CConfigDlg::AppendItem(ShortcutItem item)
 {
     item.Reserved.clear();
     item.State = "0";
     item.guid = NewGuidString();
-    const size_t index = g_itemList.Append(std::move(item));
-    m_indexTexts.resize(g_itemList.Count());
-    m_indexTexts[index] = std::to_string(index);
-    return index;
-}
-
-int CConfigDlg::AppendItemRow(size_t index)
-{
-    const int row = m_itemList.InsertSourcedItem(m_itemList.GetItemCount(), index);
-    m_itemList.SetItemImage(row, RowImageOf(g_itemList.At(index)));
-    return row;
-}
-
-std::vector<int> CConfigDlg::ChosenRows(const CSkinListCtrl& list, bool all) const
-{
-    std::vector<int> rows;
-    if (all) {
-        for (int row = list.GetItemCount() - 1; row >= 0; --row)
-            rows.push_back(row);
-        return rows;
-    }
-    for (int row = list.GetFirstSelected(); row >= 0; row = list.GetNextSelected(row))
-        rows.push_back(row);
-    return rows;
-}
-
-std::vector<size_t> CConfigDlg::RowItems() const
-{
-    std::vector<size_t> indexes;
-    indexes.reserve(static_cast<size_t>(m_itemList.GetItemCount()));
-    for (int row = 0; row < m_itemList.GetItemCount(); ++row)
-        indexes.push_back(ItemOfRow(row));
-    return indexes;
-}
-
-void CConfigDlg::SelectOnly(CSkinListCtrl& list, int row)
-{
-    list.ClearSelection();
-    if (row < 0 || row >= list.GetItemCount())
-        return;
-    list.SelectRow(row);
-    list.EnsureVisible(row);
+    return g_itemList.Append(std::move(item));
 }
 
 void CConfigDlg::ShowProgramRows()
@@ -131,20 +66,20 @@ void CConfigDlg::OnAddPrograms(bool all)
     }
     CommitCellEditor();
     MoveProgramsToItems(all);
-    SelectOnly(m_itemList, m_itemList.GetItemCount() - 1);
+    CItemRows::SelectOnly(m_rows.List(), m_rows.List().GetItemCount() - 1);
     ShowSelectedItem();
     RebuildMembers();
 }
 
 void CConfigDlg::MoveProgramsToItems(bool all)
 {
-    SendMessageA(m_itemList.Hwnd(), WM_SETREDRAW, FALSE, 0);
+    SendMessageA(m_rows.List().Hwnd(), WM_SETREDRAW, FALSE, 0);
     SendMessageA(m_programList.Hwnd(), WM_SETREDRAW, FALSE, 0);
     // The same program twice makes one item: texts already listed are skipped.
     std::unordered_set<std::string> listed;
-    for (int row = 0; row < m_itemList.GetItemCount(); ++row)
+    for (int row = 0; row < m_rows.List().GetItemCount(); ++row)
         listed.insert(LowerCaseAnsi(g_itemList.At(ItemOfRow(row)).Name));
-    const std::vector<int> rows = ChosenRows(m_programList, all);
+    const std::vector<int> rows = CItemRows::ChosenRows(m_programList, all);
     for (int row : rows) {
         const ProgramRow& program = m_programs.At(m_programList.GetItemData(row));
         if (IsComposedName(program.text) || !listed.insert(LowerCaseAnsi(program.text)).second)
@@ -154,13 +89,13 @@ void CConfigDlg::MoveProgramsToItems(bool all)
         item.ExePath = program.command;
         SetDefaults(item, false);
         item.Description = item.Name;
-        AppendItemRow(AppendItem(std::move(item)));
+        m_rows.Append(AppendItem(std::move(item)));
     }
     m_programList.DeleteRows(rows);
     SendMessageA(m_programList.Hwnd(), WM_SETREDRAW, TRUE, 0);
-    SendMessageA(m_itemList.Hwnd(), WM_SETREDRAW, TRUE, 0);
+    SendMessageA(m_rows.List().Hwnd(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(m_programList.Hwnd(), nullptr, TRUE);
-    InvalidateRect(m_itemList.Hwnd(), nullptr, TRUE);
+    InvalidateRect(m_rows.List().Hwnd(), nullptr, TRUE);
 }
 
 void CConfigDlg::OnRemoveItems(bool all)
@@ -175,12 +110,12 @@ void CConfigDlg::OnRemoveItems(bool all)
     CommitCellEditor();
     if (IsDlgButtonChecked(Hwnd(), IDC_CFG_COMPOSED_KEEP) != BST_CHECKED)
         ClearComposedEditor();
-    const std::vector<int> rows = ChosenRows(m_itemList, all);
+    const std::vector<int> rows = CItemRows::ChosenRows(m_rows.List(), all);
     ReturnToPrograms(rows);
     for (int row : rows)
         g_itemList.Tombstone(ItemOfRow(row), false);
-    m_itemList.DeleteRows(rows);
-    SelectOnly(m_itemList, 0);
+    m_rows.List().DeleteRows(rows);
+    CItemRows::SelectOnly(m_rows.List(), 0);
     ShowSelectedItem();
     RebuildMembers();
     RefreshItemLeaves();
@@ -203,7 +138,7 @@ void CConfigDlg::ReturnToPrograms(const std::vector<int>& rows)
 void CConfigDlg::OnProgramDoubleClick()
 {
     if (IsDlgButtonChecked(Hwnd(), IDC_CFG_COMPOSED_CHECK) == BST_CHECKED) {
-        for (int row : ChosenRows(m_programList, false)) {
+        for (int row : CItemRows::ChosenRows(m_programList, false)) {
             const ProgramRow& program = m_programs.At(m_programList.GetItemData(row));
             AppendComposedEntry(program.text, program.command);
         }
@@ -227,8 +162,8 @@ void CConfigDlg::AddPath(const std::string& path, bool folder)
     item.ExePath = path;
     item.ShortName = MakeShortName(name);
     item.Description = name;
-    const int row = AppendItemRow(AppendItem(std::move(item)));
-    SelectOnly(m_itemList, row);
+    const int row = m_rows.Append(AppendItem(std::move(item)));
+    CItemRows::SelectOnly(m_rows.List(), row);
     ShowSelectedItem();
     RebuildMembers();
     (void)folder;
@@ -252,7 +187,7 @@ void CConfigDlg::OnFolder()
 
 void CConfigDlg::OnExec()
 {
-    const int row = m_itemList.GetFirstSelected();
+    const int row = m_rows.List().GetFirstSelected();
     if (row < 0) {
         ShowTipMessage("SelectItemTavimorethList");
         return;
@@ -264,7 +199,7 @@ void CConfigDlg::OnExec()
 
 bool CConfigDlg::NameTakenByOtherRow(const std::string& name, int exceptRow) const
 {
-    for (int row = 0; row < m_itemList.GetItemCount(); ++row) {
+    for (int row = 0; row < m_rows.List().GetItemCount(); ++row) {
         if (row != exceptRow && g_itemList.At(ItemOfRow(row)).Name == name)
             return true;
     }
@@ -286,24 +221,16 @@ void CConfigDlg::OnFindChanged(bool items)
 {
     char typed[512] = {};
     GetDlgItemTextA(Hwnd(), items ? IDC_CFG_ITEM_FIND : IDC_CFG_PROGRAM_FIND, typed, sizeof(typed));
-    const std::string wanted = LowerCaseAnsi(typed);
-    if (wanted.empty())
-        return;
     const bool byShortName = items && IsDlgButtonChecked(Hwnd(), IDC_CFG_FIND_SHORT) == BST_CHECKED;
-    CSkinListCtrl& list = items ? m_itemList : m_programList;
-    for (int row = 0; row < list.GetItemCount(); ++row) {
-        const std::string text = LowerCaseAnsi(list.GetItemText(row, byShortName ? 1 : 0));
-        const bool found =
-            byShortName ? text.find(wanted) != std::string::npos : text.compare(0, wanted.size(), wanted) == 0;
-        if (!found)
-            continue;
-        if (items)
-            CommitCellEditor();
-        SelectOnly(list, row);
-        if (items)
-            ShowSelectedItem();
+    CSkinListCtrl& list = items ? m_rows.List() : m_programList;
+    const int row = CItemRows::FindRow(list, typed, byShortName ? 1 : 0, byShortName);
+    if (row < 0)
         return;
-    }
+    if (items)
+        CommitCellEditor();
+    CItemRows::SelectOnly(list, row);
+    if (items)
+        ShowSelectedItem();
 }
 
 void CConfigDlg::RefreshItemLeaves()

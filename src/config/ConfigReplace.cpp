@@ -22,9 +22,9 @@ void CConfigDlg::OnBatchReplace()
         ReplaceInAllItems(g_itemList, settings);
         ListCatalog(m_pane.Listed());
     } else {
-        std::vector<int> rows = ChosenRows(m_itemList, false);
+        std::vector<int> rows = CItemRows::ChosenRows(m_rows.List(), false);
         if (rows.empty())
-            rows = ChosenRows(m_itemList, true);
+            rows = CItemRows::ChosenRows(m_rows.List(), true);
         for (int row : rows) {
             ShortcutItem& item = g_itemList.At(ItemOfRow(row));
             ReplaceRow replaced{item.Name, item.ShortName, item.ExePath};
@@ -36,7 +36,7 @@ void CConfigDlg::OnBatchReplace()
             item.ExePath = replaced.command;
             item.State = "0";
         }
-        InvalidateRect(m_itemList.Hwnd(), nullptr, FALSE);
+        InvalidateRect(m_rows.List().Hwnd(), nullptr, FALSE);
         ShowSelectedItem();
     }
     m_composed.ItemsRewritten();

@@ -4,6 +4,7 @@
 #include "config/RegistryKey.h"
 #include "config/ShortcutReader.h"
 #include "config/SystemText.h"
+#include "ui/wnd/FolderEntries.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -79,25 +80,18 @@ void ProgramDiscovery::WalkFolder(const std::string& folder, ShortcutReader& rea
 {
     if (!FirstVisit(folder))
         return;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        const std::string path = folder + "\\" + name;
+    ForEachFolderEntry(folder, [&](const std::string& path, const WIN32_FIND_DATAA& found) {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             // A link to a folder ("loop -> ..") would walk the same shortcuts again and again.
             if (!(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
                 WalkFolder(path, reader, list);
-            continue;
+            return true;
         }
+        const std::string name = found.cFileName;
         const size_t dot = name.rfind('.');
         AddShortcut(path, dot == std::string::npos ? name : name.substr(0, dot), reader, list);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+        return true;
+    });
 }
 
 bool ProgramDiscovery::FirstVisit(const std::string& folder)

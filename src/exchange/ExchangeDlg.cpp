@@ -50,7 +50,8 @@ const int kScrollBand = 12;
 } // namespace
 
 CExchangeDlg::CExchangeDlg(HWND parent, const InstallPaths& paths, Mode mode)
-    : CSkinDialog(IDD_EXCHANGE, parent), m_paths(paths), m_mode(mode), m_program(g_itemList), m_file(m_fileItems)
+    : CSkinDialog(IDD_EXCHANGE, parent), m_paths(paths), m_mode(mode), m_program(g_itemList, paths),
+      m_file(m_fileItems, paths)
 {
     const bool import = mode == ImportMode;
     Title = GetTipText(import ? "ImportDlgTitle" : "ExportDlgTitle");
@@ -66,7 +67,8 @@ CExchangeDlg::~CExchangeDlg()
 {
     // Escape leaves without the cleanup of Cancel; nothing of the window's stays on disk.
     RemoveFolder(m_stagingFolder);
-    RemoveFolder(m_extractFolder);
+    for (const std::string& folder : m_extractFolders)
+        RemoveFolder(folder);
     if (m_images)
         ImageList_Destroy(m_images);
 }
@@ -88,13 +90,15 @@ BOOL CExchangeDlg::OnInitDialog()
     }
     m_program.Attach(Hwnd(), IDC_XCH_PROGRAM_TREE, IDC_XCH_PROGRAM_LIST, m_images, m_paths.folder);
     m_file.Attach(Hwnd(), IDC_XCH_FILE_TREE, IDC_XCH_FILE_LIST, m_images, m_paths.folder);
-    m_file.ShowTree(GetTipText(m_mode == ImportMode ? "ImportingCatalogs" : "ExportingCatalogs"));
+    m_file.Pane().Show(GetTipText(m_mode == ImportMode ? "ImportingCatalogs" : "ExportingCatalogs"));
     if (m_mode == ExportMode)
         TreeView_SelectItem(m_file.Tree(), m_file.View().Root());
-    LoadCatalogTree(m_paths.catalogsFile, m_program.Model());
-    m_program.ShowTree(GetTipText("AllCatalogsTitle"));
-    TreeView_Expand(m_program.Tree(), m_program.View().Root(), TVE_EXPAND);
+    m_program.Pane().Load(GetTipText("AllCatalogsTitle"));
     ShowControlsOfMode();
+    for (int column = 0; column < CItemRows::kColumns; ++column) {
+        LVCOLUMNA spec{LVCF_WIDTH, 0, column < 5 ? 1 : 0};
+        SendDlgItemMessageA(Hwnd(), IDC_XCH_SCRATCH, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&spec));
+    }
     RegisterHotKey(Hwnd(), kSaveHotkeyId, MOD_CONTROL, 'S');
     return TRUE;
 }
@@ -140,9 +144,23 @@ INT_PTR CExchangeDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 
 bool CExchangeDlg::PreTranslateMessage(MSG* msg)
 {
-    // The path comes from the browse button only.
-    if (msg->message == WM_CHAR && msg->hwnd == Item(IDC_XCH_PATH))
-        return true;
+    // The path comes from the browse button only: no typing, deleting, pasting or edit menu.
+    if (msg->hwnd == Item(IDC_XCH_PATH)) {
+        switch (msg->message) {
+        case WM_CHAR:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_CONTEXTMENU:
+            return true;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (msg->wParam == VK_DELETE || msg->wParam == VK_INSERT || msg->wParam == VK_APPS || msg->wParam == VK_F10)
+                return true;
+            break;
+        default:
+            break;
+        }
+    }
     return CSkinDialog::PreTranslateMessage(msg);
 }
 
@@ -237,11 +255,7 @@ bool CExchangeDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
             OnCatalogSelected(side, id == IDC_XCH_FILE_TREE ? IDC_XCH_FILE_NAME : IDC_XCH_PROGRAM_NAME);
             return true;
         }
-        if (header->code == TVN_ITEMEXPANDEDA) {
-            side.View().OnItemExpanded(*reinterpret_cast<NMTREEVIEWA*>(header));
-            return true;
-        }
-        return false;
+        return side.Pane().OnNotify(*header);
     }
     if ((id == IDC_XCH_PROGRAM_LIST || id == IDC_XCH_FILE_LIST) && header->code == NM_DBLCLK) {
         MoveItems(id == IDC_XCH_PROGRAM_LIST, false);
@@ -307,9 +321,11 @@ void CExchangeDlg::OnOkButton()
             return;
         }
     }
+    // The tip follows the save's job (or its failure), and the window closes after it.
     m_stayOpen = false;
     Save();
-    ShowTipMessage(m_mode == ExportMode ? "ExportedTip" : "ImportedTip");
+    if (!m_savePending)
+        m_stayOpen = true;
 }
 
 void CExchangeDlg::OnCancelButton()

@@ -6,10 +6,12 @@
 #include "data/InstallPaths.h"
 #include "exchange/ExchangeJob.h"
 #include "exchange/ExchangeSide.h"
+#include "exchange/GuidPlacer.h"
 #include "ui/ImageButton.h"
 #include "ui/SkinDialog.h"
 
 #include <string>
+#include <vector>
 
 class CExchangeDlg : public CSkinDialog {
 public:
@@ -31,8 +33,9 @@ public:
     CExchangeSide& ProgramSide() { return m_program; }
     CExchangeSide& FileSide() { return m_file; }
     const ItemList& FileItems() const { return m_fileItems; }
-    // The private folder the window packs or unpacks in; empty when there is none.
-    const std::string& WorkFolder() const { return m_mode == ImportMode ? m_extractFolder : m_stagingFolder; }
+    // The private folder the window packs or unpacks in (the latest file's); empty when there is
+    // none.
+    std::string WorkFolder() const;
 
     bool PreTranslateMessage(MSG* msg) override;
 
@@ -63,6 +66,7 @@ private:
     void CopyCatalogBranch(bool fromProgram, bool withItems);
     CatalogId CopyBranch(CExchangeSide& source, CatalogId from, CExchangeSide& target, CatalogId parent, bool withItems,
                          GuidPlacer& placer);
+    bool TakeCatalogName(int nameId, std::string& name);
     void AddCatalog(CExchangeSide& side, int nameId);
     void RenameCatalog(CExchangeSide& side, int nameId);
     void DeleteCatalog(CExchangeSide& side);
@@ -83,9 +87,12 @@ private:
     CExchangeSide m_file;
     ExchangeJob m_job;
     std::string m_stagingFolder;
-    std::string m_extractFolder;
-    std::string m_unpacked;
+    // Every file loaded stays unpacked until the window is done: rows moved from an earlier
+    // file still need its snapshot files.
+    std::vector<std::string> m_extractFolders;
+    std::vector<std::string> m_unpacked;
     bool m_stayOpen = true;
+    // From Save until its job is done: a second save meanwhile is refused.
     bool m_savePending = false;
     HIMAGELIST m_images = nullptr;
     CImageButton m_buttons[24];

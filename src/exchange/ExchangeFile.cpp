@@ -15,7 +15,7 @@ bool StageExport(const std::string& exchangePath, const CatalogTree& catalogs, c
     const std::string title = TitleOfPath(exchangePath);
     job.stagingFolder = privateFolder + "\\" + title;
     job.stagingData = job.stagingFolder + "\\Data";
-    job.copyFrom = dataFolder;
+    job.copyFrom = {dataFolder};
     job.zipPath = privateFolder + "\\" + title + ".zip";
     job.exchangePath = exchangePath;
     job.archive = true;
@@ -45,7 +45,9 @@ bool LoadExchange(const std::string& exchangePath, const std::string& dataFolder
         return false;
     const std::string title = TitleOfPath(exchangePath);
     unpacked = privateFolder + "\\" + title;
-    UnzipAll(exchangePath, privateFolder);
+    // A damaged archive loads nothing: what it unpacked before the damage may be cut short.
+    if (!UnzipAll(exchangePath, privateFolder))
+        return false;
     const bool loaded = LoadItems(unpacked + "\\" + title + ".dat", items);
     LoadCatalogTree(unpacked + "\\" + title + ".clg", catalogs);
     const std::string unpackedData = unpacked + "\\Data";
@@ -60,11 +62,14 @@ bool LoadExchange(const std::string& exchangePath, const std::string& dataFolder
     return loaded && items.Count() > 0;
 }
 
-void StageImport(const std::string& unpacked, const std::string& dataFolder, ExchangeJob& job)
+void StageImport(const std::vector<std::string>& unpacked, const std::string& dataFolder, ExchangeJob& job)
 {
     job.stagingFolder.clear();
     job.stagingData = dataFolder;
-    job.copyFrom = unpacked + "\\Data";
+    job.copyFrom.clear();
+    // The latest file first: a snapshot of the same name that came again is its newest copy.
+    for (auto folder = unpacked.rbegin(); folder != unpacked.rend(); ++folder)
+        job.copyFrom.push_back(*folder + "\\Data");
     job.zipPath.clear();
     job.exchangePath.clear();
     job.archive = false;

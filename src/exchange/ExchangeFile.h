@@ -8,6 +8,7 @@
 #include "exchange/ExchangeJob.h"
 
 #include <string>
+#include <vector>
 
 // Writes the catalogs and items into a fresh staging folder and sets the job up to pack it
 // into `exchangePath`. `privateFolder` receives the folder to remove once the job is done.
@@ -18,11 +19,11 @@ bool StageExport(const std::string& exchangePath, const CatalogTree& catalogs, c
 // Unpacks an exchange file into a fresh private folder and loads what it holds for the file's
 // present title. `unpacked` receives the folder named by the title inside it. Items whose
 // snapshot file came with the archive point at that file's place in `dataFolder`, where the
-// import save copies it. False when nothing could be loaded (no file, no archive, or no files
-// of that title); `items` and `catalogs` then hold whatever could be read.
+// import save copies it. False when nothing could be loaded (no file, a damaged archive, or no
+// files of that title); `items` and `catalogs` then hold whatever could be read.
 bool LoadExchange(const std::string& exchangePath, const std::string& dataFolder, ItemList& items,
                   CatalogTree& catalogs, std::string& privateFolder, std::string& unpacked);
 
-// Sets the job up for an import save: snapshot files go from the unpacked Data folder into
-// this installation's Data folder; nothing is packed.
-void StageImport(const std::string& unpacked, const std::string& dataFolder, ExchangeJob& job);
+// Sets the job up for an import save: snapshot files go from the unpacked Data folders (of
+// every file loaded, the latest last) into this installation's Data folder; nothing is packed.
+void StageImport(const std::vector<std::string>& unpacked, const std::string& dataFolder, ExchangeJob& job);

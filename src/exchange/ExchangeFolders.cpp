@@ -1,6 +1,7 @@
 #include "exchange/ExchangeFolders.h"
 
 #include "data/NewGuidString.h"
+#include "ui/wnd/FolderEntries.h"
 
 #include <windows.h>
 
@@ -44,27 +45,19 @@ void RemoveFolder(const std::string& folder)
 {
     if (folder.find_first_not_of(" \t") == std::string::npos)
         return;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string path = folder + "\\" + name;
-            // A link to a folder elsewhere goes as a link, never with what it points at.
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-                RemoveFolder(path);
-            } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveDirectoryA(path.c_str());
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
+    ForEachFolderEntry(folder, [](const std::string& path, const WIN32_FIND_DATAA& found) {
+        // A link to a folder elsewhere goes as a link, never with what it points at.
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+            RemoveFolder(path);
+        } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            RemoveDirectoryA(path.c_str());
+        } else {
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        }
+        return true;
+    });
     RemoveDirectoryA(folder.c_str());
 }
 

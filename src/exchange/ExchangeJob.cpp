@@ -20,12 +20,15 @@ void ExchangeJob::CopySnapshots()
             const std::string name = FileNameOfPath(line);
             if (!copied.insert(name).second)
                 continue;
-            const std::string source = copyFrom + "\\" + name;
-            const DWORD attributes = GetFileAttributesA(source.c_str());
-            if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-                continue;
-            if (CopyFileA(source.c_str(), (stagingData + "\\" + name).c_str(), FALSE))
-                ++m_copied;
+            for (const std::string& folder : copyFrom) {
+                const std::string source = folder + "\\" + name;
+                const DWORD attributes = GetFileAttributesA(source.c_str());
+                if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+                    continue;
+                if (CopyFileA(source.c_str(), (stagingData + "\\" + name).c_str(), FALSE))
+                    ++m_copied;
+                break;
+            }
         }
     }
 }

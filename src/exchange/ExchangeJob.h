@@ -6,6 +6,7 @@
 #include "exchange/DataFileList.h"
 
 #include <string>
+#include <vector>
 
 class ExchangeJob {
 public:
@@ -13,8 +14,9 @@ public:
     // The folder that is packed (its name begins every entry) and its Data sub-folder.
     std::string stagingFolder;
     std::string stagingData;
-    // Where the snapshot files are taken from, by file name.
-    std::string copyFrom;
+    // Where the snapshot files are taken from, by file name: the first of these folders that
+    // holds the file.
+    std::vector<std::string> copyFrom;
     std::string zipPath;
     std::string exchangePath;
     // Set for an export: pack and put the archive in place.

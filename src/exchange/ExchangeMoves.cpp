@@ -3,14 +3,13 @@
 #include "exchange/ExchangeDlg.h"
 
 #include "data/CatalogData.h"
-#include "data/CatalogsFile.h"
 #include "data/NewGuidString.h"
 #include "data/TextTrim.h"
 #include "data/dialogs/ItemNames.h"
-#include "resource.h"
 #include "ui/wnd/DataExchange.h"
+#include "ui/wnd/TreeViewCtrl.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 bool CExchangeDlg::BlanksMovedRecords(bool fromProgram) const
 {
@@ -32,39 +31,35 @@ void CExchangeDlg::MoveItems(bool fromProgram, bool all)
         ShowTipMessage("SelSubCatalog");
         return;
     }
-    std::vector<int> rows;
-    CSkinListCtrl& list = source.List();
-    if (all) {
-        for (int row = list.GetItemCount(); row-- > 0;)
-            rows.push_back(row);
-    } else {
-        for (int row = list.GetFirstSelected(); row >= 0; row = list.GetNextSelected(row))
-            rows.push_back(row);
-    }
+    const std::vector<int> rows = CItemRows::ChosenRows(source.List(), all);
     if (rows.empty())
         return;
+    // The records as the rows show them, taken before any of them is blanked.
+    std::vector<ShortcutItem> records;
+    for (int row : rows)
+        records.push_back(source.RecordOfRow(row));
     if (BlanksMovedRecords(fromProgram)) {
-        for (int row : rows) {
-            const size_t index = source.IndexOfRow(row);
-            if (index < source.Items().Count())
-                source.Items().Tombstone(index, false);
-        }
+        for (int row : rows)
+            source.Items().Tombstone(source.Rows().ItemOfRow(row), false);
     }
     GuidPlacer placer(target.Items());
-    for (int row : rows) {
-        ShortcutItem record = source.RecordOfRow(row);
-        const int added = target.AppendRow(record, 0);
+    for (ShortcutItem& record : records) {
         m_job.dataFiles.Add(record.ExePath);
-        target.SetIndexOfRow(added, placer.Place(std::move(record)));
+        target.Rows().Append(placer.Place(std::move(record)));
     }
-    std::sort(rows.begin(), rows.end());
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-        list.DeleteItem(*row);
-    if (!all) {
-        const CatalogId catalog = target.SelectedCatalog();
-        if (catalog != CatalogTree::kNone)
-            target.Model().SetMembers(catalog, target.RowIndexes());
+    source.List().DeleteRows(rows);
+    if (all)
+        return;
+    // A record replaced in place may now be listed twice; its catalog holds it once.
+    std::vector<size_t> members;
+    std::unordered_set<size_t> listed;
+    for (size_t index : target.Rows().RowItems()) {
+        if (listed.insert(index).second)
+            members.push_back(index);
     }
+    const CatalogId catalog = target.SelectedCatalog();
+    if (catalog != CatalogTree::kNone)
+        target.Model().SetMembers(catalog, members);
 }
 
 void CExchangeDlg::CopyCatalogBranch(bool fromProgram, bool withItems)
@@ -96,45 +91,34 @@ CatalogId CExchangeDlg::CopyBranch(CExchangeSide& source, CatalogId from, CExcha
     }
     const std::string nodeId = NewGuidString();
     const CatalogId copy =
-        target.Model().Add(parent, source.Model().Name(from), indexes.empty() ? nodeId : nodeId + "|" + indexes);
+        target.Pane().AddBelow(parent, source.Model().Name(from), indexes.empty() ? nodeId : nodeId + "|" + indexes);
     if (copy == CatalogTree::kNone)
         return copy;
-    target.View().ShowAdded(copy);
-    TreeView_Expand(target.Tree(), target.View().NodeOf(parent), TVE_EXPAND);
     for (CatalogId child = source.Model().FirstChild(from); child != CatalogTree::kNone;
          child = source.Model().NextSibling(child))
         CopyBranch(source, child, target, copy, withItems, placer);
     return copy;
 }
 
+bool CExchangeDlg::TakeCatalogName(int nameId, std::string& name)
+{
+    ExchangeText(Hwnd(), nameId, name, true);
+    name = TrimBlanks(name);
+    return AcceptCatalogName(name);
+}
+
 void CExchangeDlg::AddCatalog(CExchangeSide& side, int nameId)
 {
     std::string name;
-    ExchangeText(Hwnd(), nameId, name, true);
-    name = TrimBlanks(name);
-    if (name.empty()) {
-        ShowTipMessage("CatalogEmpty");
-        return;
-    }
-    CatalogId parent = side.SelectedCatalog();
-    if (parent == CatalogTree::kNone)
-        parent = CatalogTree::kRoot;
-    const CatalogId added = side.Model().Add(parent, name, NewGuidString());
-    if (added == CatalogTree::kNone)
-        return;
-    side.View().ShowAdded(added);
-    TreeView_Expand(side.Tree(), side.View().NodeOf(parent), TVE_EXPAND);
+    if (TakeCatalogName(nameId, name))
+        side.Pane().Add(name, NewGuidString());
 }
 
 void CExchangeDlg::RenameCatalog(CExchangeSide& side, int nameId)
 {
     std::string name;
-    ExchangeText(Hwnd(), nameId, name, true);
-    name = TrimBlanks(name);
-    if (name.empty()) {
-        ShowTipMessage("CatalogEmpty");
+    if (!TakeCatalogName(nameId, name))
         return;
-    }
     const CatalogId catalog = side.SelectedCatalog();
     if (catalog == CatalogTree::kRoot)
         return;
@@ -142,8 +126,7 @@ void CExchangeDlg::RenameCatalog(CExchangeSide& side, int nameId)
         ShowTipMessage("SelectCatalog");
         return;
     }
-    side.Model().Rename(catalog, name);
-    side.View().ShowRenamed(catalog);
+    side.Pane().Rename(catalog, name);
 }
 
 void CExchangeDlg::DeleteCatalog(CExchangeSide& side)
@@ -159,8 +142,7 @@ void CExchangeDlg::DeleteCatalog(CExchangeSide& side)
     side.List().DeleteAllItems();
     DeleteCatalogItems(side, catalog);
     side.Model().Walk(catalog, [&](CatalogId below) { DeleteCatalogItems(side, below); });
-    side.Model().Remove(catalog);
-    side.View().ShowRemoved(catalog);
+    side.Pane().Remove(catalog);
 }
 
 void CExchangeDlg::DeleteCatalogItems(CExchangeSide& side, CatalogId catalog)
@@ -176,14 +158,7 @@ void CExchangeDlg::OnCatalogSelected(CExchangeSide& side, int nameId)
     const HTREEITEM node = side.Selection();
     if (node == nullptr)
         return;
-    char text[512] = {};
-    TVITEMA item{};
-    item.mask = TVIF_TEXT;
-    item.hItem = node;
-    item.pszText = text;
-    item.cchTextMax = sizeof(text);
-    TreeView_GetItem(side.Tree(), &item);
-    SetDlgItemTextA(Hwnd(), nameId, text);
+    SetDlgItemTextA(Hwnd(), nameId, CTreeViewCtrl(side.Tree()).ItemText(node).c_str());
     side.ListCatalog(side.View().CatalogOf(node));
 }
 
@@ -191,6 +166,7 @@ void CExchangeDlg::OnFind(CExchangeSide& side, int findId)
 {
     std::string text;
     ExchangeText(Hwnd(), findId, text, true);
-    if (!text.empty())
-        side.FindRow(text);
+    const int row = CItemRows::FindRow(side.List(), text, 0, false);
+    if (row >= 0)
+        CItemRows::SelectOnly(side.List(), row);
 }

@@ -1,6 +1,7 @@
 #include "exchange/ZipArchive.h"
 
 #include "exchange/ExchangeFolders.h"
+#include "ui/wnd/FolderEntries.h"
 
 #include <windows.h>
 
@@ -59,27 +60,14 @@ bool AddFile(zipFile zip, const std::string& path, const std::string& name, cons
 // Entries in the order the folder walk meets them: each sub-folder's entry, then its contents.
 bool AddFolder(zipFile zip, const std::string& folder, const std::string& prefix, std::vector<char>& buffer)
 {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return false;
-    bool ok = true;
-    do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        const std::string path = folder + "\\" + name;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            const zip_fileinfo info = EntryInfo(found);
-            ok = zipOpenNewFileInZip(zip, (prefix + name + "/").c_str(), &info, nullptr, 0, nullptr, 0, nullptr, 0,
-                                     0) == ZIP_OK &&
-                 zipCloseFileInZip(zip) == ZIP_OK && AddFolder(zip, path, prefix + name + "/", buffer);
-        } else {
-            ok = AddFile(zip, path, prefix + name, found, buffer);
-        }
-    } while (ok && FindNextFileA(search, &found));
-    FindClose(search);
-    return ok;
+    return ForEachFolderEntry(folder, [&](const std::string& path, const WIN32_FIND_DATAA& found) {
+        const std::string name = prefix + found.cFileName;
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            return AddFile(zip, path, name, found, buffer);
+        const zip_fileinfo info = EntryInfo(found);
+        return zipOpenNewFileInZip(zip, (name + "/").c_str(), &info, nullptr, 0, nullptr, 0, nullptr, 0, 0) == ZIP_OK &&
+               zipCloseFileInZip(zip) == ZIP_OK && AddFolder(zip, path, name + "/", buffer);
+    });
 }
 
 bool ExtractCurrent(unzFile zip, const std::string& target, std::vector<char>& buffer)

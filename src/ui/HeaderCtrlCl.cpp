@@ -123,6 +123,9 @@ void CHeaderCtrlCl::FillGradient(HDC dc, const RECT& box) const
 void CHeaderCtrlCl::DrawColumnText(HDC dc, int column, const RECT& box) const
 {
     RECT text{box.left + 3, box.top + 2, box.right - 3, box.bottom};
+    // A hidden column (width 0) shows nothing, not a sliver of its heading.
+    if (text.right <= text.left)
+        return;
     UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
     switch (Alignment(column)) {
     case '1':

@@ -12,6 +12,21 @@ answer_box() {
     press Tavimoreth IDOK
 }
 
+# Puts the exchange file's path into the window's path box through its browse button and the
+# file chooser (titled $2) it opens; the window ($3) has the focus again afterwards.
+choose_exchange_file() {
+    local window="$1" chooser_title="$2" chooser
+    press "$window" IDC_XCH_BROWSE
+    chooser=$(wait_for_window "^$chooser_title\$" 20) || fail "the file chooser did not open"
+    focus "$chooser"
+    sleep 1
+    type_text "$(winpath "$exchange")"
+    keys Return
+    wait_until 10 eval '! xdotool search --onlyvisible --name "^$chooser_title\$" >/dev/null' ||
+        fail "the chooser stayed"
+    focus "$3"
+}
+
 # The first installation: a clipboard item captured into Notes, a program in Tools.
 prepare_install
 notes=$(guid)
@@ -39,14 +54,7 @@ press "Export Catalogs and Items" IDC_XCH_PROGRAM_TREE
 keys Home Down Down
 sleep 0.5
 press "Export Catalogs and Items" IDC_XCH_BRANCH_TO_FILE
-press "Export Catalogs and Items" IDC_XCH_BROWSE
-chooser=$(wait_for_window '^Save As$' 20) || fail "the file chooser did not open"
-focus "$chooser"
-sleep 1
-type_text "$(winpath "$exchange")"
-keys Return
-wait_until 10 eval '! xdotool search --onlyvisible --name "^Save As\$" >/dev/null' || fail "the chooser stayed"
-focus "$export"
+choose_exchange_file "Export Catalogs and Items" "Save As" "$export"
 press "Export Catalogs and Items" IDC_XCH_SAVE
 wait_for_file "$exchange" 30 || fail "Save wrote no exchange file"
 answer_box
@@ -64,14 +72,7 @@ focus "$main_window"
 press Tavimoreth IDC_IMPORT_BUTTON
 import=$(wait_for_window '^Import Catalogs and Items$' 20) || fail "the import window did not open"
 focus "$import"
-press "Import Catalogs and Items" IDC_XCH_BROWSE
-chooser=$(wait_for_window '^Open$' 20) || fail "the file chooser did not open"
-focus "$chooser"
-sleep 1
-type_text "$(winpath "$exchange")"
-keys Return
-wait_until 10 eval '! xdotool search --onlyvisible --name "^Open\$" >/dev/null' || fail "the chooser stayed"
-focus "$import"
+choose_exchange_file "Import Catalogs and Items" "Open" "$import"
 press "Import Catalogs and Items" IDC_XCH_LOAD
 # Both catalogs of the file under the program's root, with their items.
 press "Import Catalogs and Items" IDC_XCH_PROGRAM_TREE

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const char* const kCatA = "AAAAAAAA-1111-4111-8111-000000000001";
@@ -118,14 +119,10 @@ protected:
     }
     static std::vector<std::string> Members(CExchangeSide& side, const std::string& catalog)
     {
-        std::vector<std::string> names;
-        CatalogId id = CatalogTree::kNone;
-        side.Model().Walk(CatalogTree::kRoot, [&](CatalogId each) {
-            if (id == CatalogTree::kNone && side.Model().Name(each) == catalog)
-                id = each;
-        });
+        const CatalogId id = side.View().CatalogOf(FindTreeNode(side.Tree(), catalog));
         if (id == CatalogTree::kNone)
             return {"<no catalog " + catalog + ">"};
+        std::vector<std::string> names;
         for (size_t index : side.Model().Members(id, side.Items()))
             names.push_back(side.Items().At(index).Name);
         return names;
@@ -146,7 +143,6 @@ TEST_F(ExchangeWindowTest, ExportMovesRowsAndBranchesAndPacksTheFileSide)
     CExchangeDlg dialog(nullptr, m_paths, CExchangeDlg::ExportMode);
     CExchangeSide& program = dialog.ProgramSide();
     CExchangeSide& file = dialog.FileSide();
-    std::string staging;
     HostDialog(dialog, [&](HWND hwnd) {
         // The export's controls: the FileSide's catalog buttons and the branch copies to it.
         EXPECT_EQ(TextOf(hwnd, IDC_TITLE_STATIC), GetTipText("ExportDlgTitle"));
@@ -164,6 +160,10 @@ TEST_F(ExchangeWindowTest, ExportMovesRowsAndBranchesAndPacksTheFileSide)
         EXPECT_EQ(Rows(program.List()), (std::vector<std::string>{"Alpha", "Beta", "Delta"}));
         ClickRow(program.List(), "Alpha", true);
         EXPECT_EQ(m_messages, std::vector<std::string>{GetTipText("SelSubCatalog")});
+        // A name the catalogs file would have to alter is refused.
+        Type(GetDlgItem(hwnd, IDC_XCH_FILE_NAME), "O|ut");
+        Click(hwnd, IDC_XCH_FILE_ADD);
+        EXPECT_EQ(m_messages.back(), GetTipText("CatalogNameInvalid"));
         Type(GetDlgItem(hwnd, IDC_XCH_FILE_NAME), "Out");
         Click(hwnd, IDC_XCH_FILE_ADD);
         ClickNode(file.Tree(), "Out");
@@ -184,6 +184,7 @@ TEST_F(ExchangeWindowTest, ExportMovesRowsAndBranchesAndPacksTheFileSide)
         ClickNode(file.Tree(), "Out");
         ClickNode(program.Tree(), "CatA");
         ClickRow(program.List(), "Delta", true);
+        ClickRow(program.List(), "Alpha", true);
         EXPECT_EQ(dialog.FileItems().Count(), 4u);
         EXPECT_EQ(Members(file, "Out"), (std::vector<std::string>{"Alpha", "Delta"}));
 
@@ -200,17 +201,27 @@ TEST_F(ExchangeWindowTest, ExportMovesRowsAndBranchesAndPacksTheFileSide)
         ClickRow(file.List(), "Beta", true);
         EXPECT_TRUE(dialog.FileItems().At(4).IsTombstone());
 
-        // Ctrl+S saves to the chosen file through the background job.
+        // A file that cannot be written is said so; then Ctrl+S saves to the chosen file through
+        // the background job, and once more while that runs saves nothing.
+        const std::string chosen = std::exchange(m_chosen, m_folder.File("Missing\\Out.trn"));
         Click(hwnd, IDC_XCH_BROWSE);
-        EXPECT_EQ(TextOf(hwnd, IDC_XCH_PATH), m_chosen);
+        Click(hwnd, IDC_XCH_SAVE);
+        ASSERT_TRUE(PumpUntil([&] { return m_messages.back() == GetTipText("ExchangeFileNotWritten"); }, 20000));
+        m_chosen = chosen;
+        Click(hwnd, IDC_XCH_BROWSE);
         // Keys typed into the path box go nowhere.
         SetFocus(GetDlgItem(hwnd, IDC_XCH_PATH));
+        PostMessageA(GetDlgItem(hwnd, IDC_XCH_PATH), WM_KEYDOWN, VK_DELETE, 1);
         for (char c : std::string("typed"))
             PostMessageA(GetDlgItem(hwnd, IDC_XCH_PATH), WM_CHAR, static_cast<unsigned char>(c), 1);
         PumpFor(50);
         EXPECT_EQ(TextOf(hwnd, IDC_XCH_PATH), m_chosen);
         m_messages.clear();
         PostMessageA(hwnd, WM_HOTKEY, CExchangeDlg::kSaveHotkeyId, 0);
+        SetTimer(hwnd, 99, 300, [](HWND window, UINT, UINT_PTR id, DWORD) {
+            KillTimer(window, id);
+            PostMessageA(window, WM_HOTKEY, CExchangeDlg::kSaveHotkeyId, 0);
+        });
         ASSERT_TRUE(PumpUntil([&] { return !m_messages.empty(); }, 20000));
         EXPECT_EQ(m_messages, std::vector<std::string>{GetTipText("SavedSucess")});
         EXPECT_TRUE(dialog.WorkFolder().empty());
@@ -246,23 +257,21 @@ TEST_F(ExchangeWindowTest, ImportMovesRowsIntoTheProgramAndSavesItsFiles)
     const std::string snapshot = "D1D1D1D1-0000-4000-8000-0000000000D1.stx";
     WriteBytes(otherData + "\\" + snapshot, "their clipboard");
     ItemList theirs;
-    ShortcutItem x;
-    x.Name = "Xclip";
-    x.guid = "GUID-X";
-    x.ExePath = otherData + "\\" + snapshot;
-    theirs.Append(x);
-    ShortcutItem y;
-    y.Name = "Yprog";
-    y.guid = "GUID-Y";
-    y.ExePath = "C:\\y.exe";
-    theirs.Append(y);
+    for (const auto& [name, command] :
+         {std::pair<std::string, std::string>{"Xclip", otherData + "\\" + snapshot}, {"Yprog", "C:\\y.exe"}}) {
+        ShortcutItem item;
+        item.Name = name;
+        item.guid = "GUID-" + name;
+        item.ExePath = command;
+        theirs.Append(item);
+    }
     CatalogTree theirCatalogs;
     theirCatalogs.Add(CatalogTree::kRoot, "Imported", "EEEEEEEE-0000-4000-8000-00000000000E|0,1");
     m_chosen = elsewhere.File("Gift.trn");
     ExchangeJob job;
     std::string staging;
     ASSERT_TRUE(StageExport(m_chosen, theirCatalogs, theirs, otherData, job, staging));
-    job.dataFiles.Add(x.ExePath);
+    job.dataFiles.Add(theirs.At(0).ExePath);
     ASSERT_TRUE(job.Run());
     RemoveFolder(staging);
 
@@ -285,11 +294,15 @@ TEST_F(ExchangeWindowTest, ImportMovesRowsIntoTheProgramAndSavesItsFiles)
         EXPECT_TRUE(FolderExists(unpackFolder));
         EXPECT_TRUE(FileExists(m_chosen));
 
-        // Xclip into CatA.
+        // Xclip into CatA; a Load of a file that is gone then changes nothing, Xclip's snapshot
+        // stays at hand.
         ClickNode(program.Tree(), "CatA");
         ClickNode(file.Tree(), "Imported");
         ClickRow(file.List(), "Xclip", true);
         EXPECT_EQ(Members(program, "CatA"), (std::vector<std::string>{"Alpha", "Beta", "Delta", "Xclip"}));
+        m_chosen = elsewhere.File("Gone.trn");
+        Click(hwnd, IDC_XCH_BROWSE);
+        Click(hwnd, IDC_XCH_LOAD);
         EXPECT_EQ(g_itemList.At(5).ExePath, m_paths.dataFolder + "\\" + snapshot);
 
         // Gamma out of the program: a deleted record at its place.
@@ -299,10 +312,10 @@ TEST_F(ExchangeWindowTest, ImportMovesRowsIntoTheProgramAndSavesItsFiles)
         EXPECT_TRUE(g_itemList.At(2).IsTombstone());
         EXPECT_EQ(Rows(file.List()), (std::vector<std::string>{"Yprog", "Gamma"}));
 
-        // Ok saves and closes once the background job is done.
+        // Ok saves, says so once the background job is done, and closes.
         Click(hwnd, IDC_XCH_OK);
-        EXPECT_EQ(m_messages, std::vector<std::string>{GetTipText("ImportedTip")});
         PumpUntil([&] { return !dialog.IsRunning(); }, 20000);
+        EXPECT_EQ(m_messages, std::vector<std::string>{GetTipText("ImportedTip")});
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_FALSE(FolderExists(unpackFolder));

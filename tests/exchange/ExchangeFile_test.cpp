@@ -2,6 +2,7 @@
 // hostile or foreign archive cannot do.
 #include "TempFolder.h"
 #include "data/CatalogData.h"
+#include "data/ItemsFile.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/ExchangeFolders.h"
 #include "exchange/ZipArchive.h"
@@ -25,13 +26,13 @@ ShortcutItem Item(const std::string& name, const std::string& command, const std
     return item;
 }
 
-void WriteZip(const std::string& path, const std::vector<std::pair<std::string, std::string>>& entries)
+void WriteZip(const std::string& path, const std::vector<std::pair<std::string, std::string>>& entries,
+              int method = Z_DEFLATED)
 {
     zipFile zip = zipOpen(path.c_str(), APPEND_STATUS_CREATE);
     ASSERT_NE(zip, nullptr);
     for (const auto& [name, bytes] : entries) {
-        zipOpenNewFileInZip(zip, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                            Z_DEFAULT_COMPRESSION);
+        zipOpenNewFileInZip(zip, name.c_str(), nullptr, nullptr, 0, nullptr, 0, nullptr, method, Z_DEFAULT_COMPRESSION);
         zipWriteInFileInZip(zip, bytes.data(), static_cast<unsigned>(bytes.size()));
         zipCloseFileInZip(zip);
     }
@@ -93,9 +94,8 @@ TEST(ExchangeFile, ExportPacksTheTitledFolderAndImportBringsItBack)
     EXPECT_EQ(loaded.At(0), items.At(0));
     EXPECT_EQ(loaded.At(1).ExePath, otherData + "\\" + kSnapshot);
     EXPECT_EQ(loaded.At(2).ExePath, std::string("a\r\nb^^^C:\\b.exe\r\n") + otherData + "\\" + kSnapshot);
-    EXPECT_EQ(loaded.At(1).guid, "GUID-CLIP");
     EXPECT_EQ(loadedCatalogs.Format(), catalogs.Format());
-    StageImport(unpacked, otherData, job);
+    StageImport({unpacked}, otherData, job);
     job.dataFiles.Add(loaded.At(1).ExePath);
     ASSERT_TRUE(job.Run());
     EXPECT_EQ(ReadBytes(otherData + "\\" + kSnapshot), std::string("clip bytes\0\1\2", 13));
@@ -125,6 +125,14 @@ TEST(ExchangeFile, ExportPacksTheTitledFolderAndImportBringsItBack)
     EXPECT_FALSE(LoadExchange(here.File("text.trn"), otherData, loaded, loadedCatalogs, unpackFolder, unpacked));
     RemoveFolder(unpackFolder);
     EXPECT_EQ(ReadBytes(here.File("text.trn")), "no zip here");
+    // Nor does a damaged one, not even the bytes it unpacked before its check sum failed.
+    ASSERT_TRUE(SaveItems(here.File("x.dat"), items));
+    WriteZip(here.File("Dmg.trn"), {{"Dmg/Dmg.dat", ReadBytes(here.File("x.dat"))}}, 0);
+    std::string damaged = ReadBytes(here.File("Dmg.trn"));
+    damaged[damaged.find("Notes")] = 'X';
+    WriteBytes(here.File("Dmg.trn"), damaged);
+    EXPECT_FALSE(LoadExchange(here.File("Dmg.trn"), otherData, loaded, loadedCatalogs, unpackFolder, unpacked));
+    RemoveFolder(unpackFolder);
     EXPECT_EQ(loaded.Count(), 0u);
 }
 

@@ -16,6 +16,7 @@
 #include "resource.h"
 #include "ui/TipText.h"
 #include "ui/wnd/InstallFolder.h"
+#include "ui/wnd/TreeViewCtrl.h"
 
 #include <string>
 
@@ -81,14 +82,7 @@ void WriteSampleExchange(const InstallPaths& paths, const std::string& folder)
 void SelectNode(HWND tree, const std::string& text)
 {
     for (HTREEITEM node = TreeView_GetRoot(tree); node; node = TreeView_GetNextVisible(tree, node)) {
-        char buffer[256] = {};
-        TVITEMA item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = node;
-        item.pszText = buffer;
-        item.cchTextMax = sizeof(buffer);
-        TreeView_GetItem(tree, &item);
-        if (text == buffer) {
+        if (CTreeViewCtrl(tree).ItemText(node) == text) {
             TreeView_SelectItem(tree, node);
             return;
         }
@@ -116,6 +110,8 @@ void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     RECT rect{};
     GetWindowRect(hwnd, &rect);
+    // The pointer leaves the window, so no button shows its tip over the window.
+    SetCursorPos(rect.right + 40, rect.bottom + 40);
     CToolSession::ReportReady(rect, g_readyFile);
 }
 } // namespace

@@ -17,11 +17,16 @@ void CCatalogPane::Attach(HWND dialog, int treeId, HIMAGELIST images, UINT dropM
 
 void CCatalogPane::Load(const std::string& rootTitle)
 {
-    m_rootTitle = rootTitle;
     m_model.Clear();
     LoadCatalogTree(m_paths.catalogsFile, m_model);
+    Show(rootTitle);
+}
+
+void CCatalogPane::Show(const std::string& rootTitle)
+{
+    m_rootTitle = rootTitle;
     SendMessageA(Hwnd(), WM_SETREDRAW, FALSE, 0);
-    m_view.Show(m_model, m_rootTitle, &m_items);
+    m_view.Show(m_model, m_rootTitle, ItemNodes());
     SendMessageA(Hwnd(), WM_SETREDRAW, TRUE, 0);
     m_listed = CatalogTree::kNone;
     m_pinned = false;
@@ -35,7 +40,7 @@ void CCatalogPane::Load(const std::string& rootTitle)
 void CCatalogPane::ShowAgain(CatalogId select)
 {
     SendMessageA(Hwnd(), WM_SETREDRAW, FALSE, 0);
-    m_view.Show(m_model, m_rootTitle, &m_items);
+    m_view.Show(m_model, m_rootTitle, ItemNodes());
     SendMessageA(Hwnd(), WM_SETREDRAW, TRUE, 0);
     HTREEITEM node = m_view.NodeOf(m_model.IsLive(select) ? select : CatalogTree::kRoot);
     for (HTREEITEM up = node; up != nullptr; up = TreeView_GetParent(Hwnd(), up))
@@ -105,10 +110,13 @@ void CCatalogPane::AddMembers(CatalogId catalog, const std::vector<size_t>& inde
 
 CatalogId CCatalogPane::Add(const std::string& name, const std::string& nodeId)
 {
-    CatalogId parent = CatalogListedAt(TreeView_GetSelection(Hwnd()));
-    if (parent == CatalogTree::kNone)
-        parent = CatalogTree::kRoot;
-    const CatalogId added = m_model.Add(parent, name, nodeId);
+    const CatalogId parent = CatalogListedAt(TreeView_GetSelection(Hwnd()));
+    return AddBelow(parent == CatalogTree::kNone ? CatalogTree::kRoot : parent, name, nodeId);
+}
+
+CatalogId CCatalogPane::AddBelow(CatalogId parent, const std::string& name, const std::string& data)
+{
+    const CatalogId added = m_model.Add(parent, name, data);
     if (added == CatalogTree::kNone)
         return added;
     m_view.ShowAdded(added);

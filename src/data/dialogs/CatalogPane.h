@@ -28,8 +28,12 @@ public:
     CatalogTree& Model() { return m_model; }
     CCatalogTreeView& View() { return m_view; }
 
+    // Catalog nodes only, without item nodes below them; before Load.
+    void ShowCatalogsOnly() { m_itemNodes = false; }
     // Reads the catalogs file and shows it below a root titled `rootTitle`, expanded.
     void Load(const std::string& rootTitle);
+    // Shows the model as it stands (filled by the window) in the same way; nothing is listed.
+    void Show(const std::string& rootTitle);
     bool Save() const { return SaveCatalogTree(m_paths.catalogsFile, m_model); }
     // Shows the whole model again with `select` chosen (the root when it is gone).
     void ShowAgain(CatalogId select);
@@ -58,6 +62,8 @@ public:
 
     // A new catalog last below the chosen catalog (an item node's catalog, or the root).
     CatalogId Add(const std::string& name, const std::string& nodeId);
+    // A new catalog last below `parent`, with its catalog data (its NodeID and members).
+    CatalogId AddBelow(CatalogId parent, const std::string& name, const std::string& data);
     void Rename(CatalogId catalog, const std::string& name);
     // Removes a catalog with its branch; a listed or pinned catalog inside it is let go.
     void Remove(CatalogId catalog);
@@ -65,6 +71,7 @@ public:
 private:
     int MayDrop(HTREEITEM dragged, HTREEITEM target) const;
     void AfterDrop(HTREEITEM dragged, HTREEITEM target);
+    const ItemList* ItemNodes() const { return m_itemNodes ? &m_items : nullptr; }
 
     ItemList& m_items;
     const InstallPaths m_paths;
@@ -76,4 +83,5 @@ private:
     CCatalogTreeView m_view;
     CatalogId m_listed = CatalogTree::kNone;
     bool m_pinned = false;
+    bool m_itemNodes = true;
 };

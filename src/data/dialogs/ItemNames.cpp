@@ -1,5 +1,6 @@
 #include "data/dialogs/ItemNames.h"
 
+#include "data/CatalogsFile.h"
 #include "ui/TipText.h"
 #include "ui/wnd/Application.h"
 
@@ -17,6 +18,19 @@ bool AcceptItemName(const std::string& name)
     }
     if (name[0] == '+') {
         ShowTipMessage("ReservedNameWord");
+        return false;
+    }
+    return true;
+}
+
+bool AcceptCatalogName(const std::string& name)
+{
+    if (name.empty()) {
+        ShowTipMessage("CatalogEmpty");
+        return false;
+    }
+    if (!IsStorableCatalogName(name)) {
+        ShowTipMessage("CatalogNameInvalid");
         return false;
     }
     return true;
