@@ -49,8 +49,9 @@ void CLauncherDlg::CaptureClipboard()
     if (attached)
         AttachThreadInput(m_ownThread, m_captureThread, FALSE);
     // An item must not point at a snapshot that was never written.
-    if (saved == kSnapshotNotWritten) {
-        AppMessageBox(GetTipText("SaveFailed"), MB_OK | MB_ICONWARNING);
+    if (saved == kSnapshotNotWritten || saved == kSnapshotNoClipboard) {
+        AppMessageBox(GetTipText(saved == kSnapshotNotWritten ? "SaveFailed" : "ClipboardBusy"),
+                      MB_OK | MB_ICONWARNING);
         return;
     }
 

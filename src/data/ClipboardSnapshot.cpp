@@ -10,10 +10,11 @@ namespace {
 
 // A private format that the clipboard lists but that must not be replayed.
 constexpr UINT kSkippedFormat = 49260;
-constexpr int kOpenAttempts = 10;
+constexpr int kOpenAttempts = 50;
 constexpr DWORD kOpenRetryMs = 20;
 
-// Another program may hold the clipboard for a moment; a few short retries ride that out.
+// Another program may hold the clipboard for a moment (a clipboard viewer or the system's own
+// clipboard synchronisation reads every change); short retries for up to a second ride that out.
 bool OpenClipboardFor(HWND owner)
 {
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {

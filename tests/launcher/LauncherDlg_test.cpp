@@ -1,5 +1,6 @@
 // The quick-launch window driven in-process: real controls, real data files, real hotkeys.
 #include "UserInput.h"
+#include "app/HotkeyIds.h"
 #include "app/ItemHotkeys.h"
 #include "app/LauncherApp.h"
 #include "app/LauncherDlg.h"
@@ -17,7 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -285,4 +288,42 @@ TEST_F(LauncherDlgTest, AddItemDialogBlocksTheMainWindowAndASecondRequestWaitsIt
     });
     EXPECT_EQ(checks, 1);
     EXPECT_EQ(opened, (std::vector<std::string>{"First", "Second"}));
+}
+
+// Another program holding the clipboard through the whole capture: the user is told, and no
+// item or snapshot is made that could restore nothing.
+TEST_F(LauncherDlgTest, ACaptureWhileTheClipboardIsHeldSaysSoAndAddsNothing)
+{
+    WriteData({}, "");
+    std::vector<std::string> told;
+    CApplication::SetMessageBoxResponder([&](const std::string& prompt, UINT) {
+        told.push_back(prompt);
+        return IDOK;
+    });
+    HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    bool holding = false;
+    std::thread holder([&] {
+        holding = OpenClipboard(nullptr);
+        SetEvent(held);
+        WaitForSingleObject(release, 20000);
+        if (holding)
+            CloseClipboard();
+    });
+    WaitForSingleObject(held, 5000);
+    EXPECT_TRUE(holding);
+    RunWindow([&](CLauncherDlg& dialog) {
+        auto opened = AnswerWhenOpen(dialog.Hwnd(), IDC_ADDITEM_NAME,
+                                     [](HWND addItem) { PressKey(GetDlgItem(addItem, IDC_ADDITEM_NAME), VK_ESCAPE); });
+        PostThreadMessageA(GetCurrentThreadId(), WM_HOTKEY, kCaptureAHotkeyId, 0);
+        EXPECT_TRUE(PumpUntil([&] { return !told.empty(); }, 10000));
+        EXPECT_FALSE(*opened);
+    });
+    SetEvent(release);
+    holder.join();
+    CloseHandle(held);
+    CloseHandle(release);
+    EXPECT_EQ(told, std::vector<std::string>{GetTipText("ClipboardBusy")});
+    const std::filesystem::path data = m_folder.File("Data");
+    EXPECT_TRUE(!std::filesystem::exists(data) || std::filesystem::is_empty(data));
 }
