@@ -96,7 +96,9 @@ BOOL CExchangeDlg::OnInitDialog()
     m_program.Pane().Load(GetTipText("AllCatalogsTitle"));
     ShowControlsOfMode();
     for (int column = 0; column < CItemRows::kColumns; ++column) {
-        LVCOLUMNA spec{LVCF_WIDTH, 0, column < 5 ? 1 : 0};
+        LVCOLUMNA spec{};
+        spec.mask = LVCF_WIDTH;
+        spec.cx = column < 5 ? 1 : 0;
         SendDlgItemMessageA(Hwnd(), IDC_XCH_SCRATCH, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&spec));
     }
     RegisterHotKey(Hwnd(), kSaveHotkeyId, MOD_CONTROL, 'S');
