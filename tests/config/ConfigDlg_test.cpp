@@ -295,13 +295,21 @@ TEST_F(ConfigDlgTest, ItemEditsKeepWhatTheUserDidNotTouch)
         EXPECT_EQ(beta.Hotkey1 + "+" + beta.Hotkey2, "Ctrl+F10");
         EXPECT_EQ(beta.Description, "Beta description");
 
+        // Sorting takes the selection along with its row: "Set" stores into the item shown.
+        ClickCell(0, 0);
+        ClickHeading(dialog.ItemRows(), 0);
+        ClickHeading(dialog.ItemRows(), 0);
+        ASSERT_EQ(Names(), (std::vector<std::string>{"Delta", "Beta", "Alpha"}));
+        PressControl(IDC_CFG_SET);
+        EXPECT_EQ(g_itemList.At(3).ShortName + "|" + g_itemList.At(3).Description, "D|Delta description");
+        EXPECT_EQ(g_itemList.At(0).ShortName + "|" + g_itemList.At(0).Description, "A|Alpha description");
+
         // A dropped file keeps its whole path.
         PostMessageA(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(DroppedFile(longPath)), 0);
         PumpUntil([] { return g_itemList.Count() > 4; }, 5000);
         ASSERT_EQ(g_itemList.Count(), 5u);
         EXPECT_EQ(g_itemList.At(4).ExePath, longPath);
         EXPECT_EQ(MemberNames(kA).back(), "Long Tool.exe");
-        (void)dialog;
     });
 }
 
