@@ -126,7 +126,7 @@ void CConfigDlg::OnAddPrograms(bool all)
     }
     if (all) {
         const std::string question = GetTipText("SelectAllItems");
-        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
             return;
     }
     CommitCellEditor();
@@ -167,7 +167,7 @@ void CConfigDlg::OnRemoveItems(bool all)
 {
     if (all) {
         const std::string question = GetTipText("UnselectAllItems");
-        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
             return;
     } else {
         CheckDlgButton(Hwnd(), IDC_CFG_COMPOSED_CHECK, BST_UNCHECKED);

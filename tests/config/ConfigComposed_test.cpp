@@ -67,7 +67,9 @@ TEST_F(ConfigComposedTest, BuildCreateTwiceBrowseReorderSaveTestAndLeave)
         EXPECT_EQ(started, (std::vector<Texts>{{"C:\\Beta.exe", "C:\\Alpha.exe"}}));
         EXPECT_EQ(g_itemList.Count(), 6u);
 
-        // Leaving it changed in browsing mode asks, and Yes with a new name makes a new item.
+        // Leaving it changed in browsing mode asks, and Escape (any answer but No) with a new name
+        // makes a new item.
+        m_answer = IDCANCEL;
         TypeOver(GetDlgItem(hwnd, IDC_CFG_COMPOSED_NAME), "Trio");
         SetComposed(hwnd, false);
         m_messages.clear();
@@ -129,6 +131,7 @@ TEST_F(ConfigComposedTest, BatchReplaceInSelectedRowsEveryRowOrEveryItem)
         path = "D:\\";
         return kind == ChooserKind::Folder;
     });
+    m_answer = IDCANCEL; // Escape to the question replaces, as any answer but No does
     Run([&](CConfigDlg& dialog, HWND hwnd) {
         Select("CatA");
         SelectRows(dialog.ItemRows(), {0, 2});

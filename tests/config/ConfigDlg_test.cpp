@@ -95,6 +95,8 @@ TEST_F(ConfigDlgTest, ProgramsCatalogsCellEditsAndASaveReadBack)
         EXPECT_EQ(g_itemList.At(1).Description, "edited in place");
         EXPECT_EQ(TextOf(hwnd, IDC_CFG_DESCRIPTION), "edited in place");
 
+        // Escape answers the question as anything but No does: go on.
+        m_answer = IDCANCEL;
         Select("CatB");
         Click(IDC_CFG_ADD_ALL);
         // The same program twice becomes one item; the catalog keeps its members first.
@@ -199,6 +201,9 @@ TEST_F(ConfigDlgTest, PinLinkAndRemoveReachEveryCatalog)
         EXPECT_EQ(g_itemList.At(3).State, "-1");
         EXPECT_EQ(MemberNames(kA), (Texts{"Beta", "Notepad"}));
         EXPECT_EQ(dialog.ProgramRows().GetItemText(0, 0), "Delta") << "a removed item is offered again";
+        m_answer = IDCANCEL;
+        Click(IDC_CFG_REMOVE_ALL);
+        EXPECT_EQ(MemberNames(kA), Texts{}) << "Escape to the question removes them all";
     });
 }
 
@@ -251,6 +256,7 @@ TEST_F(ConfigDlgTest, HotkeyClashRuleKeyListResetsAndSilentSave)
         Click(IDC_CFG_RESET);
         EXPECT_EQ(g_itemList.At(2).Description, "");
         EXPECT_EQ(g_itemList.At(2).ShortName, "GAMMA");
+        m_answer = IDCANCEL; // Escape resets too: only No keeps everything
         Click(IDC_CFG_RESET_ALL);
         EXPECT_EQ(g_itemList.At(3).Description, "Delta description");
         EXPECT_EQ(g_itemList.At(3).ShortName, "DELTA");
