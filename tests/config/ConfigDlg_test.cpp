@@ -8,12 +8,18 @@
 #include <memory>
 
 namespace {
-// Key rows of the key list: A is 0, Q 16, F1 36, F5 40, F10 45.
-void PickKey(CConfigDlg& dialog, int keyRow)
+void ClickKeyBox(CConfigDlg& dialog)
 {
     PostMessageA(dialog.Item(IDC_CFG_KEY), WM_LBUTTONDOWN, MK_LBUTTON, 0);
     PostMessageA(dialog.Item(IDC_CFG_KEY), WM_LBUTTONUP, 0, 0);
     EXPECT_TRUE(PumpUntil([&] { return dialog.IsKeyListOpen(); }, 5000)) << "a click in the key box drops the list";
+    EXPECT_EQ(GetFocus(), dialog.Item(IDC_CFG_KEY_LIST)) << "and gives it the focus";
+}
+
+// Key rows of the key list: A is 0, Q 16, F1 36, F5 40, F10 45.
+void PickKey(CConfigDlg& dialog, int keyRow)
+{
+    ClickKeyBox(dialog);
     ClickRow(dialog.Item(IDC_CFG_KEY_LIST), keyRow);
     PumpUntil([&] { return !dialog.IsKeyListOpen(); }, 5000);
 }
@@ -221,6 +227,9 @@ TEST_F(ConfigDlgTest, HotkeyClashRuleKeyListResetsAndSilentSave)
         EXPECT_EQ(TextOf(hwnd, IDC_CFG_MODIFIER), "No Hotkey");
         TypeInto(dialog.Item(IDC_CFG_KEY), "f9");
         EXPECT_EQ(TextOf(hwnd, IDC_CFG_KEY), "");
+        ClickKeyBox(dialog);
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_TRUE(PumpUntil([&] { return !dialog.IsKeyListOpen(); }, 5000)) << "Escape in the key list closes it";
         PickKey(dialog, 40);
         EXPECT_EQ(TextOf(hwnd, IDC_CFG_KEY) + TextOf(hwnd, IDC_CFG_MODIFIER), "F5Ctrl");
         EXPECT_FALSE(dialog.IsKeyListOpen());
