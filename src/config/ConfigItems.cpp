@@ -1,6 +1,7 @@
 // The configuration window's item list and program list: rows mirror items of the shared item
 // list (a row's data is the item's position), programs become items and deleted items go back
 // to the programs.
+#include "config/ComposedItem.h"
 #include "config/ConfigDlg.h"
 
 #include "data/ItemKind.h"
@@ -24,9 +25,11 @@ bool IsComposedName(const std::string& text)
     return text.compare(0, 2, "+ ") == 0;
 }
 
+// Told as the composed editor tells a composed item: a one-entry composed item has no line
+// break, and a custom item of several command lines is not composed.
 int RowImageOf(const ShortcutItem& item)
 {
-    return item.ExePath.find_first_of("\r\n") != std::string::npos ? 3 : 2;
+    return IsComposedItem(item.Name, item.ExePath) ? 3 : 2;
 }
 
 std::string NameOfPath(const std::string& path)

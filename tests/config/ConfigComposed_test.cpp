@@ -197,6 +197,8 @@ TEST_F(ConfigComposedTest, SavesGoOnlyIntoTheLoadedItemAndEntriesKeepTheirStored
         HWND items = dialog.ItemRows().Hwnd();
         auto ctrlS = [&] { SendMessageA(hwnd, WM_HOTKEY, CConfigDlg::kSaveHotkeyId, 0); };
         ASSERT_EQ(Names()[4], "+ Pair");
+        const RowStore& rows = dialog.ItemRows().Rows();
+        EXPECT_EQ((std::vector<int>{rows.Image(5), rows.Image(6)}), (std::vector<int>{3, 2})) << "composed, then plain";
         // Pair is loaded; clicking Solo keeps the editor on Pair, and Ctrl+S leaves Solo alone.
         ClickRow(items, 4);
         EXPECT_EQ(TextOf(hwnd, IDC_CFG_COMPOSED_NAME), "Pair");
