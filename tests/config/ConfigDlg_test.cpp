@@ -37,37 +37,6 @@ void SetHotkey(CConfigDlg& dialog, const char* modifier, int keyRow = -1)
     ClickButton(hwnd, IDC_CFG_SET);
 }
 
-BOOL CALLBACK FindItemDialog(HWND window, LPARAM out)
-{
-    if (GetDlgItem(window, IDC_INFO_NAME) == nullptr || !IsWindowVisible(window))
-        return TRUE;
-    *reinterpret_cast<HWND*>(out) = window;
-    return FALSE;
-}
-
-// Answers the item dialog that the next step opens, looking for it on every turn of whatever
-// loop runs for a few seconds; the flag tells whether it ever opened.
-void AnswerWhenOpen(std::function<void(HWND)> answer, std::shared_ptr<bool> answered, int turnsLeft)
-{
-    RunSoon([=] {
-        HWND found = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), FindItemDialog, reinterpret_cast<LPARAM>(&found));
-        if (found != nullptr) {
-            *answered = true;
-            answer(found);
-        } else if (turnsLeft > 0) {
-            AnswerWhenOpen(answer, answered, turnsLeft - 1);
-        }
-    });
-}
-
-std::shared_ptr<bool> AnswerItemDialog(std::function<void(HWND)> answer)
-{
-    auto answered = std::make_shared<bool>(false);
-    AnswerWhenOpen(std::move(answer), answered, 100);
-    return answered;
-}
-
 // What the shell hands over when a file is dropped on the window.
 HDROP DroppedFile(const std::string& path)
 {
@@ -298,11 +267,12 @@ TEST_F(ConfigDlgTest, ItemEditsKeepWhatTheUserDidNotTouch)
 
         // Escape leaves the item alone; OK with nothing changed replaces only name, command and
         // short name.
-        auto escaped = AnswerItemDialog([](HWND item) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); });
+        auto escaped =
+            AnswerWhenOpen(hwnd, IDC_INFO_NAME, [](HWND) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); });
         DoubleClickItemRow(1);
         EXPECT_TRUE(*escaped) << "a double click on a row opens the item dialog";
         EXPECT_EQ(g_itemList.At(1).ShortName, "bt");
-        auto confirmed = AnswerItemDialog([](HWND item) { PressButton(GetDlgItem(item, IDOK)); });
+        auto confirmed = AnswerWhenOpen(hwnd, IDC_INFO_NAME, [](HWND item) { PressButton(GetDlgItem(item, IDOK)); });
         DoubleClickItemRow(1);
         ASSERT_TRUE(*confirmed);
         const ShortcutItem& beta = g_itemList.At(1);
