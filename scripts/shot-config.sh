@@ -15,6 +15,7 @@ source "$root/scripts/shot-lib.sh"
 shoot config
 shoot config-keys --keys
 shoot config-composed --composed
+shoot config-hidden --hidden
 shoot config-iteminfo --info
 shoot config-clipitem --clip
 shoot config-replace --replace

@@ -141,7 +141,7 @@ bool CComposedPane::ShowItem(size_t item)
     }
     if (m_editor.AsksToSaveOnLeaving(TargetIsComposed(), checked)) {
         const std::string question = GetTipText("SaveData");
-        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES && !KeepLeftItem())
+        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDNO && !KeepLeftItem())
             return false;
         m_editor.MarkSaved();
     }

@@ -1,5 +1,6 @@
 #include "config/ConfigDlg.h"
 
+#include "config/ComposedItem.h"
 #include "config/ProgramDiscovery.h"
 #include "config/WebAddressImport.h"
 #include "data/HandOff.h"
@@ -17,9 +18,11 @@
 namespace {
 const COLORREF kFrameColour = RGB(212, 208, 200);
 
+// Told as the composed editor tells a composed item: a one-entry composed item has no line
+// break, and a custom item of several command lines is not composed.
 int RowImageOf(const ShortcutItem& item)
 {
-    return item.ExePath.find_first_of("\r\n") != std::string::npos ? 3 : 2;
+    return IsComposedItem(item.Name, item.ExePath) ? 3 : 2;
 }
 } // namespace
 

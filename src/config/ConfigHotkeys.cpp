@@ -130,7 +130,7 @@ void CConfigDlg::OnReset()
 void CConfigDlg::OnResetAll()
 {
     const std::string question = GetTipText("ResetAll");
-    if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
         return;
     CommitCellEditor();
     for (int row = 0; row < m_rows.List().GetItemCount(); ++row)

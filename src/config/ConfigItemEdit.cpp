@@ -78,7 +78,6 @@ void CConfigDlg::OnEditItem()
     item.ExePath = command;
     item.ShortName = DefaultShortName(name);
     item.State = "0";
-    m_rows.List().SetItemImage(row, command.find_first_of("\r\n") != std::string::npos ? 3 : 2);
     ShowSelectedItem();
     RefreshItemLeaves();
 }

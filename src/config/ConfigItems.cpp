@@ -1,6 +1,7 @@
 // The configuration window's item list and program list: rows mirror items of the shared item
 // list (a row's data is the item's position), programs become items and deleted items go back
 // to the programs.
+#include "config/ComposedItem.h"
 #include "config/ConfigDlg.h"
 
 #include "data/ItemKind.h"
@@ -61,7 +62,7 @@ void CConfigDlg::OnAddPrograms(bool all)
     }
     if (all) {
         const std::string question = GetTipText("SelectAllItems");
-        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
             return;
     }
     CommitCellEditor();
@@ -102,7 +103,7 @@ void CConfigDlg::OnRemoveItems(bool all)
 {
     if (all) {
         const std::string question = GetTipText("UnselectAllItems");
-        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
             return;
     } else {
         CheckDlgButton(Hwnd(), IDC_CFG_COMPOSED_CHECK, BST_UNCHECKED);

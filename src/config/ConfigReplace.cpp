@@ -14,7 +14,7 @@ void CConfigDlg::OnBatchReplace()
     if (dialog.DoModal() != IDOK)
         return;
     const std::string question = GetTipText("BatchReplace");
-    if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+    if (AppMessageBox(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDNO)
         return;
     CommitCellEditor();
     const ReplaceSettings& settings = dialog.Settings;

@@ -1,6 +1,7 @@
 #include "ui/RowStore.h"
 
 #include <algorithm>
+#include <numeric>
 #include <unordered_map>
 #include <utility>
 
@@ -166,7 +167,7 @@ void RowStore::Swap(size_t first, size_t second)
         std::swap(m_rows[first], m_rows[second]);
 }
 
-bool RowStore::Sort(size_t column, bool ascending, size_t first, size_t last)
+bool RowStore::Sort(size_t column, bool ascending, size_t first, size_t last, std::vector<size_t>* placeOf)
 {
     if (m_rows.empty())
         return false;
@@ -182,6 +183,12 @@ bool RowStore::Sort(size_t column, bool ascending, size_t first, size_t last)
         return ascending ? BytesBefore(*a.first, *b.first) : BytesBefore(*b.first, *a.first);
     };
     std::stable_sort(order.begin(), order.end(), before);
+    if (placeOf) {
+        placeOf->resize(m_rows.size());
+        std::iota(placeOf->begin(), placeOf->end(), size_t{0});
+        for (size_t i = 0; i < order.size(); ++i)
+            (*placeOf)[order[i].second] = first + i;
+    }
     std::vector<Row> sorted;
     sorted.reserve(order.size());
     for (const auto& entry : order)

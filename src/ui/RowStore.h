@@ -60,8 +60,9 @@ public:
     // Orders rows first..last (last inclusive, clamped to the end) by the bytes of their text
     // in `column`, case-sensitively. Rows with equal texts keep their order, in both
     // directions, which is exactly what repeated insertion by exchange gives. Returns false,
-    // leaving the rows as they are, when the range is empty.
-    bool Sort(size_t column, bool ascending, size_t first, size_t last);
+    // leaving the rows as they are, when the range is empty. `placeOf`, when given, receives
+    // for every row (by its old index) the index it now has.
+    bool Sort(size_t column, bool ascending, size_t first, size_t last, std::vector<size_t>* placeOf = nullptr);
 
 private:
     static constexpr int kNoImage = -1;

@@ -421,10 +421,39 @@ int CSkinListCtrl::Sort(int column, bool ascending, int first, int last)
     if (column < 0 || column >= ColumnCount() || m_rows.Empty() || first < 0)
         return 0;
     const size_t end = last < 0 ? m_rows.Count() - 1 : static_cast<size_t>(last);
-    if (!m_rows.Sort(static_cast<size_t>(column), ascending, static_cast<size_t>(first), end))
+    // The list view keeps its selection and focus on places; they belong to the rows, or
+    // whatever acts on "the selected row" next would act on another item.
+    std::vector<char> wasSelected(m_rows.Count(), 0);
+    for (int row = GetNextSelected(-1); row >= 0; row = GetNextSelected(row))
+        wasSelected[static_cast<size_t>(row)] = 1;
+    const int focused = static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    const int mark = static_cast<int>(SendMessageA(Hwnd(), LVM_GETSELECTIONMARK, 0, 0));
+    std::vector<size_t> placeOf;
+    if (!m_rows.Sort(static_cast<size_t>(column), ascending, static_cast<size_t>(first), end, &placeOf))
         return 0;
+    MoveSelection(wasSelected, placeOf, focused, mark);
     InvalidateRect(Hwnd(), nullptr, FALSE);
     return 1;
+}
+
+void CSkinListCtrl::MoveSelection(const std::vector<char>& wasSelected, const std::vector<size_t>& placeOf, int focused,
+                                  int mark)
+{
+    std::vector<char> isSelected(wasSelected.size(), 0);
+    for (size_t row = 0; row < wasSelected.size(); ++row) {
+        if (wasSelected[row])
+            isSelected[placeOf[row]] = 1;
+    }
+    // Only the places whose state changes are told, so a sort of many selected rows stays quick.
+    for (size_t row = 0; row < isSelected.size(); ++row) {
+        if (isSelected[row] != wasSelected[row])
+            SetRowState(static_cast<int>(row), isSelected[row] ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    }
+    if (focused >= 0 && static_cast<size_t>(focused) < placeOf.size())
+        SetRowState(static_cast<int>(placeOf[static_cast<size_t>(focused)]), LVIS_FOCUSED, LVIS_FOCUSED);
+    // Shift+click extends from the row the selection started at, not from its old place.
+    if (mark >= 0 && static_cast<size_t>(mark) < placeOf.size())
+        SendMessageA(Hwnd(), LVM_SETSELECTIONMARK, 0, static_cast<LPARAM>(placeOf[static_cast<size_t>(mark)]));
 }
 
 int CSkinListCtrl::SortByColumnClick(int column)

@@ -127,6 +127,8 @@ private:
     void AttachHeader();
     void FlushCount() const;
     void SetRowState(int row, UINT state, UINT mask);
+    // After a sort: the selection, the focus and the selection mark where their rows now stand.
+    void MoveSelection(const std::vector<char>& wasSelected, const std::vector<size_t>& placeOf, int focused, int mark);
     void RepaintSoon();
     bool RefuseTracking(const NMHEADERA* notice) const;
     void OnLButtonDown(POINT point);

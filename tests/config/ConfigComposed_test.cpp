@@ -67,7 +67,9 @@ TEST_F(ConfigComposedTest, BuildCreateTwiceBrowseReorderSaveTestAndLeave)
         EXPECT_EQ(started, (std::vector<Texts>{{"C:\\Beta.exe", "C:\\Alpha.exe"}}));
         EXPECT_EQ(g_itemList.Count(), 6u);
 
-        // Leaving it changed in browsing mode asks, and Yes with a new name makes a new item.
+        // Leaving it changed in browsing mode asks, and Escape (any answer but No) with a new name
+        // makes a new item.
+        m_answer = IDCANCEL;
         TypeOver(GetDlgItem(hwnd, IDC_CFG_COMPOSED_NAME), "Trio");
         SetComposed(hwnd, false);
         m_messages.clear();
@@ -129,6 +131,7 @@ TEST_F(ConfigComposedTest, BatchReplaceInSelectedRowsEveryRowOrEveryItem)
         path = "D:\\";
         return kind == ChooserKind::Folder;
     });
+    m_answer = IDCANCEL; // Escape to the question replaces, as any answer but No does
     Run([&](CConfigDlg& dialog, HWND hwnd) {
         Select("CatA");
         SelectRows(dialog.ItemRows(), {0, 2});
@@ -194,6 +197,8 @@ TEST_F(ConfigComposedTest, SavesGoOnlyIntoTheLoadedItemAndEntriesKeepTheirStored
         HWND items = dialog.ItemRows().Hwnd();
         auto ctrlS = [&] { SendMessageA(hwnd, WM_HOTKEY, CConfigDlg::kSaveHotkeyId, 0); };
         ASSERT_EQ(Names()[4], "+ Pair");
+        const RowStore& rows = dialog.ItemRows().Rows();
+        EXPECT_EQ((std::vector<int>{rows.Image(5), rows.Image(6)}), (std::vector<int>{3, 2})) << "composed, then plain";
         // Pair is loaded; clicking Solo keeps the editor on Pair, and Ctrl+S leaves Solo alone.
         ClickRow(items, 4);
         EXPECT_EQ(TextOf(hwnd, IDC_CFG_COMPOSED_NAME), "Pair");

@@ -8,12 +8,18 @@
 #include <memory>
 
 namespace {
-// Key rows of the key list: A is 0, Q 16, F1 36, F5 40, F10 45.
-void PickKey(CConfigDlg& dialog, int keyRow)
+void ClickKeyBox(CConfigDlg& dialog)
 {
     PostMessageA(dialog.Item(IDC_CFG_KEY), WM_LBUTTONDOWN, MK_LBUTTON, 0);
     PostMessageA(dialog.Item(IDC_CFG_KEY), WM_LBUTTONUP, 0, 0);
     EXPECT_TRUE(PumpUntil([&] { return dialog.IsKeyListOpen(); }, 5000)) << "a click in the key box drops the list";
+    EXPECT_EQ(GetFocus(), dialog.Item(IDC_CFG_KEY_LIST)) << "and gives it the focus";
+}
+
+// Key rows of the key list: A is 0, Q 16, F1 36, F5 40, F10 45.
+void PickKey(CConfigDlg& dialog, int keyRow)
+{
+    ClickKeyBox(dialog);
     ClickRow(dialog.Item(IDC_CFG_KEY_LIST), keyRow);
     PumpUntil([&] { return !dialog.IsKeyListOpen(); }, 5000);
 }
@@ -29,37 +35,6 @@ void SetHotkey(CConfigDlg& dialog, const char* modifier, int keyRow = -1)
     if (keyRow >= 0)
         PickKey(dialog, keyRow);
     ClickButton(hwnd, IDC_CFG_SET);
-}
-
-BOOL CALLBACK FindItemDialog(HWND window, LPARAM out)
-{
-    if (GetDlgItem(window, IDC_INFO_NAME) == nullptr || !IsWindowVisible(window))
-        return TRUE;
-    *reinterpret_cast<HWND*>(out) = window;
-    return FALSE;
-}
-
-// Answers the item dialog that the next step opens, looking for it on every turn of whatever
-// loop runs for a few seconds; the flag tells whether it ever opened.
-void AnswerWhenOpen(std::function<void(HWND)> answer, std::shared_ptr<bool> answered, int turnsLeft)
-{
-    RunSoon([=] {
-        HWND found = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), FindItemDialog, reinterpret_cast<LPARAM>(&found));
-        if (found != nullptr) {
-            *answered = true;
-            answer(found);
-        } else if (turnsLeft > 0) {
-            AnswerWhenOpen(answer, answered, turnsLeft - 1);
-        }
-    });
-}
-
-std::shared_ptr<bool> AnswerItemDialog(std::function<void(HWND)> answer)
-{
-    auto answered = std::make_shared<bool>(false);
-    AnswerWhenOpen(std::move(answer), answered, 100);
-    return answered;
 }
 
 // What the shell hands over when a file is dropped on the window.
@@ -95,6 +70,8 @@ TEST_F(ConfigDlgTest, ProgramsCatalogsCellEditsAndASaveReadBack)
         EXPECT_EQ(g_itemList.At(1).Description, "edited in place");
         EXPECT_EQ(TextOf(hwnd, IDC_CFG_DESCRIPTION), "edited in place");
 
+        // Escape answers the question as anything but No does: go on.
+        m_answer = IDCANCEL;
         Select("CatB");
         Click(IDC_CFG_ADD_ALL);
         // The same program twice becomes one item; the catalog keeps its members first.
@@ -199,6 +176,9 @@ TEST_F(ConfigDlgTest, PinLinkAndRemoveReachEveryCatalog)
         EXPECT_EQ(g_itemList.At(3).State, "-1");
         EXPECT_EQ(MemberNames(kA), (Texts{"Beta", "Notepad"}));
         EXPECT_EQ(dialog.ProgramRows().GetItemText(0, 0), "Delta") << "a removed item is offered again";
+        m_answer = IDCANCEL;
+        Click(IDC_CFG_REMOVE_ALL);
+        EXPECT_EQ(MemberNames(kA), Texts{}) << "Escape to the question removes them all";
     });
 }
 
@@ -216,6 +196,9 @@ TEST_F(ConfigDlgTest, HotkeyClashRuleKeyListResetsAndSilentSave)
         EXPECT_EQ(TextOf(hwnd, IDC_CFG_MODIFIER), "No Hotkey");
         TypeInto(dialog.Item(IDC_CFG_KEY), "f9");
         EXPECT_EQ(TextOf(hwnd, IDC_CFG_KEY), "");
+        ClickKeyBox(dialog);
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+        EXPECT_TRUE(PumpUntil([&] { return !dialog.IsKeyListOpen(); }, 5000)) << "Escape in the key list closes it";
         PickKey(dialog, 40);
         EXPECT_EQ(TextOf(hwnd, IDC_CFG_KEY) + TextOf(hwnd, IDC_CFG_MODIFIER), "F5Ctrl");
         EXPECT_FALSE(dialog.IsKeyListOpen());
@@ -251,6 +234,7 @@ TEST_F(ConfigDlgTest, HotkeyClashRuleKeyListResetsAndSilentSave)
         Click(IDC_CFG_RESET);
         EXPECT_EQ(g_itemList.At(2).Description, "");
         EXPECT_EQ(g_itemList.At(2).ShortName, "GAMMA");
+        m_answer = IDCANCEL; // Escape resets too: only No keeps everything
         Click(IDC_CFG_RESET_ALL);
         EXPECT_EQ(g_itemList.At(3).Description, "Delta description");
         EXPECT_EQ(g_itemList.At(3).ShortName, "DELTA");
@@ -283,11 +267,12 @@ TEST_F(ConfigDlgTest, ItemEditsKeepWhatTheUserDidNotTouch)
 
         // Escape leaves the item alone; OK with nothing changed replaces only name, command and
         // short name.
-        auto escaped = AnswerItemDialog([](HWND item) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); });
+        auto escaped =
+            AnswerWhenOpen(hwnd, IDC_INFO_NAME, [](HWND) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); });
         DoubleClickItemRow(1);
         EXPECT_TRUE(*escaped) << "a double click on a row opens the item dialog";
         EXPECT_EQ(g_itemList.At(1).ShortName, "bt");
-        auto confirmed = AnswerItemDialog([](HWND item) { PressButton(GetDlgItem(item, IDOK)); });
+        auto confirmed = AnswerWhenOpen(hwnd, IDC_INFO_NAME, [](HWND item) { PressButton(GetDlgItem(item, IDOK)); });
         DoubleClickItemRow(1);
         ASSERT_TRUE(*confirmed);
         const ShortcutItem& beta = g_itemList.At(1);
@@ -295,13 +280,21 @@ TEST_F(ConfigDlgTest, ItemEditsKeepWhatTheUserDidNotTouch)
         EXPECT_EQ(beta.Hotkey1 + "+" + beta.Hotkey2, "Ctrl+F10");
         EXPECT_EQ(beta.Description, "Beta description");
 
+        // Sorting takes the selection along with its row: "Set" stores into the item shown.
+        ClickCell(0, 0);
+        ClickHeading(dialog.ItemRows(), 0);
+        ClickHeading(dialog.ItemRows(), 0);
+        ASSERT_EQ(Names(), (std::vector<std::string>{"Delta", "Beta", "Alpha"}));
+        PressControl(IDC_CFG_SET);
+        EXPECT_EQ(g_itemList.At(3).ShortName + "|" + g_itemList.At(3).Description, "D|Delta description");
+        EXPECT_EQ(g_itemList.At(0).ShortName + "|" + g_itemList.At(0).Description, "A|Alpha description");
+
         // A dropped file keeps its whole path.
         PostMessageA(hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(DroppedFile(longPath)), 0);
         PumpUntil([] { return g_itemList.Count() > 4; }, 5000);
         ASSERT_EQ(g_itemList.Count(), 5u);
         EXPECT_EQ(g_itemList.At(4).ExePath, longPath);
         EXPECT_EQ(MemberNames(kA).back(), "Long Tool.exe");
-        (void)dialog;
     });
 }
 

@@ -113,7 +113,8 @@ protected:
     static std::string Text(const char* key) { return GetTipText(key); }
 
     // As the user does it: a click on a catalog's node, on empty tree space, on a cell of the
-    // item list (a double click on a row), and typing into a box after selecting its text.
+    // item list or a list's heading (a double click on a row), and typing into a box after
+    // selecting its text.
     void ClickNode(const std::string& text)
     {
         HWND tree = m_dialog->Item(IDC_CFG_TREE);
@@ -131,6 +132,12 @@ protected:
     {
         HWND list = m_dialog->ItemRows().Hwnd();
         ClickAt(list, CellPoint(list, row, column));
+    }
+    void ClickHeading(CSkinListCtrl& list, int column)
+    {
+        RECT rect{};
+        Header_GetItemRect(list.Header().Hwnd(), column, &rect);
+        ClickAt(list.Header().Hwnd(), POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
     }
     void DoubleClickItemRow(int row)
     {

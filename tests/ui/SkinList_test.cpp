@@ -160,19 +160,31 @@ TEST(SkinList, RowsColoursHeaderChecksKeysSortingAndLockedColumns)
         EXPECT_EQ(Names(list), (std::vector<std::string>{"row0", "row1", "row2", "row3", "row4"}));
 
         list.SetSortOnHeaderClick(true);
+        list.SelectRow(4);
+        list.SelectRow(0);
+        // The selected rows, then the focused one.
+        auto chosen = [&] {
+            std::vector<int> rows;
+            for (int row = list.GetFirstSelected(); row >= 0; row = list.GetNextSelected(row))
+                rows.push_back(row);
+            rows.push_back(ListView_GetNextItem(list.Hwnd(), -1, LVNI_FOCUSED));
+            return rows;
+        };
         Click(header, MAKELPARAM(keyX, 5));
         EXPECT_EQ(list.SortColumn(), 1);
         EXPECT_TRUE(list.SortAscending());
         EXPECT_EQ(Names(list), (std::vector<std::string>{"row3", "row1", "row2", "row0", "row4"}));
-        // Data, the other cells and checks travel with their rows.
+        // Data, the other cells, checks, the selection and the focus travel with their rows.
         EXPECT_EQ(list.GetItemData(0), 103u);
         EXPECT_EQ(list.GetItemText(0, 2), "3");
         EXPECT_TRUE(list.GetCheck(3));
         EXPECT_FALSE(list.GetCheck(0));
+        EXPECT_EQ(chosen(), (std::vector<int>{3, 4, 3}));
 
         Click(header, MAKELPARAM(keyX, 5));
         EXPECT_FALSE(list.SortAscending());
         EXPECT_EQ(Names(list), (std::vector<std::string>{"row0", "row4", "row2", "row1", "row3"}));
+        EXPECT_EQ(chosen(), (std::vector<int>{0, 1, 0}));
         EXPECT_EQ(dlg.m_columnClicks.size(), 1u);
 
         // Locked columns refuse resizing.

@@ -3,6 +3,7 @@
 //   --install FOLDER   installation folder of the skin and texts; default: TAV_DIST_DIR
 //   --keys             drops the key list down as well
 //   --composed         shows the sample composed item in the composed editor
+//   --hidden           hides the item list with its hide/show button
 //   --info, --clip     shows the item-info or the clipboard item dialog instead
 //   --replace          shows the batch replace settings, filled in to move programs to a new folder
 //   --ready FILE       once the window shows, writes its screen rectangle ("x y width height")
@@ -33,6 +34,7 @@ CConfigDlg* g_config = nullptr;
 std::string g_readyFile;
 bool g_dropKeys = false;
 bool g_showComposed = false;
+bool g_hideList = false;
 
 InstallPaths SamplePaths()
 {
@@ -87,6 +89,8 @@ void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
                      reinterpret_cast<LPARAM>(g_config->ItemRows().Hwnd()));
         if (g_dropKeys)
             g_config->OpenKeyList(true);
+        if (g_hideList)
+            SendMessageA(g_config->Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_CFG_HIDE_LIST, BN_CLICKED), 0);
     }
     if (g_readyFile.empty())
         return;
@@ -107,6 +111,8 @@ int main(int argc, char** argv)
             g_dropKeys = true;
         else if (option == "--composed")
             g_showComposed = true;
+        else if (option == "--hidden")
+            g_hideList = true;
         else if (option == "--info" || option == "--clip" || option == "--replace")
             which = option.substr(2);
         else if (option == "--install" && i + 1 < argc)

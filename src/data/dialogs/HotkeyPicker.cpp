@@ -103,10 +103,14 @@ bool CHotkeyPicker::ClosesList(const MSG& msg)
 
 bool CHotkeyPicker::PreTranslate(const MSG& msg)
 {
+    if (msg.message == WM_LBUTTONDOWN && msg.hwnd == GetDlgItem(m_dialog, m_keyId)) {
+        // The box would take the focus back from the list on this click, and Enter or Escape
+        // would then never reach the list: the click is used up here.
+        Open(true);
+        return true;
+    }
     if (m_open && ClosesList(msg))
         Open(false);
-    else if (!m_open && msg.message == WM_LBUTTONDOWN && msg.hwnd == GetDlgItem(m_dialog, m_keyId))
-        Open(true);
     if (m_open && msg.message == WM_KEYDOWN && msg.hwnd == m_keyList.Hwnd() &&
         (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE)) {
         Open(false);

@@ -26,8 +26,8 @@ public:
     void Attach(HWND dialog, const Controls& ids, const std::string& installFolder);
 
     // The key list: dropped or not, and the window's messages that concern it. PreTranslate
-    // closes the list on a click elsewhere and opens it on a click into the key box; Enter and
-    // Escape in the list close it (true: the message is used up).
+    // closes the list on a click elsewhere, and opens it and gives it the focus on a click into
+    // the key box; Enter and Escape in the list close it (true: the message is used up).
     bool IsOpen() const { return m_open; }
     void Open(bool open);
     bool PreTranslate(const MSG& msg);
