@@ -8,6 +8,7 @@
 #include "config/ItemCellEditor.h"
 #include "config/SnapshotSwaps.h"
 #include "data/InstallPaths.h"
+#include "data/ItemList.h"
 #include "data/dialogs/CatalogPane.h"
 #include "data/dialogs/HotkeyPicker.h"
 #include "ui/ImageButton.h"
@@ -160,6 +161,9 @@ private:
     const InstallPaths m_paths;
     HWND m_owner;
     ProgramList m_programs;
+    // What discovery reads of the items, copied on this thread before it starts: meanwhile the
+    // window unpacks the shown items, and a hand-off may append one.
+    ItemList m_knownItems;
     // Column 6 of the item list ("%d" of the position), one text per item of the list.
     std::vector<std::string> m_indexTexts;
     std::string m_title;
