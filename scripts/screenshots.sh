@@ -66,7 +66,7 @@ shot fallbacks --install "$(windows_path "$empty")"
 "$root/scripts/shot-exchange.sh" "$shots"
 
 # The user's guide shows these, always as the program looks now.
-for name in launcher launcher-dropdown launcher-zh-CN config config-keys config-composed config-clipitem \
-            config-replace; do
-    if [ -f "$shots/$name.png" ]; then cp "$shots/$name.png" "$root/docs/images/$name.png"; fi
+for name in launcher launcher-dropdown launcher-zh-CN tray config config-keys config-composed config-clipitem \
+            config-replace exchange-export exchange-import; do
+    cp "$shots/$name.png" "$root/docs/images/$name.png"
 done

@@ -2,6 +2,7 @@
 # Screenshots of the main window of the real program with the sample items: as it opens, and
 # with the short-name drop-down open after typing. With zh-CN after the folder, the main window
 # once more with the Simplified Chinese text file in place, on a Chinese system (code page 936).
+# Last, the window hidden to the notification area (Wine's stand-in tray window, top left).
 # Usage: shot-launcher.sh OUTPUT_FOLDER [zh-CN] (run with the Wine environment of scripts/wine-env.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -56,3 +57,16 @@ shoot launcher
 xdotool type --delay 120 "e"
 sleep 1
 shoot launcher-dropdown
+
+# Hidden: Escape closes the drop-down, Ctrl+Shift+J hides the window to its icon.
+xdotool key Escape ctrl+shift+j
+tray=
+for _ in $(seq 50); do
+    tray=$(xdotool search --onlyvisible --class __winex11_standalone_tray 2>/dev/null | head -n1 || true)
+    [ -n "$tray" ] && ! xdotool search --onlyvisible --name '^Tavimoreth$' >/dev/null 2>&1 && break
+    sleep 0.1
+done
+[ -n "$tray" ] || { echo "shot-launcher: no tray window" >&2; exit 1; }
+sleep 1
+window=$tray
+shoot tray

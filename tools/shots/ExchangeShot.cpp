@@ -113,10 +113,7 @@ void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
     }
     if (g_readyFile.empty())
         return;
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT rect{};
-    GetWindowRect(hwnd, &rect);
-    CToolSession::ReportReady(rect, g_readyFile);
+    CToolSession::ReportReady(hwnd, g_readyFile);
 }
 } // namespace
 
