@@ -22,6 +22,7 @@ trap 'rm -rf "$empty"' EXIT
 shot() {  # name gallery-options...
     local name=$1 ready="$shots/.ready-$1" pid
     shift
+    xdotool mousemove 1279 799 2>/dev/null || true
     rm -f "$ready"
     "$TAV_WINE" "$gallery" --ready "$(windows_path "$ready")" "$@" </dev/null >/dev/null 2>&1 &
     pid=$!

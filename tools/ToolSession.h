@@ -41,8 +41,8 @@ public:
         SetTimer(nullptr, 0, 100, &EndOnceReadyFileGone);
     }
 
-    // The same for a window, moved first where the whole of it is on the screen: a window
-    // wider than the room right of its place would be cut off in the picture.
+    // The same for a window's client area, the window moved first where the whole of it is on
+    // the screen: a window wider than the room right of its place would be cut off.
     static void ReportReady(HWND window, const std::string& readyFile)
     {
         RECT rect{};
@@ -54,6 +54,9 @@ public:
             GetWindowRect(window, &rect);
         }
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        // Only the client area is drawn: with no window manager there is no frame around it.
+        GetClientRect(window, &rect);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
         ReportReady(rect, readyFile);
     }
 
