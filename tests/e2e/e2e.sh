@@ -14,12 +14,15 @@ e2e_pid=
 
 e2e_finish() {
     local status=$?
+    if [ $status -ne 0 ]; then
+        [ -n "$e2e_pid" ] && ! kill -0 "$e2e_pid" 2>/dev/null && echo "the program had ended before the failure"
+        # The screen as the failure left it, before the program goes.
+        command -v import >/dev/null && import -window root "$e2e_root.failure.png" 2>/dev/null &&
+            echo "screen at failure: $e2e_root.failure.png"
+    fi
     [ -n "$e2e_pid" ] && kill "$e2e_pid" 2>/dev/null || true
     # The next test must not meet this one's program, or anything it started, still closing.
     wait_until 5 eval '! pgrep -f "$e2e_root/" >/dev/null' || pkill -9 -f "$e2e_root/" || true
-    if [ $status -ne 0 ] && command -v import >/dev/null; then
-        import -window root "$e2e_root.failure.png" 2>/dev/null && echo "screen at failure: $e2e_root.failure.png"
-    fi
     rm -rf "$e2e_root"
     exit $status
 }
@@ -85,12 +88,14 @@ type_text() { xdotool type --delay 80 "$1"; }
 # The main window hides to the tray after it starts an item. Keys reach Wine only while one of
 # its windows has the focus, so the tray's takes the hotkey that shows the main window again.
 main_visible() { xdotool search --onlyvisible --name '^Tavimoreth$' >/dev/null 2>&1; }
+# The tray window comes from another Wine process and may show a while after the main window went.
+tray_window() {
+    xdotool search --onlyvisible --class __winex11_standalone_tray 2>/dev/null | head -n1 | grep . ||
+        xdotool search --onlyvisible --name 'Tray' 2>/dev/null | head -n1 | grep .
+}
 focus_tray() {
-    local tray
-    tray=$(xdotool search --onlyvisible --class __winex11_standalone_tray 2>/dev/null | head -n1 || true)
-    [ -n "$tray" ] || tray=$(xdotool search --onlyvisible --name 'Tray' 2>/dev/null | head -n1 || true)
-    [ -n "$tray" ] || fail "no tray window to give the keys to"
-    focus "$tray"
+    wait_until 10 tray_window >/dev/null || fail "no tray window to give the keys to"
+    focus "$(tray_window)"
 }
 show_main_window() {
     main_visible && return 0
