@@ -177,16 +177,13 @@ capture_clip_note() {
 item_field() {  # NAME POSITION
     python3 - "$e2e_install/Shortcut2.dat" "$1" "$2" <<'PY'
 import sys
-data = open(sys.argv[1], "rb").read()[116:]
-at = 0
+data, at, fields = open(sys.argv[1], "rb").read()[116:], 0, []
 while at < len(data):
-    fields = []
-    for _ in range(9):
-        length = int(data[at:at + 4])
-        fields.append(data[at + 4:at + 4 + length].decode("latin-1"))
-        at += 4 + length
-    if fields[0] == sys.argv[2]:
-        print(fields[int(sys.argv[3])])
+    length = int(data[at:at + 4])
+    fields, at = fields + [data[at + 4:at + 4 + length].decode("latin-1")], at + 4 + length
+    if len(fields) == 9:
+        print(fields[int(sys.argv[3])]) if fields[0] == sys.argv[2] else None
+        fields = []
 PY
 }
 # The named item's hotkey as xdotool presses it ("D" would press Shift too).

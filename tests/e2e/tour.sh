@@ -11,17 +11,13 @@ program="$e2e_helpers/marker.exe"
 exchange="$e2e_root/Everything.trn"
 cfg="Items and Catalogs"
 
-marks() {
-    local count
-    count=$(grep -ci -- "$1" "$marker" 2>/dev/null) || true
-    echo "${count:-0}"
-}
+marks() { grep -ci -- "$1" "$marker" 2>/dev/null || true; }
 # Runs a step that starts items and waits until the marker has COUNT more lines matching PATTERN.
 expect_marks() {  # PATTERN COUNT WHAT STEP...
     local pattern=$1 count=$2 what=$3 before
     before=$(marks "$pattern")
     "${@:4}"
-    wait_until 20 eval '[ "$(marks "$pattern")" -ge $((before + count)) ]' || fail "$what started nothing"
+    wait_until 20 eval '[ "$(marks "$pattern")" -ge $((${before:-0} + count)) ]' || fail "$what started nothing"
 }
 clip_is() { [ "$(helper clip get)" = "$1" ]; }
 
@@ -79,6 +75,7 @@ start_all() {
     expect_marks 'marker.exe"\? *$' 1 "the program's short name" start_by "$(item_field marker.exe 1)"
     expect_marks 'CustomRun' 1 "the custom command's short name" start_by "$(item_field "Custom Run" 1)"
     expect_marks 'marker.exe' 2 "the composed item's short name" start_by "$(item_field "+ Morning" 1)"
+    tail -n2 "$marker" | head -n1 | grep -qv CustomRun || fail "the composed item's commands ran out of order"
     expect_marks 'marker.exe"\? *$' 1 "the program's hotkey $program_key" press_hotkey "$program_key"
     expect_marks 'CustomRun' 1 "the custom command's hotkey $custom_key" press_hotkey "$custom_key"
 }
@@ -130,11 +127,13 @@ press "Import Catalogs and Items" IDC_XCH_BROWSE
 choose_file Open "$exchange"
 focus "$window"
 press "Import Catalogs and Items" IDC_XCH_LOAD
+# Load unpacks the file before its tree fills.
+sleep 2
 press "Import Catalogs and Items" IDC_XCH_PROGRAM_TREE
 keys Home
 press "Import Catalogs and Items" IDC_XCH_FILE_TREE
 keys Home Down
-sleep 0.5
+sleep 1
 press "Import Catalogs and Items" IDC_XCH_BRANCH_TO_PROGRAM
 press "Import Catalogs and Items" IDC_XCH_OK
 # Ok says the import is done; the save finishes meanwhile and the window closes after the answer.
