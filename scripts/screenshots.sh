@@ -22,6 +22,7 @@ trap 'rm -rf "$empty"' EXIT
 shot() {  # name gallery-options...
     local name=$1 ready="$shots/.ready-$1" pid
     shift
+    xdotool mousemove 1279 799 2>/dev/null || true
     rm -f "$ready"
     "$TAV_WINE" "$gallery" --ready "$(windows_path "$ready")" "$@" </dev/null >/dev/null 2>&1 &
     pid=$!
@@ -66,7 +67,7 @@ shot fallbacks --install "$(windows_path "$empty")"
 "$root/scripts/shot-exchange.sh" "$shots"
 
 # The user's guide shows these, always as the program looks now.
-for name in launcher launcher-dropdown launcher-zh-CN config config-keys config-composed config-clipitem \
-            config-replace; do
-    if [ -f "$shots/$name.png" ]; then cp "$shots/$name.png" "$root/docs/images/$name.png"; fi
+for name in launcher launcher-dropdown launcher-zh-CN tray config config-keys config-composed config-clipitem \
+            config-replace exchange-export exchange-import; do
+    cp "$shots/$name.png" "$root/docs/images/$name.png"
 done

@@ -8,6 +8,8 @@ shoot() {
     local name=$1; shift
     local ready
     ready=$(mktemp -u /tmp/tav-shot-ready.XXXXXX)
+    # The pointer left over a button would show its tip in the picture.
+    xdotool mousemove 1279 799 2>/dev/null || true
     "$TAV_WINE" "$program" --install "$(to_windows "$dist")" --ready "$(to_windows "$ready")" "$@" \
         </dev/null >/dev/null 2>&1 &
     local pid=$!

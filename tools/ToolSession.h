@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -33,10 +34,30 @@ public:
     {
         ReadyFile() = readyFile;
         if (FILE* file = std::fopen(readyFile.c_str(), "w")) {
-            std::fprintf(file, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+            std::fprintf(file, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+                         rect.bottom - rect.top);
             std::fclose(file);
         }
         SetTimer(nullptr, 0, 100, &EndOnceReadyFileGone);
+    }
+
+    // The same for a window's client area, the window moved first where the whole of it is on
+    // the screen: a window wider than the room right of its place would be cut off.
+    static void ReportReady(HWND window, const std::string& readyFile)
+    {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        const long left = std::max(0L, std::min(rect.left, GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)));
+        const long top = std::max(0L, std::min(rect.top, GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)));
+        if (left != rect.left || top != rect.top) {
+            SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            GetWindowRect(window, &rect);
+        }
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        // Only the client area is drawn: with no window manager there is no frame around it.
+        GetClientRect(window, &rect);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        ReportReady(rect, readyFile);
     }
 
 private:

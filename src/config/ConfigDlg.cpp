@@ -36,7 +36,7 @@ CConfigDlg::CConfigDlg(HWND parent, const InstallPaths& paths)
     SetInputControls({IDC_CFG_TREE, IDC_CFG_ITEM_LIST, IDC_CFG_PROGRAM_LIST, IDC_CFG_COMPOSED_LIST, IDC_CFG_KEY_LIST,
                       IDC_CFG_CATALOG_NAME, IDC_CFG_ITEM_FIND, IDC_CFG_PROGRAM_FIND, IDC_CFG_SHORTNAME,
                       IDC_CFG_MODIFIER, IDC_CFG_KEY, IDC_CFG_DESCRIPTION, IDC_CFG_COMPOSED_NAME});
-    DiscoverPrograms = [](ProgramList& programs) { ProgramDiscovery().Discover(g_itemList, programs); };
+    DiscoverPrograms = [this](ProgramList& programs) { ProgramDiscovery().Discover(m_knownItems, programs); };
     ImportAddresses = [](ProgramList& programs) {
         ImportWebAddresses(programs,
                            [](const char* key) { AppMessageBox(GetTipText(key), MB_OK | MB_ICONINFORMATION); });
@@ -136,10 +136,12 @@ void CConfigDlg::OnLoadingTimer()
     KillTimer(Hwnd(), kLoadingTimer);
     // No input reaches this window while the progress window is up, so the worker has the
     // program list to itself until it is done.
+    m_knownItems = g_itemList;
     CProgressDlg::RunWhile(Hwnd(), m_paths.folder, GetTipText("LoadingConfigDataTip"), [this] {
         if (DiscoverPrograms)
             DiscoverPrograms(m_programs);
     });
+    m_knownItems.Clear();
     ShowProgramRows();
     InvalidateRect(Hwnd(), nullptr, TRUE);
     HTREEITEM root = m_pane.View().Root();

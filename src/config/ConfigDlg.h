@@ -8,6 +8,7 @@
 #include "config/ItemCellEditor.h"
 #include "config/SnapshotSwaps.h"
 #include "data/InstallPaths.h"
+#include "data/ItemList.h"
 #include "data/dialogs/CatalogPane.h"
 #include "data/dialogs/HotkeyPicker.h"
 #include "data/dialogs/ItemRows.h"
@@ -155,6 +156,9 @@ private:
     const InstallPaths m_paths;
     HWND m_owner;
     ProgramList m_programs;
+    // What discovery reads of the items, copied on this thread before it starts: meanwhile the
+    // window unpacks the shown items, and a hand-off may append one.
+    ItemList m_knownItems;
     std::string m_title;
     HIMAGELIST m_images = nullptr;
 

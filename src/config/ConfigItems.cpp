@@ -213,8 +213,10 @@ void CConfigDlg::OnProgramsSource(bool urls)
     // list is shown as the source left it.
     m_programs.Clear();
     const ProgramSource& source = urls ? ImportAddresses : DiscoverPrograms;
+    m_knownItems = g_itemList;
     if (source)
         source(m_programs);
+    m_knownItems.Clear();
     ShowProgramRows();
 }
 

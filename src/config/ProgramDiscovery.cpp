@@ -18,7 +18,7 @@ void ProgramDiscovery::Discover(const ItemList& items, ProgramList& list)
     m_allNames.clear();
     m_walked.clear();
     for (size_t i = 0; i < items.Count(); ++i) {
-        // Packed reads: this runs on the worker while the window may show (unpack) items.
+        // Packed reads: a walk over all items should not unpack them.
         const std::string name(items.FieldText(i, ShortcutItem::kName));
         m_allNames.insert(name);
         if (!items.IsTombstone(i))

@@ -1,8 +1,8 @@
 #pragma once
 // Fills the program list with the programs installed on the machine: the registered
 // applications, then the shortcuts of the all-users Start menu, then those of the user's own.
-// Programs already named by an item are left out. Runs on any thread; it initialises COM on
-// the calling thread for the walk.
+// Programs already named by an item are left out. Runs on any thread, over a list no other
+// thread changes meanwhile; it initialises COM on the calling thread for the walk.
 #include "config/ProgramList.h"
 #include "data/ItemList.h"
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <thread>
+
 TEST(ItemKind, ToldFromTheCommandText)
 {
     EXPECT_TRUE(EndsWithNoCase("C:\\T\\Data\\1.STX", ".stx"));
@@ -87,4 +90,32 @@ TEST(ItemList, PackedAndUnpackedReadsAgree)
     items.Clear();
     EXPECT_EQ(items.Count(), 0u);
     EXPECT_EQ(copy.Count(), 3003u);
+}
+
+// Program discovery reads the names on a worker while the window goes on unpacking, changing
+// and appending items: the worker is given a copy, which the list's changes must not touch.
+TEST(ItemList, ACopyIsReadOnAnotherThreadWhileTheListChanges)
+{
+    ItemList items;
+    ShortcutItem item;
+    for (int i = 0; i < 2000; ++i) {
+        item.Name = "Item " + std::to_string(i);
+        items.Append(item);
+    }
+    const ItemList copy = items;
+    size_t mismatches = 0;
+    std::thread worker([&] {
+        for (int round = 0; round < 20; ++round) {
+            for (size_t i = 0; i < copy.Count(); ++i)
+                mismatches +=
+                    copy.FieldText(i, ShortcutItem::kName) != "Item " + std::to_string(i) || copy.IsTombstone(i);
+        }
+    });
+    for (size_t i = 0; i < 2000; ++i) {
+        items.At(i).Name = "Changed";
+        items.Tombstone((i * 7) % 2000, true);
+        items.Append(item);
+    }
+    worker.join();
+    EXPECT_EQ(mismatches, 0u);
 }

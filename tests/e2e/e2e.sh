@@ -14,18 +14,23 @@ e2e_pid=
 
 e2e_finish() {
     local status=$?
+    if [ $status -ne 0 ]; then
+        [ -n "$e2e_pid" ] && ! kill -0 "$e2e_pid" 2>/dev/null && echo "the program had ended before the failure"
+        # The screen as the failure left it, before the program goes.
+        command -v import >/dev/null && import -window root "$e2e_root.failure.png" 2>/dev/null &&
+            echo "screen at failure: $e2e_root.failure.png"
+    fi
     [ -n "$e2e_pid" ] && kill "$e2e_pid" 2>/dev/null || true
     # The next test must not meet this one's program, or anything it started, still closing.
     wait_until 5 eval '! pgrep -f "$e2e_root/" >/dev/null' || pkill -9 -f "$e2e_root/" || true
-    if [ $status -ne 0 ] && command -v import >/dev/null; then
-        import -window root "$e2e_root.failure.png" 2>/dev/null && echo "screen at failure: $e2e_root.failure.png"
-    fi
     rm -rf "$e2e_root"
     exit $status
 }
 trap e2e_finish EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Names the step under way, so a failure's output says how far the run came.
+step() { echo "== $*"; }
 
 # The Windows path of a Unix path (Wine maps / to Z:).
 winpath() { printf 'Z:%s' "$1" | tr '/' '\\'; }
@@ -83,12 +88,14 @@ type_text() { xdotool type --delay 80 "$1"; }
 # The main window hides to the tray after it starts an item. Keys reach Wine only while one of
 # its windows has the focus, so the tray's takes the hotkey that shows the main window again.
 main_visible() { xdotool search --onlyvisible --name '^Tavimoreth$' >/dev/null 2>&1; }
+# The tray window comes from another Wine process and may show a while after the main window went.
+tray_window() {
+    xdotool search --onlyvisible --class __winex11_standalone_tray 2>/dev/null | head -n1 | grep . ||
+        xdotool search --onlyvisible --name 'Tray' 2>/dev/null | head -n1 | grep .
+}
 focus_tray() {
-    local tray
-    tray=$(xdotool search --onlyvisible --class __winex11_standalone_tray 2>/dev/null | head -n1 || true)
-    [ -n "$tray" ] || tray=$(xdotool search --onlyvisible --name 'Tray' 2>/dev/null | head -n1 || true)
-    [ -n "$tray" ] || fail "no tray window to give the keys to"
-    focus "$tray"
+    wait_until 10 tray_window >/dev/null || fail "no tray window to give the keys to"
+    focus "$(tray_window)"
 }
 show_main_window() {
     main_visible && return 0
@@ -123,16 +130,17 @@ helper() { "$TAV_WINE" "$e2e_helpers/$1.exe" "${@:2}"; }
 resource="$(dirname "${BASH_SOURCE[0]}")/../../resources/resource.h"
 id_of() { case $1 in IDOK) echo 1 ;; IDNO) echo 7 ;; *) sed -n "s/^#define $1 \([0-9]*\)\$/\1/p" "$resource" ;; esac; }
 
-# Clicks a control of a window (found by its exact caption) with the real pointer.
-press() {
+# Clicks a control of a window (found by its exact caption) with the real pointer; with a ROW,
+# that row of a list view.
+press() {  # CAPTION CONTROL [ROW]
     local caption=$1 id where
     id=$(id_of "$2")
     [ -n "$id" ] || fail "no control $2"
     for _ in $(seq 100); do
-        where=$(helper where "$caption" "$id" 2>/dev/null | tr -d '\r') && [ -n "$where" ] && break
+        where=$(helper where "$caption" "$id" ${3:+"$3"} 2>/dev/null | tr -d '\r') && [ -n "$where" ] && break
         sleep 0.1
     done
-    [ -n "$where" ] || fail "no $2 shown in \"$caption\""
+    [ -n "$where" ] || fail "no $2 ${3:+row $3 }shown in \"$caption\""
     # shellcheck disable=SC2086
     xdotool mousemove --sync $where click 1
     sleep 0.5
@@ -161,4 +169,88 @@ capture_clip_note() {
     type_text "Clip Note"
     keys Tab Tab Tab Tab Tab Tab Home Down Return
     wait_until 10 grep -q 'Clip Note' "$e2e_install/Shortcut2.dat" || fail "the captured item was not written"
+}
+
+# A field of the named item in the items file: after the 116-byte header, each record is nine
+# fields of a 4-digit length and the text, in the order Name, ShortName, Hotkey1, Hotkey2,
+# Reserved, Description, State, guid, ExePath.
+item_field() {  # NAME POSITION
+    python3 - "$e2e_install/Shortcut2.dat" "$1" "$2" <<'PY'
+import sys
+data, at, fields = open(sys.argv[1], "rb").read()[116:], 0, []
+while at < len(data):
+    length = int(data[at:at + 4])
+    fields, at = fields + [data[at + 4:at + 4 + length].decode("latin-1")], at + 4 + length
+    if len(fields) == 9:
+        print(fields[int(sys.argv[3])]) if fields[0] == sys.argv[2] else None
+        fields = []
+PY
+}
+# The named item's hotkey as xdotool presses it ("D" would press Shift too).
+item_hotkey() {
+    local modifier key
+    modifier=$(item_field "$1" 2)
+    key=$(item_field "$1" 3)
+    [ ${#key} -eq 1 ] && key=${key,,}
+    [ -n "$modifier" ] && [ -n "$key" ] && echo "${modifier,,}+$key"
+}
+# Presses a hotkey with the focus on the main window, or on the tray's when the window is hidden.
+press_hotkey() {
+    if main_visible; then focus "$main_window"; else focus_tray; fi
+    keys "$1"
+}
+
+# In the configuration window: "Custom" opens the item window, where the user types a name and a
+# command and presses Ok.
+add_custom_command() {  # NAME COMMAND
+    local info
+    press "Items and Catalogs" IDC_CFG_CUSTOM
+    info=$(wait_for_window "^Item Info\$" 20) || fail "the custom command window did not open"
+    focus "$info"
+    press "Item Info" IDC_INFO_NAME
+    type_text "$1"
+    press "Item Info" IDC_INFO_COMMAND
+    type_text "$2"
+    press "Item Info" IDOK
+    wait_until 5 eval '! xdotool search --onlyvisible --name "^Item Info\$" >/dev/null 2>&1' ||
+        fail "the custom command window stayed open"
+}
+
+# Ok of the configuration window saves and says so in a message box (captioned as the main
+# window, and above it). On a loaded machine the box may come up after the first look for it:
+# answer it until the window goes.
+close_configuration_with_ok() {
+    press "Items and Catalogs" IDC_CFG_OK
+    for _ in 1 2 3; do
+        sleep 1
+        press Tavimoreth IDOK
+        wait_until 5 eval '! xdotool search --onlyvisible --name "^Items and Catalogs\$" >/dev/null 2>&1' && return 0
+    done
+    fail "Ok did not close the configuration window"
+}
+
+# Answers the program's message box (captioned as the main window, and above it) with its Ok.
+answer_box() {
+    sleep 1
+    press Tavimoreth IDOK
+}
+
+# Picks a file in the common file dialog (captioned "Open" or "Save As") by typing its path.
+choose_file() {  # CAPTION PATH
+    local chooser
+    chooser=$(wait_for_window "^$1\$" 20) || fail "the file chooser \"$1\" did not open"
+    focus "$chooser"
+    # The dialog resets its name box while it initialises.
+    sleep 1
+    type_text "$(winpath "$2")"
+    keys Return
+    wait_until 10 eval '! xdotool search --onlyvisible --name "^$1\$" >/dev/null' || fail "the chooser stayed"
+}
+
+# Ends the whole run after SECONDS, through the EXIT trap, so a stuck step leaves nothing behind.
+# The watchdog holds none of the test's output open and ends within a second after the test.
+time_limit() {
+    local shell=$$
+    (for _ in $(seq "$1"); do sleep 1; kill -0 "$shell" || exit 0; done; kill -TERM "$shell") >/dev/null 2>&1 &
+    trap "fail 'the run took over $1 s'" TERM
 }

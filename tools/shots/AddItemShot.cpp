@@ -45,9 +45,7 @@ std::string SampleFolder()
 void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
 {
     KillTimer(nullptr, timerId);
-    RECT rect{};
-    GetWindowRect(g_dialog->Hwnd(), &rect);
-    CToolSession::ReportReady(rect, g_readyFile);
+    CToolSession::ReportReady(g_dialog->Hwnd(), g_readyFile);
 }
 
 void CALLBACK FillIn(HWND, UINT, UINT_PTR timerId, DWORD)

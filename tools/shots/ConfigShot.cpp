@@ -94,10 +94,7 @@ void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
     }
     if (g_readyFile.empty())
         return;
-    RedrawWindow(g_dialog->Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT rect{};
-    GetWindowRect(g_dialog->Hwnd(), &rect);
-    CToolSession::ReportReady(rect, g_readyFile);
+    CToolSession::ReportReady(g_dialog->Hwnd(), g_readyFile);
 }
 } // namespace
 

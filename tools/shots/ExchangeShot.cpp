@@ -107,12 +107,9 @@ void CALLBACK ReportReady(HWND, UINT, UINT_PTR timerId, DWORD)
     }
     if (g_readyFile.empty())
         return;
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT rect{};
-    GetWindowRect(hwnd, &rect);
-    // The pointer leaves the window, so no button shows its tip over the window.
-    SetCursorPos(rect.right + 40, rect.bottom + 40);
-    CToolSession::ReportReady(rect, g_readyFile);
+    // The pointer leaves the screen's corner, so no button shows its tip over the window.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    CToolSession::ReportReady(hwnd, g_readyFile);
 }
 } // namespace
 
