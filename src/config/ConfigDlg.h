@@ -87,6 +87,7 @@ private:
     bool OnButton(int id);
     bool OnButtonOfEditors(int id);
     void PaintFrames(HDC dc);
+    RECT NameArea() const;
     bool Save(bool silent);
     void CloseWith(INT_PTR result);
     void OnSaveHotkey();
