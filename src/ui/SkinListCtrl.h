@@ -4,6 +4,7 @@
 // The rows live in the control's own RowStore and the list view only shows them (an
 // owner-data list), so lists of the user's whole item list fill, sort and scroll quickly.
 #include "ui/HeaderCtrlCl.h"
+#include "ui/ListSelection.h"
 #include "ui/RowStore.h"
 #include "ui/SkinScrollBar.h"
 #include "ui/wnd/SubclassedControl.h"
@@ -126,7 +127,6 @@ private:
     void RowsChanged();
     void AttachHeader();
     void FlushCount() const;
-    void SetRowState(int row, UINT state, UINT mask);
     void RepaintSoon();
     bool RefuseTracking(const NMHEADERA* notice) const;
     void OnLButtonDown(POINT point);
@@ -152,6 +152,7 @@ private:
     HWND m_linkedEdit = nullptr;
 
     RowStore m_rows;
+    CListSelection m_selection;
     int m_firstRowHeight = 0;
     bool m_sortOnHeaderClick = false;
     bool m_initialised = false;
