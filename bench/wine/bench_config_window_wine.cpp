@@ -131,7 +131,7 @@ int main()
             return 1;
         }
     }
-    Goal("config_open_100k", measures.open, 500, "ms");
+    Goal("config_open_100k", measures.open, 300, "ms");
     Goal("config_add_1000_programs", measures.add, 200, "ms");
     Goal("config_save_100k", measures.save, 300, "ms");
     return complete ? 0 : 1;

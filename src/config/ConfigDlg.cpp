@@ -237,15 +237,21 @@ bool CConfigDlg::OnPaint()
     const int row = m_rows.List().GetFirstSelected();
     if (row >= 0) {
         const std::string& name = g_itemList.At(ItemOfRow(row)).Name;
-        const RECT label = ControlRect(IDC_CFG_NAME_LABEL);
-        const RECT box = ControlRect(IDC_CFG_SHORTNAME);
-        RECT area{box.left, label.top, box.right, label.bottom};
+        RECT area = NameArea();
         DrawTextA(dc, name.c_str(), static_cast<int>(name.size()), &area,
                   DT_SINGLELINE | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
     }
     SelectObject(dc, oldFont);
     EndPaint(Hwnd(), &paint);
     return true;
+}
+
+// The shown item's name is painted, level with its label, where the short-name box begins.
+RECT CConfigDlg::NameArea() const
+{
+    const RECT label = ControlRect(IDC_CFG_NAME_LABEL);
+    const RECT box = ControlRect(IDC_CFG_SHORTNAME);
+    return RECT{box.left, label.top, box.right, label.bottom};
 }
 
 void CConfigDlg::PaintFrames(HDC dc)

@@ -88,6 +88,7 @@ private:
     bool OnButton(int id);
     bool OnButtonOfEditors(int id);
     void PaintFrames(HDC dc);
+    RECT NameArea() const;
     bool Save(bool silent);
     void CloseWith(INT_PTR result);
     void OnSaveHotkey();

@@ -24,8 +24,10 @@ void CConfigDlg::ShowSelectedItem()
     if (!m_composed.ShowItem(row < 0 ? CComposedPane::kNoItem : ItemOfRow(row)))
         return;
     ShowItemFields(m_rows.List().GetFirstSelected());
-    // The name is painted on the background: the old one must be erased first.
-    InvalidateRect(Hwnd(), nullptr, TRUE);
+    // The name is painted on the background: the old one must be erased first. Only there: the
+    // whole window would repaint every control it holds.
+    const RECT name = NameArea();
+    InvalidateRect(Hwnd(), &name, TRUE);
 }
 
 void CConfigDlg::ShowItemFields(int row)

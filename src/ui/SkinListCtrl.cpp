@@ -1,5 +1,7 @@
 #include "ui/SkinListCtrl.h"
 
+#include "ui/OwnerDataList.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -8,60 +10,26 @@
 
 namespace {
 const int kCheckArea = 18;
-// Up to this many selected rows are cleared one by one rather than all rows at once.
-const LRESULT kFewRows = 64;
 
 UINT FlushMessage()
 {
     static const UINT message = RegisterWindowMessageA("Tavimoreth.SkinList.Flush");
     return message;
 }
-
-// Style bits an owner-data list view refuses or that make no sense for one.
-const DWORD kDroppedStyles = LVS_SORTASCENDING | LVS_SORTDESCENDING | LVS_TYPEMASK;
-const DWORD kNeededStyles = LVS_REPORT | LVS_OWNERDATA | LVS_OWNERDRAWFIXED;
 } // namespace
 
 CSkinListCtrl::CSkinListCtrl() = default;
 
 bool CSkinListCtrl::BindDlgItem(HWND dialog, int id)
 {
-    HWND existing = GetDlgItem(dialog, id);
-    if (!existing)
-        return false;
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(existing, GWL_STYLE));
-    if ((style & kNeededStyles) == kNeededStyles && (style & LVS_TYPEMASK) == LVS_REPORT)
-        return Attach(existing);
-    // Owner data can only be chosen when a list view is created: make the same list again.
-    RECT rect{};
-    GetWindowRect(existing, &rect);
-    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(existing, GWL_EXSTYLE));
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(existing, WM_GETFONT, 0, 0));
-    HWND previous = GetWindow(existing, GW_HWNDPREV);
-    HWND created =
-        CreateWindowExA(exStyle, WC_LISTVIEWA, "", (style & ~kDroppedStyles) | kNeededStyles, rect.left, rect.top,
-                        rect.right - rect.left, rect.bottom - rect.top, dialog,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    if (!created)
-        return false;
-    DestroyWindow(existing);
-    SetWindowPos(created, previous ? previous : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (font)
-        SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return Attach(created);
+    HWND list = OwnerDataListOf(dialog, id);
+    return list && Attach(list);
 }
 
 bool CSkinListCtrl::Create(HWND parent, int id, const RECT& rect, DWORD style)
 {
-    HWND created =
-        CreateWindowExA(0, WC_LISTVIEWA, "", (style & ~kDroppedStyles) | kNeededStyles, rect.left, rect.top,
-                        rect.right - rect.left, rect.bottom - rect.top, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    if (!created)
-        return false;
-    SendMessageA(created, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
-    return Attach(created);
+    HWND list = CreateOwnerDataList(parent, id, rect, style);
+    return list && Attach(list);
 }
 
 void CSkinListCtrl::AttachHeader()
@@ -75,6 +43,7 @@ void CSkinListCtrl::AttachHeader()
 
 void CSkinListCtrl::OnAttached()
 {
+    m_selection.SetList(Hwnd());
     AttachHeader();
     SendMessageA(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     FlushCount();
@@ -251,29 +220,19 @@ void CSkinListCtrl::DeleteRows(std::vector<int> rows)
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int row) { return !ValidRow(row); }), rows.end());
-    if (rows.size() <= static_cast<size_t>(kFewRows)) {
+    if (rows.size() <= static_cast<size_t>(CListSelection::kFewRows)) {
         for (auto it = rows.rbegin(); it != rows.rend(); ++it)
             DeleteItem(*it);
         return;
     }
-    std::vector<int> selected;
-    for (int row = GetNextSelected(-1); row >= 0; row = GetNextSelected(row))
-        selected.push_back(row);
-    const int focused = static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    ClearSelection();
-    // Where a row that stays stands once the rows before it are gone; -1 for a deleted row.
-    auto shifted = [&rows](int row) {
-        const auto before = std::lower_bound(rows.begin(), rows.end(), row);
-        return before != rows.end() && *before == row ? -1 : row - static_cast<int>(before - rows.begin());
-    };
+    if (m_countPending)
+        FlushCount();
+    const std::vector<int> selected = m_selection.All();
+    const int focused = m_selection.Focused();
+    m_selection.Clear();
     m_rows.EraseRows(std::vector<size_t>(rows.begin(), rows.end()));
     FlushCount();
-    for (int row : selected) {
-        if (shifted(row) >= 0)
-            SetRowState(shifted(row), LVIS_SELECTED, LVIS_SELECTED);
-    }
-    if (focused >= 0 && shifted(focused) >= 0)
-        SetRowState(shifted(focused), LVIS_FOCUSED, LVIS_FOCUSED);
+    m_selection.RestoreAfterRemoval(selected, focused, rows);
     InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
@@ -323,31 +282,11 @@ void CSkinListCtrl::RepaintSoon()
     InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
-// A list view looks for the next selected row by asking every row after `after` in turn. The
-// usual single selection is the focused row: found without walking a list of 100,000 rows.
 int CSkinListCtrl::GetNextSelected(int after) const
 {
     if (m_countPending)
         FlushCount();
-    const LRESULT selected = SendMessageA(Hwnd(), LVM_GETSELECTEDCOUNT, 0, 0);
-    if (selected <= 0)
-        return -1;
-    if (selected == 1) {
-        const int focused =
-            static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-        if (focused >= 0 &&
-            (SendMessageA(Hwnd(), LVM_GETITEMSTATE, static_cast<WPARAM>(focused), LVIS_SELECTED) & LVIS_SELECTED))
-            return focused > after ? focused : -1;
-    }
-    return static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(after), LVNI_SELECTED));
-}
-
-void CSkinListCtrl::SetRowState(int row, UINT state, UINT mask)
-{
-    LVITEMA item{};
-    item.stateMask = mask;
-    item.state = state;
-    SendMessageA(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return m_selection.Next(after);
 }
 
 void CSkinListCtrl::SelectRow(int row, bool select)
@@ -358,25 +297,14 @@ void CSkinListCtrl::SelectRow(int row, bool select)
     }
     if (m_countPending)
         FlushCount();
-    SetRowState(row, select ? LVIS_SELECTED | LVIS_FOCUSED : 0, LVIS_SELECTED | LVIS_FOCUSED);
+    m_selection.Select(row, select);
 }
 
-// A list view clears "every row" one row at a time, repainting each: with the whole item list
-// shown, clear just the selected rows and the focus.
 void CSkinListCtrl::ClearSelection()
 {
     if (m_countPending)
         FlushCount();
-    const LRESULT selected = SendMessageA(Hwnd(), LVM_GETSELECTEDCOUNT, 0, 0);
-    if (selected > kFewRows) {
-        SetRowState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-        return;
-    }
-    for (int row = GetNextSelected(-1); row >= 0; row = GetNextSelected(row))
-        SetRowState(row, 0, LVIS_SELECTED);
-    const int focused = static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    if (focused >= 0)
-        SetRowState(focused, 0, LVIS_FOCUSED);
+    m_selection.Clear();
 }
 
 void CSkinListCtrl::EnsureVisible(int row)
@@ -408,12 +336,6 @@ void CSkinListCtrl::SetRowHeight(int height)
     SetWindowPos(Hwnd(), nullptr, 0, 0, width, tall, flags);
 }
 
-void CSkinListCtrl::SetSortState(int column, bool ascending)
-{
-    m_sortColumn = column;
-    m_ascending = ascending;
-}
-
 int CSkinListCtrl::Sort(int column, bool ascending, int first, int last)
 {
     if (!m_header.Hwnd())
@@ -421,39 +343,13 @@ int CSkinListCtrl::Sort(int column, bool ascending, int first, int last)
     if (column < 0 || column >= ColumnCount() || m_rows.Empty() || first < 0)
         return 0;
     const size_t end = last < 0 ? m_rows.Count() - 1 : static_cast<size_t>(last);
-    // The list view keeps its selection and focus on places; they belong to the rows, or
-    // whatever acts on "the selected row" next would act on another item.
-    std::vector<char> wasSelected(m_rows.Count(), 0);
-    for (int row = GetNextSelected(-1); row >= 0; row = GetNextSelected(row))
-        wasSelected[static_cast<size_t>(row)] = 1;
-    const int focused = static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    const int mark = static_cast<int>(SendMessageA(Hwnd(), LVM_GETSELECTIONMARK, 0, 0));
+    const CListSelection::Places places = m_selection.Take(m_rows.Count());
     std::vector<size_t> placeOf;
     if (!m_rows.Sort(static_cast<size_t>(column), ascending, static_cast<size_t>(first), end, &placeOf))
         return 0;
-    MoveSelection(wasSelected, placeOf, focused, mark);
+    m_selection.RestoreAfterSort(places, placeOf);
     InvalidateRect(Hwnd(), nullptr, FALSE);
     return 1;
-}
-
-void CSkinListCtrl::MoveSelection(const std::vector<char>& wasSelected, const std::vector<size_t>& placeOf, int focused,
-                                  int mark)
-{
-    std::vector<char> isSelected(wasSelected.size(), 0);
-    for (size_t row = 0; row < wasSelected.size(); ++row) {
-        if (wasSelected[row])
-            isSelected[placeOf[row]] = 1;
-    }
-    // Only the places whose state changes are told, so a sort of many selected rows stays quick.
-    for (size_t row = 0; row < isSelected.size(); ++row) {
-        if (isSelected[row] != wasSelected[row])
-            SetRowState(static_cast<int>(row), isSelected[row] ? LVIS_SELECTED : 0, LVIS_SELECTED);
-    }
-    if (focused >= 0 && static_cast<size_t>(focused) < placeOf.size())
-        SetRowState(static_cast<int>(placeOf[static_cast<size_t>(focused)]), LVIS_FOCUSED, LVIS_FOCUSED);
-    // Shift+click extends from the row the selection started at, not from its old place.
-    if (mark >= 0 && static_cast<size_t>(mark) < placeOf.size())
-        SendMessageA(Hwnd(), LVM_SETSELECTIONMARK, 0, static_cast<LPARAM>(placeOf[static_cast<size_t>(mark)]));
 }
 
 int CSkinListCtrl::SortByColumnClick(int column)

@@ -4,6 +4,7 @@
 // The rows live in the control's own RowStore and the list view only shows them (an
 // owner-data list), so lists of the user's whole item list fill, sort and scroll quickly.
 #include "ui/HeaderCtrlCl.h"
+#include "ui/ListSelection.h"
 #include "ui/RowStore.h"
 #include "ui/SkinScrollBar.h"
 #include "ui/wnd/SubclassedControl.h"
@@ -94,7 +95,11 @@ public:
     int SortByColumnClick(int column);
     // Lets the list answer heading clicks itself; otherwise the parent gets LVN_COLUMNCLICK.
     void SetSortOnHeaderClick(bool sort) { m_sortOnHeaderClick = sort; }
-    void SetSortState(int column, bool ascending);
+    void SetSortState(int column, bool ascending)
+    {
+        m_sortColumn = column;
+        m_ascending = ascending;
+    }
     int SortColumn() const { return m_sortColumn; }
     bool SortAscending() const { return m_ascending; }
 
@@ -126,9 +131,6 @@ private:
     void RowsChanged();
     void AttachHeader();
     void FlushCount() const;
-    void SetRowState(int row, UINT state, UINT mask);
-    // After a sort: the selection, the focus and the selection mark where their rows now stand.
-    void MoveSelection(const std::vector<char>& wasSelected, const std::vector<size_t>& placeOf, int focused, int mark);
     void RepaintSoon();
     bool RefuseTracking(const NMHEADERA* notice) const;
     void OnLButtonDown(POINT point);
@@ -154,6 +156,7 @@ private:
     HWND m_linkedEdit = nullptr;
 
     RowStore m_rows;
+    CListSelection m_selection;
     int m_firstRowHeight = 0;
     bool m_sortOnHeaderClick = false;
     bool m_initialised = false;

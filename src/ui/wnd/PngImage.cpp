@@ -2,8 +2,6 @@
 
 #include <gdiplus.h>
 
-#include <map>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -16,37 +14,6 @@ std::wstring Widen(const std::string& text)
 }
 } // namespace
 
-namespace {
-// What tells one state of a file from another: a rewritten file is decoded again.
-struct FileStamp {
-    FILETIME written{};
-    DWORD sizeHigh = 0;
-    DWORD sizeLow = 0;
-    bool operator==(const FileStamp& other) const
-    {
-        return CompareFileTime(&written, &other.written) == 0 && sizeHigh == other.sizeHigh && sizeLow == other.sizeLow;
-    }
-};
-
-struct DecodedFile {
-    FileStamp stamp;
-    std::weak_ptr<Gdiplus::GpImage> image;
-};
-
-// Only the windows' thread loads images.
-std::map<std::wstring, DecodedFile>& DecodedFiles()
-{
-    static std::map<std::wstring, DecodedFile> files;
-    return files;
-}
-} // namespace
-
-CPngImage::~CPngImage() = default;
-
-CPngImage::CPngImage(CPngImage&& other) noexcept = default;
-
-CPngImage& CPngImage::operator=(CPngImage&& other) noexcept = default;
-
 bool CPngImage::Load(const std::string& path)
 {
     return Load(Widen(path));
@@ -54,44 +21,8 @@ bool CPngImage::Load(const std::string& path)
 
 bool CPngImage::Load(const std::wstring& path)
 {
-    Reset();
-    WIN32_FILE_ATTRIBUTE_DATA info{};
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &info))
-        return false;
-    const FileStamp stamp{info.ftLastWriteTime, info.nFileSizeHigh, info.nFileSizeLow};
-    DecodedFile& decoded = DecodedFiles()[path];
-    if (decoded.stamp == stamp) {
-        m_image = decoded.image.lock();
-        if (m_image)
-            return true;
-    }
-    Gdiplus::GpImage* image = nullptr;
-    if (Gdiplus::DllExports::GdipLoadImageFromFile(path.c_str(), &image) != Gdiplus::Ok)
-        return false;
-    m_image.reset(image, [](Gdiplus::GpImage* owned) { Gdiplus::DllExports::GdipDisposeImage(owned); });
-    decoded = DecodedFile{stamp, m_image};
-    return true;
-}
-
-void CPngImage::Reset()
-{
-    m_image.reset();
-}
-
-UINT CPngImage::Width() const
-{
-    UINT width = 0;
-    if (m_image)
-        Gdiplus::DllExports::GdipGetImageWidth(m_image.get(), &width);
-    return width;
-}
-
-UINT CPngImage::Height() const
-{
-    UINT height = 0;
-    if (m_image)
-        Gdiplus::DllExports::GdipGetImageHeight(m_image.get(), &height);
-    return height;
+    m_image = CDecodedImage::OfFile(path);
+    return IsLoaded();
 }
 
 void CPngImage::Draw(HDC dc, const RECT& destination) const
@@ -101,16 +32,8 @@ void CPngImage::Draw(HDC dc, const RECT& destination) const
 
 void CPngImage::DrawPart(HDC dc, const RECT& destination, int srcX, int srcY, int srcWidth, int srcHeight) const
 {
-    if (!m_image)
-        return;
-    Gdiplus::GpGraphics* graphics = nullptr;
-    if (Gdiplus::DllExports::GdipCreateFromHDC(dc, &graphics) != Gdiplus::Ok)
-        return;
-    Gdiplus::DllExports::GdipDrawImageRectRectI(graphics, m_image.get(), destination.left, destination.top,
-                                                destination.right - destination.left,
-                                                destination.bottom - destination.top, srcX, srcY, srcWidth, srcHeight,
-                                                Gdiplus::UnitPixel, nullptr, nullptr, nullptr);
-    Gdiplus::DllExports::GdipDeleteGraphics(graphics);
+    if (m_image)
+        m_image->Draw(dc, destination, RECT{srcX, srcY, srcX + srcWidth, srcY + srcHeight});
 }
 
 CGdiplusSession::CGdiplusSession()
@@ -121,6 +44,8 @@ CGdiplusSession::CGdiplusSession()
 
 CGdiplusSession::~CGdiplusSession()
 {
+    // The kept images are GDI+ objects: they go while GDI+ still runs.
+    CDecodedImage::ReleaseAll();
     if (m_token)
         Gdiplus::GdiplusShutdown(m_token);
 }
