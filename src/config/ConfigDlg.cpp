@@ -60,8 +60,10 @@ BOOL CConfigDlg::OnInitDialog()
     SetUpLists();
     m_cells.Attach(m_rows.List(), Item(IDC_CFG_SHORTNAME), Item(IDC_CFG_DESCRIPTION));
     SetUpCatalogs();
-    // The items show at once; the programs follow when discovery is done.
-    ListCatalog(CatalogTree::kRoot);
+    // The items show at once; the programs follow when discovery is done. Selecting the root as
+    // the tree loaded has usually listed them already, and 100,000 rows are not listed twice.
+    if (m_pane.Listed() != CatalogTree::kRoot)
+        ListCatalog(CatalogTree::kRoot);
 
     for (auto [id, key] :
          {std::pair{IDC_CFG_ITEM_FIND, "FindTavimorethItem"}, {IDC_CFG_PROGRAM_FIND, "FindProgramItem"}}) {
