@@ -1,5 +1,7 @@
 #include "ui/ImageButton.h"
 
+#include "ui/wnd/DecodedImage.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -37,13 +39,7 @@ std::vector<DWORD> BitmapPixels(HBITMAP bitmap, int& width, int& height)
     width = info.bmWidth;
     height = info.bmHeight;
     std::vector<DWORD> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDownPixelFormat(width, height);
     HDC screen = GetDC(nullptr);
     if (pixels.empty() ||
         !GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &format, DIB_RGB_COLORS))

@@ -141,13 +141,7 @@ std::unique_ptr<CDecodedImage::Rendering> CDecodedImage::Render(int width, int h
 {
     if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMostKeptPixels)
         return nullptr;
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDownPixelFormat(width, height);
     void* bits = nullptr;
     auto rendering = std::make_unique<Rendering>();
     rendering->bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -18,6 +18,19 @@ namespace Gdiplus {
 class GpImage;
 }
 
+// The format of 32-bit pixels, top row first, as bitmaps are made and read here.
+inline BITMAPINFO TopDownPixelFormat(int width, int height)
+{
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    return format;
+}
+
 class CDecodedImage {
 public:
     // The decoded image of a file, shared by everyone who shows it; null for a missing or
